@@ -1,0 +1,106 @@
+#include "core/datei.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace morvane {
+namespace {
+
+// Closes a descriptor when the scope ends.
+class TDeskriptor {
+ public:
+  explicit TDeskriptor(int fd) : fd_(fd) {}
+  ~TDeskriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TDeskriptor(const TDeskriptor&) = delete;
+  TDeskriptor& operator=(const TDeskriptor&) = delete;
+  int fd() const { return fd_; }
+  int Freigeben() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+[[noreturn]] void Fehler() { throw EDatei(Fehlertext(errno)); }
+
+void AllesSchreiben(int fd, std::string_view daten) {
+  while (!daten.empty()) {
+    const ssize_t n = ::write(fd, daten.data(), daten.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fehler();
+    }
+    daten.remove_prefix(static_cast<std::size_t>(n));
+  }
+}
+
+}  // namespace
+
+std::string Fehlertext(int fehlernummer) {
+  switch (fehlernummer) {
+    case ENOENT:
+      return "Datei oder Verzeichnis nicht gefunden";
+    case EACCES:
+    case EPERM:
+      return "Zugriff verweigert";
+    case ENOSPC:
+      return "Kein Platz mehr auf dem Datenträger";
+    case EROFS:
+      return "Schreibgeschütztes Dateisystem";
+    case EISDIR:
+      return "Ist ein Verzeichnis";
+    case EEXIST:
+      return "Datei existiert bereits";
+    case ENOTDIR:
+      return "Kein Verzeichnis";
+    default:
+      return std::string("Ein-/Ausgabefehler (") + std::strerror(fehlernummer) + ")";
+  }
+}
+
+std::string DateiLesen(const std::string& pfad) {
+  TDeskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+  if (datei.fd() < 0) Fehler();
+  struct stat info {};
+  if (::fstat(datei.fd(), &info) != 0) Fehler();
+  if (S_ISDIR(info.st_mode)) throw EDatei(Fehlertext(EISDIR));
+  std::string inhalt;
+  inhalt.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t gelesen = 0;
+  for (;;) {
+    if (gelesen == inhalt.size()) inhalt.resize(inhalt.size() + 4096);
+    const ssize_t n = ::read(datei.fd(), inhalt.data() + gelesen, inhalt.size() - gelesen);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Fehler();
+    }
+    if (n == 0) break;
+    gelesen += static_cast<std::size_t>(n);
+  }
+  inhalt.resize(gelesen);
+  return inhalt;
+}
+
+void DateiAtomarSchreiben(const std::string& pfad, std::string_view daten, unsigned modus) {
+  std::string vorlage = pfad + ".tmpXXXXXX";
+  TDeskriptor datei(::mkstemp(vorlage.data()));
+  if (datei.fd() < 0) Fehler();
+  try {
+    if (::fchmod(datei.fd(), modus) != 0) Fehler();
+    AllesSchreiben(datei.fd(), daten);
+    if (::fsync(datei.fd()) != 0) Fehler();
+    if (::close(datei.Freigeben()) != 0) Fehler();
+    if (::rename(vorlage.c_str(), pfad.c_str()) != 0) Fehler();
+  } catch (...) {
+    ::unlink(vorlage.c_str());
+    throw;
+  }
+}
+
+}  // namespace morvane

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+#include "core/datum.h"
+
+namespace morvane {
+
+// One day's prices. A value of exactly 0 is missing. Field order is that of the
+// 52-byte disk record (the file formats write it field by field).
+struct TKurs {
+  Boersentag Datum = 0;
+  double Kassakurs = 0;
+  double Eroeffnung = 0;
+  double Schluss = 0;
+  double Hoch = 0;
+  double Tief = 0;
+  double Umsatz = 0;
+
+  // High not below and low not above any other known price; volume >= 0.
+  bool IstGueltig() const;
+  // All six values are 0.
+  bool IstLeer() const;
+  friend bool operator==(const TKurs&, const TKurs&) = default;
+};
+
+// Bits selecting price fields (factor, delete range, split adjustment).
+enum TKursFeld : unsigned {
+  kfEroeffnung = 1,
+  kfHoch = 2,
+  kfTief = 4,
+  kfSchluss = 8,
+  kfKassakurs = 16,
+  kfUmsatz = 32,
+  kfPreise = 31,  // the five price fields
+  kfAlle = 63,
+};
+
+// Value of the field `feld` (one bit of TKursFeld) of a record.
+double& KursFeld(TKurs& kurs, TKursFeld feld);
+double KursFeld(const TKurs& kurs, TKursFeld feld);
+
+enum class TSetzModus { Mischen = 0, Ersetzen = 1 };
+
+// A security's daily price history: at most one valid, non-empty record per
+// trading day of the years 1000 to 4999, sorted ascending by date.
+class TKurse {
+ public:
+  int Anzahl() const { return static_cast<int>(kurse_.size()); }
+  // The record at index i, nullptr when out of range.
+  const TKurs* Kurs(int i) const;
+  // Date of the first / last record, 0 when empty.
+  Boersentag ErsterTag() const;
+  Boersentag LetzterTag() const;
+  // The record of exactly this date, nullptr when none.
+  const TKurs* Suche(Boersentag datum) const;
+  // Index of the date or of the first record after it (Anzahl() when none).
+  int IndexAb(Boersentag datum) const;
+  // Index of the date or of the last record before it (-1 when none).
+  int IndexBis(Boersentag datum) const;
+
+  // Insert, replace, merge or delete one day; rejected records are dropped
+  // silently.
+  void Setze(const TKurs& kurs, TSetzModus modus);
+  // Merges every record of another series (used for downloaded prices).
+  void Mische(const TKurse& andere);
+  // Copies the other series unchanged.
+  void Zuweisen(const TKurse& andere) { kurse_ = andere.kurse_; }
+  void Leeren() { kurse_.clear(); }
+  void Kapazitaet(int anzahl);
+  // Removes the record at index i; out of range does nothing.
+  void Loeschen(int i);
+  // Multiplies the fields `felder` of the records von..bis by `faktor`,
+  // writing back by merging (a day that would become invalid keeps its values).
+  void MitFaktorMultiplizieren(Boersentag von, Boersentag bis, unsigned felder, double faktor);
+
+  std::span<const TKurs> Alle() const { return kurse_; }
+
+ private:
+  std::vector<TKurs> kurse_;
+};
+
+}  // namespace morvane
