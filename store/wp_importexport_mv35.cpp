@@ -1,5 +1,7 @@
 #include "store/wp_importexport_mv35.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string_view>
 
@@ -182,7 +184,10 @@ std::string TWP_ImportExport_MV35::Kodieren(const TWertpapier& wertpapier) {
 void TWP_ImportExport_MV35::WertpapierSpeichern(const std::string& pfad,
                                                 const TWertpapier& wertpapier) const {
   try {
-    DateiAtomarSchreiben(pfad, Kodieren(wertpapier));
+    // A replaced file keeps its permissions, as it would when overwritten in place.
+    struct stat info {};
+    const unsigned modus = ::stat(pfad.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
+    DateiAtomarSchreiben(pfad, Kodieren(wertpapier), modus);
   } catch (const Exception& e) {
     Werfen("Konnte Datei '" + pfad + "' nicht schreiben: " + e.Meldung());
   }
