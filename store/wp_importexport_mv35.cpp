@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/datei.h"
+#include "store/satzfeld.h"
 
 namespace morvane {
 namespace {
@@ -122,14 +123,15 @@ void TransaktionSchreiben(TBinaerSchreiber& schreiber, const TTransaktion& t) {
 }
 
 TKurs KursLesen(TBinaerLeser& leser) {
+  const std::string_view satz = leser.Roh(kKursGroesse);
   TKurs k;
-  k.Datum = leser.Int32();
-  k.Kassakurs = leser.Double();
-  k.Eroeffnung = leser.Double();
-  k.Schluss = leser.Double();
-  k.Hoch = leser.Double();
-  k.Tief = leser.Double();
-  k.Umsatz = leser.Double();
+  k.Datum = Int32Bei(satz, 0);
+  k.Kassakurs = DoubleBei(satz, 4);
+  k.Eroeffnung = DoubleBei(satz, 12);
+  k.Schluss = DoubleBei(satz, 20);
+  k.Hoch = DoubleBei(satz, 28);
+  k.Tief = DoubleBei(satz, 36);
+  k.Umsatz = DoubleBei(satz, 44);
   return k;
 }
 
