@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "store/wpdateileser.h"
 
@@ -59,22 +60,27 @@ bool AlteTransaktionEinfuegen(std::string_view satz, const TAlteTransaktionsLage
   }
 }
 
-void AlteKurseLesen(TBinaerLeser& leser, TKurse& kurse) {
-  constexpr std::size_t kGroesse = 48;
-  const std::int32_t anzahl = leser.Anzahl(kGroesse);
-  kurse.Kapazitaet(anzahl);
-  for (std::int32_t i = 0; i < anzahl; ++i) {
-    const std::string_view satz = leser.Roh(kGroesse);
-    TKurs k;
-    k.Datum = Int32Bei(satz, 0);
-    k.Kassakurs = DoubleBei(satz, 4);
-    k.Eroeffnung = DoubleBei(satz, 12);
-    k.Schluss = DoubleBei(satz, 20);
-    k.Hoch = DoubleBei(satz, 28);
-    k.Tief = DoubleBei(satz, 36);
-    k.Umsatz = Int32Bei(satz, 44);
-    kurse.Setze(k, TSetzModus::Ersetzen);
+std::int32_t SaetzeBisEnde(const TBinaerLeser& leser, std::size_t groesse) {
+  const std::size_t anzahl = leser.Rest() / groesse;
+  if (leser.Rest() % groesse != 0 || anzahl > std::numeric_limits<std::int32_t>::max()) {
+    throw ELesefehler("Lesefehler: unerwartetes Dateiende");
   }
+  return static_cast<std::int32_t>(anzahl);
+}
+
+void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier,
+                   void (*stammdaten)(TBinaerLeser&, TWPStammdaten&),
+                   void (*transaktionen)(TBinaerLeser&, TWPTransaktionen&)) {
+  stammdaten(leser, wertpapier);
+  if (umfang == TLeseumfang::Stammdaten) return;
+  transaktionen(leser, wertpapier.Transaktionen);
+  if (umfang == TLeseumfang::Transaktionen) return;
+  constexpr std::size_t kGroesse = 48;
+  KurseLesen(leser, leser.Anzahl(kGroesse), kGroesse, wertpapier.Kurse, [](std::string_view satz) {
+    TKurs k = PreiseBei(satz);
+    k.Umsatz = Int32Bei(satz, 44);
+    return k;
+  });
 }
 
 }  // namespace morvane

@@ -10,6 +10,7 @@
 #include "core/kurse.h"
 #include "core/wptransaktionen.h"
 #include "store/satzfeld.h"
+#include "store/wpdateileser.h"
 
 namespace morvane {
 
@@ -41,14 +42,9 @@ void SaetzeLesen(TBinaerLeser& leser, std::size_t groesse, F&& verarbeiten) {
     verarbeiten(leser.Roh(groesse));
 }
 
-// Calls `verarbeiten` for every record of `groesse` bytes up to the end of the
-// file; a file that ends inside a record fails before any record is handed on.
-template <class F>
-void SaetzeBisEndeLesen(TBinaerLeser& leser, std::size_t groesse, F&& verarbeiten) {
-  if (leser.Rest() % groesse != 0) throw ELesefehler("Lesefehler: unerwartetes Dateiende");
-  while (!leser.AmEnde())
-    verarbeiten(leser.Roh(groesse));
-}
+// Number of records of `groesse` bytes from here to the end of the file; a
+// file that ends inside a record fails.
+std::int32_t SaetzeBisEnde(const TBinaerLeser& leser, std::size_t groesse);
 
 // Transaction kind codes of the versions 3.0 and 3.1.
 enum TAlteArt : std::uint8_t { aaKauf = 1, aaVerkauf = 2, aaSonstige = 3, aaSplit = 4 };
@@ -67,8 +63,11 @@ struct TAlteTransaktionsLage {
 bool AlteTransaktionEinfuegen(std::string_view satz, const TAlteTransaktionsLage& lage,
                               TWPTransaktionen& liste);
 
-// The price list of the versions 3.0 and 3.1: a count, then records of 48
-// bytes (date, five prices, volume as int32).
-void AlteKurseLesen(TBinaerLeser& leser, TKurse& kurse);
+// The layout the versions 3.0 and 3.1 share: master data and transactions in
+// the version's own encoding, then a count and price records of 48 bytes
+// (date, five prices, volume as int32). Reads as far as `umfang` asks.
+void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier,
+                   void (*stammdaten)(TBinaerLeser&, TWPStammdaten&),
+                   void (*transaktionen)(TBinaerLeser&, TWPTransaktionen&));
 
 }  // namespace morvane

@@ -18,17 +18,13 @@ Boersentag TagAusKalendertag(Kalendertag n) {
   return BoersentagAusKalendertag(n);
 }
 
-void KurseLesen(TBinaerLeser& leser, TKurse& kurse) {
-  constexpr std::size_t kGroesse = 10;
-  kurse.Kapazitaet(static_cast<int>(leser.Rest() / kGroesse));
-  SaetzeBisEndeLesen(leser, kGroesse, [&](std::string_view satz) {
-    TBinaerLeser werte(satz);
-    TKurs k;
-    k.Kassakurs = Real6(werte);
-    k.Schluss = k.Kassakurs;
-    k.Datum = TagAusKalendertag(werte.Int32());
-    kurse.Setze(k, TSetzModus::Ersetzen);
-  });
+TKurs KursAusSatz(std::string_view satz) {
+  TBinaerLeser werte(satz);
+  TKurs k;
+  k.Kassakurs = Real6(werte);
+  k.Schluss = k.Kassakurs;
+  k.Datum = TagAusKalendertag(werte.Int32());
+  return k;
 }
 
 }  // namespace
@@ -40,7 +36,9 @@ void TWP_ImportExport_MV1::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
   wertpapier.Boerse = 8;
   if (umfang != TLeseumfang::Alles) return;
   Ueberspringen(leser, 18);
-  KurseLesen(leser, wertpapier.Kurse);
+  constexpr std::size_t kKursGroesse = 10;
+  KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse, wertpapier.Kurse,
+             KursAusSatz);
 }
 
 void TWP_ImportExport_MV1::Werfen(const std::string& meldung) const {

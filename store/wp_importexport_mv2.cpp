@@ -30,21 +30,17 @@ std::vector<THandel> HandelLesen(TBinaerLeser& leser) {
   return handel;
 }
 
-void KurseLesen(TBinaerLeser& leser, TKurse& kurse) {
-  constexpr std::size_t kGroesse = 34;
-  kurse.Kapazitaet(static_cast<int>(leser.Rest() / kGroesse));
-  SaetzeBisEndeLesen(leser, kGroesse, [&](std::string_view satz) {
-    TBinaerLeser werte(satz.substr(6));
-    TKurs k;
-    k.Datum = DatumBei(satz);
-    k.Kassakurs = Real6(werte);
-    k.Eroeffnung = k.Kassakurs;
-    k.Hoch = Real6(werte);
-    k.Tief = Real6(werte);
-    k.Schluss = Real6(werte);
-    k.Umsatz = werte.Int32();
-    kurse.Setze(k, TSetzModus::Ersetzen);
-  });
+TKurs KursAusSatz(std::string_view satz) {
+  TBinaerLeser werte(satz.substr(6));
+  TKurs k;
+  k.Datum = DatumBei(satz);
+  k.Kassakurs = Real6(werte);
+  k.Eroeffnung = k.Kassakurs;
+  k.Hoch = Real6(werte);
+  k.Tief = Real6(werte);
+  k.Schluss = Real6(werte);
+  k.Umsatz = werte.Int32();
+  return k;
 }
 
 void TransaktionenEinfuegen(const std::vector<THandel>& handel, TWertpapier& wertpapier) {
@@ -70,7 +66,9 @@ void TWP_ImportExport_MV2::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
   wertpapier.Boerse = 8;
   if (umfang == TLeseumfang::Stammdaten) return;
   const std::vector<THandel> handel = HandelLesen(leser);
-  KurseLesen(leser, wertpapier.Kurse);
+  constexpr std::size_t kKursGroesse = 34;
+  KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse, wertpapier.Kurse,
+             KursAusSatz);
   TransaktionenEinfuegen(handel, wertpapier);
 }
 

@@ -26,12 +26,7 @@ void StammdatenLesen(TBinaerLeser& leser, TWPStammdaten& s) {
   Ueberspringen(leser, 4);
   s.Waehrung = Text(leser, 6);
   Ueberspringen(leser, 256 + 8 + 8 + 4 + 1 + 256 + 51 + 256 + 51 + 48);
-  s.KaufAbs = leser.Double();
-  s.KaufRel = leser.Double();
-  s.KaufMin = leser.Double();
-  s.VerkaufAbs = leser.Double();
-  s.VerkaufRel = leser.Double();
-  s.VerkaufMin = leser.Double();
+  GebuehrenLesen(leser, s);
   s.Boerse = 8;
 }
 
@@ -59,11 +54,7 @@ TSplitVerhaeltnis SplitAusFaktor(double faktor) {
 void TWP_ImportExport_MV30::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
                                   TWertpapier& wertpapier) const {
   KopfPruefen(leser, kKopf, "Keine Morvane 3.0 Wertpapier-Datei");
-  StammdatenLesen(leser, wertpapier);
-  if (umfang == TLeseumfang::Stammdaten) return;
-  TransaktionenLesen(leser, wertpapier.Transaktionen);
-  if (umfang == TLeseumfang::Transaktionen) return;
-  AlteKurseLesen(leser, wertpapier.Kurse);
+  Version3Lesen(leser, umfang, wertpapier, StammdatenLesen, TransaktionenLesen);
 }
 
 void TWP_ImportExport_MV30::Werfen(const std::string& meldung) const {

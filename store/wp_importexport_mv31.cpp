@@ -45,12 +45,7 @@ void StammdatenLesen(TBinaerLeser& leser, TWPStammdaten& s) {
   }
   leser.Text();
   Ueberspringen(leser, 48);
-  s.KaufAbs = leser.Double();
-  s.KaufRel = leser.Double();
-  s.KaufMin = leser.Double();
-  s.VerkaufAbs = leser.Double();
-  s.VerkaufRel = leser.Double();
-  s.VerkaufMin = leser.Double();
+  GebuehrenLesen(leser, s);
 }
 
 void TransaktionenLesen(TBinaerLeser& leser, TWPTransaktionen& liste) {
@@ -86,11 +81,7 @@ std::uint8_t BoerseAusName(const std::string& name) {
 void TWP_ImportExport_MV31::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
                                   TWertpapier& wertpapier) const {
   KopfPruefen(leser, kKopf, "Keine Morvane 3.1 Wertpapier-Datei");
-  StammdatenLesen(leser, wertpapier);
-  if (umfang == TLeseumfang::Stammdaten) return;
-  TransaktionenLesen(leser, wertpapier.Transaktionen);
-  if (umfang == TLeseumfang::Transaktionen) return;
-  AlteKurseLesen(leser, wertpapier.Kurse);
+  Version3Lesen(leser, umfang, wertpapier, StammdatenLesen, TransaktionenLesen);
 }
 
 void TWP_ImportExport_MV31::Werfen(const std::string& meldung) const {

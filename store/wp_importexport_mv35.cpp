@@ -43,12 +43,7 @@ void StammdatenLesen(TBinaerLeser& leser, TWPStammdaten& s) {
   s.Kommentar = leser.Text();
   s.WPTyp = leser.Byte();
   s.Waehrung = leser.Text();
-  s.KaufAbs = leser.Double();
-  s.KaufRel = leser.Double();
-  s.KaufMin = leser.Double();
-  s.VerkaufAbs = leser.Double();
-  s.VerkaufRel = leser.Double();
-  s.VerkaufMin = leser.Double();
+  GebuehrenLesen(leser, s);
   s.KursquellenManuell = leser.Byte() != 0;
   QuellenLesen(leser, s.QuelleAktuell, s.IDAktuell);
   QuellenLesen(leser, s.QuelleHistorisch, s.IDHistorisch);
@@ -122,15 +117,8 @@ void TransaktionSchreiben(TBinaerSchreiber& schreiber, const TTransaktion& t) {
   }
 }
 
-TKurs KursLesen(TBinaerLeser& leser) {
-  const std::string_view satz = leser.Roh(kKursGroesse);
-  TKurs k;
-  k.Datum = Int32Bei(satz, 0);
-  k.Kassakurs = DoubleBei(satz, 4);
-  k.Eroeffnung = DoubleBei(satz, 12);
-  k.Schluss = DoubleBei(satz, 20);
-  k.Hoch = DoubleBei(satz, 28);
-  k.Tief = DoubleBei(satz, 36);
+TKurs KursLesen(std::string_view satz) {
+  TKurs k = PreiseBei(satz);
   k.Umsatz = DoubleBei(satz, 44);
   return k;
 }
@@ -159,11 +147,7 @@ void TWP_ImportExport_MV35::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
   }
   if (umfang == TLeseumfang::Transaktionen) return;
 
-  const std::int32_t kurse = leser.Anzahl(kKursGroesse);
-  wertpapier.Kurse.Kapazitaet(kurse);
-  for (std::int32_t i = 0; i < kurse; ++i) {
-    wertpapier.Kurse.Setze(KursLesen(leser), TSetzModus::Ersetzen);
-  }
+  KurseLesen(leser, leser.Anzahl(kKursGroesse), kKursGroesse, wertpapier.Kurse, KursLesen);
 }
 
 std::string TWP_ImportExport_MV35::Kodieren(const TWertpapier& wertpapier) {

@@ -56,3 +56,16 @@ std::string UngueltigerTransaktionstyp(int code) {
 }
 
 }  // namespace morvane
+
+namespace morvane {
+
+void GebuehrenLesen(TBinaerLeser& leser, TWPStammdaten& s) {
+  s.KaufAbs = leser.Double();
+  s.KaufRel = leser.Double();
+  s.KaufMin = leser.Double();
+  s.VerkaufAbs = leser.Double();
+  s.VerkaufRel = leser.Double();
+  s.VerkaufMin = leser.Double();
+}
+
+}  // namespace morvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -8,6 +10,7 @@
 #include "core/wertpapier.h"
 #include "core/wpstammdaten.h"
 #include "core/wptransaktionen.h"
+#include "store/satzfeld.h"
 
 namespace morvane {
 
@@ -50,5 +53,34 @@ class TWPDateiLeser {
 
 // Message of a transaction kind code that a version does not know.
 std::string UngueltigerTransaktionstyp(int code);
+
+// The six fees in the order every version stores them: KaufAbs, KaufRel,
+// KaufMin, VerkaufAbs, VerkaufRel, VerkaufMin.
+void GebuehrenLesen(TBinaerLeser& leser, TWPStammdaten& stammdaten);
+
+// Date and the five prices of a price record of the versions 3.0 to 3.5,
+// which differ only in how the volume follows at offset 44.
+inline TKurs PreiseBei(std::string_view satz) {
+  TKurs k;
+  k.Datum = Int32Bei(satz, 0);
+  k.Kassakurs = DoubleBei(satz, 4);
+  k.Eroeffnung = DoubleBei(satz, 12);
+  k.Schluss = DoubleBei(satz, 20);
+  k.Hoch = DoubleBei(satz, 28);
+  k.Tief = DoubleBei(satz, 36);
+  return k;
+}
+
+// Reads `anzahl` price records of `groesse` bytes each, turns each into a
+// TKurs with `dekodieren` and stores it with Setze(…, Ersetzen): records out
+// of range, invalid or empty are dropped, a later one for the same day wins.
+template <class F>
+void KurseLesen(TBinaerLeser& leser, std::int32_t anzahl, std::size_t groesse, TKurse& kurse,
+                F&& dekodieren) {
+  kurse.Kapazitaet(anzahl);
+  for (std::int32_t i = 0; i < anzahl; ++i) {
+    kurse.Setze(dekodieren(leser.Roh(groesse)), TSetzModus::Ersetzen);
+  }
+}
 
 }  // namespace morvane

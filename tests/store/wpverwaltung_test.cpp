@@ -65,8 +65,8 @@ TEST_F(Verwaltung, NeueIdCountsUpWhileTheNameIsTaken) {
   EXPECT_EQ(store.NeueID("Aktien", "Deutsche Bank AG."), dv + "Aktien/Deutsche Bank AG (1).mv3");
   Speichern("Aktien/Deutsche Bank AG (1).mv3");
   EXPECT_EQ(store.NeueID("Akt.ien", "Deutsche Bank AG"), dv + "Aktien/Deutsche Bank AG (2).mv3");
-  for (auto [katalog, name] : {std::pair{"Aktien", "..."}, {"../", "x"}, {"", "x"}}) {
-    EXPECT_EQ(Meldung([&] { store.NeueID(katalog, name); }),
+  for (auto paar : {std::pair{"Aktien", "..."}, {"../", "x"}, {"", "x"}}) {
+    EXPECT_EQ(Meldung([&] { store.NeueID(paar.first, paar.second); }),
               "Ungültiger Katalog oder Wertpapier-Name");
   }
 }
