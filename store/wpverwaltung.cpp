@@ -48,12 +48,14 @@ std::string DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens) {
 }
 
 TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
-  const EWPVerwaltung ungueltig("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
+  const auto ungueltig = [&] {
+    return EWPVerwaltung("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
+  };
   try {
     if (umfang == TLeseumfang::Stammdaten) {
       const std::string anfang = DateiAnfangLesen(id, kStammdatenAnfang);
       if (auto wertpapier = MitLeserketteLesen(anfang, id, umfang)) return std::move(*wertpapier);
-      if (anfang.size() < kStammdatenAnfang) throw ungueltig;
+      if (anfang.size() < kStammdatenAnfang) throw ungueltig();
     }
     if (auto wertpapier = MitLeserketteLesen(DateiLesen(id), id, umfang)) {
       return std::move(*wertpapier);
@@ -61,7 +63,7 @@ TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
   } catch (const EDatei&) {
     // Unreadable files are reported like files of no known version.
   }
-  throw ungueltig;
+  throw ungueltig();
 }
 
 std::string Grund(int fehler) {
@@ -260,9 +262,11 @@ std::string TWPVerwaltung::NeueID(const std::string& katalog, const std::string&
   const std::string n = NameFiltern(name);
   if (k.empty() || n.empty()) throw EWPVerwaltung("Ungültiger Katalog oder Wertpapier-Name");
   const std::string basis = Datenverzeichnis() + k + "/" + n;
+  // A name that cannot even be looked at counts as free: saving there then
+  // reports why, instead of counting up forever.
   const auto frei = [](const std::string& pfad) {
     struct stat info {};
-    return ::lstat(pfad.c_str(), &info) != 0 && errno == ENOENT;
+    return ::lstat(pfad.c_str(), &info) != 0;
   };
   if (frei(basis + ".mv3")) return basis + ".mv3";
   for (long i = 1;; ++i) {
