@@ -55,10 +55,6 @@ std::string UngueltigerTransaktionstyp(int code) {
   return "Ungültiger Transaktionstyp '" + std::to_string(code) + "'.";
 }
 
-}  // namespace morvane
-
-namespace morvane {
-
 void GebuehrenLesen(TBinaerLeser& leser, TWPStammdaten& s) {
   s.KaufAbs = leser.Double();
   s.KaufRel = leser.Double();

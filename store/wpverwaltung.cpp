@@ -134,7 +134,9 @@ TWPVerwaltung::TWPVerwaltung(std::function<std::string()> datenverzeichnis)
 
 std::string TWPVerwaltung::Datenverzeichnis() const {
   std::string verzeichnis = datenverzeichnis_();
-  if (verzeichnis.empty() || verzeichnis.back() != '/') verzeichnis += '/';
+  // An empty setting must never turn into the root directory.
+  if (verzeichnis.empty()) return "./";
+  if (verzeichnis.back() != '/') verzeichnis += '/';
   return verzeichnis;
 }
 

@@ -28,7 +28,7 @@ class TWPVerwaltung {
   // changed setting applies at once.
   explicit TWPVerwaltung(std::function<std::string()> datenverzeichnis);
 
-  // The data directory, always ending with "/".
+  // The data directory, always ending with "/" ("./" when none is given).
   std::string Datenverzeichnis() const;
 
   // Clears `liste`, then adds the name of every subdirectory of the data

@@ -53,6 +53,7 @@ TEST(NameFiltern, KeepsOnlyAllowedCharactersAndUmlauts) {
 
 TEST_F(Verwaltung, DataDirectoryAlwaysEndsWithASlash) {
   EXPECT_EQ(TWPVerwaltung("/daten").Datenverzeichnis(), "/daten/");
+  EXPECT_EQ(TWPVerwaltung("").Datenverzeichnis(), "./");
   std::string einstellung = "/a/";
   TWPVerwaltung folgt([&] { return einstellung; });
   einstellung = "/b";
