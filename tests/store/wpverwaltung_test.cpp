@@ -10,7 +10,6 @@
 
 #include "core/datum.h"
 #include "dateibau.h"
-#include "store/dateisperre.h"
 #include "store/wp_importexport_mv35.h"
 
 namespace morvane {
@@ -227,19 +226,6 @@ TEST_F(Verwaltung, ConcurrentMergesLoseNoUpdate) {
   a.join();
   b.join();
   EXPECT_EQ(store.KurseLaden(id).Anzahl(), 1 + 2 * kRunden);
-}
-
-TEST_F(Verwaltung, LockIsHeldUntilReleased) {
-  const std::string id = Speichern("Aktien/x.mv3");
-  const int anderer = ::open(id.c_str(), O_RDONLY);
-  {
-    TDateiSperre sperre(id);
-    EXPECT_TRUE(sperre.Gesperrt());
-    EXPECT_NE(::flock(anderer, LOCK_EX | LOCK_NB), 0);
-  }
-  EXPECT_EQ(::flock(anderer, LOCK_EX | LOCK_NB), 0);
-  ::close(anderer);
-  EXPECT_FALSE(TDateiSperre(dv + "Aktien/fehlt.mv3").Gesperrt());
 }
 
 TEST_F(Verwaltung, DeletingFilesAndCatalogs) {
