@@ -150,11 +150,12 @@ TEST(Wertpapier, RefusedSplitsChangeNeitherTransactionsNorPrices) {
 
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  for (const auto& [von, nach] :
+  for (const auto& verhaeltnis :
        {std::pair{0.0, 1.0}, std::pair{1.0, -2.0}, std::pair{nan, 1.0}, std::pair{1.0, inf}}) {
-    EXPECT_EQ(AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 1, von, nach); }),
-              "Ungültiges Split-Verhältnis.")
-        << von << " : " << nach;
+    EXPECT_EQ(
+        AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 1, verhaeltnis.first, verhaeltnis.second); }),
+        "Ungültiges Split-Verhältnis.")
+        << verhaeltnis.first << " : " << verhaeltnis.second;
   }
   EXPECT_EQ(AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 1, 1, 2); }),
             "Am 06.01.1998 gibt es bereits einen Split.");
