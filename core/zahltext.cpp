@@ -38,15 +38,23 @@ bool IstDezimalliteral(std::string_view s) {
   return i == s.size();
 }
 
-std::string Gruppieren(std::string text, bool ohneKomma) {
+std::string Gruppieren(const std::string& text, bool ohneKomma) {
   const auto komma = text.find(',');
   std::size_t p = (ohneKomma || komma == std::string::npos) ? text.size() + 1 : komma + 1;
   const bool negativ = !text.empty() && text[0] == '-';
-  while (p >= 6 || (p >= 5 && !negativ)) {
-    p -= 3;
-    text.insert(p - 1, 1, ' ');
+  // Each blank goes before (1-based) position p - 3, p - 6, ...; they lie in
+  // front of each other, so the positions never shift.
+  std::size_t erste = p;
+  while (erste >= 6 || (erste >= 5 && !negativ))
+    erste -= 3;
+  std::string ergebnis;
+  ergebnis.reserve(text.size() + (p - erste) / 3);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t position = i + 1;
+    if (position >= erste && position < p && (p - position) % 3 == 0) ergebnis += ' ';
+    ergebnis += text[i];
   }
-  return text;
+  return ergebnis;
 }
 
 std::string KurzeNullenWeg(std::string text, bool ohneNachkomma) {
