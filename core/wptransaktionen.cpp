@@ -55,7 +55,9 @@ int TWPTransaktionen::Einfuegen(const TTransaktion& t) {
       throw EWPTransaktionen("Am " + BoersentagZuText(t.Datum) + " gibt es bereits einen Split.");
     }
   }
-  return static_cast<int>(liste_.insert(pos, t.Kopie()) - liste_.begin());
+  const auto index = pos - liste_.begin();
+  liste_.insert(pos, t.Kopie());
+  return static_cast<int>(index);
 }
 
 void TWPTransaktionen::Entfernen(int i) {
