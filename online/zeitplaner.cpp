@@ -99,15 +99,20 @@ std::optional<TUhrzeitEingabe> UhrzeitLesen(std::string_view eingabe) {
   std::string text(Trimmen(eingabe));
   std::replace_if(
       text.begin(), text.end(), [](char c) { return c == ',' || c == '.' || c == ':'; }, ' ');
-  if (text.find(' ') == std::string::npos && text.size() > 2) text.insert(text.size() - 2, " ");
-  const std::size_t trenner = text.find(' ');
-  const auto stunde = ZahlBis(std::string_view(text).substr(0, trenner), 23);
-  if (!stunde) return std::nullopt;
-  std::string_view rest;
-  if (trenner != std::string::npos) rest = Trimmen(std::string_view(text).substr(trenner + 1));
-  std::optional<int> minute = 0;
-  if (!rest.empty()) minute = ZahlBis(rest, 59);
-  if (!minute) return std::nullopt;
+  // Without a separator the last two digits are the minutes: "0200", "930".
+  const std::string_view t = text;
+  std::string_view stundenteil = t;
+  std::string_view minutenteil;
+  if (const std::size_t trenner = t.find(' '); trenner != std::string_view::npos) {
+    stundenteil = t.substr(0, trenner);
+    minutenteil = Trimmen(t.substr(trenner + 1));
+  } else if (t.size() > 2) {
+    stundenteil = t.substr(0, t.size() - 2);
+    minutenteil = t.substr(t.size() - 2);
+  }
+  const auto stunde = ZahlBis(stundenteil, 23);
+  const auto minute = minutenteil.empty() ? std::optional<int>(0) : ZahlBis(minutenteil, 59);
+  if (!stunde || !minute) return std::nullopt;
   return TUhrzeitEingabe{static_cast<std::uint8_t>(*stunde), static_cast<std::uint8_t>(*minute)};
 }
 

@@ -23,20 +23,24 @@ void ZweiBytes(unsigned char& vorsatz, unsigned char& zweites) {
 
 }  // namespace
 
-std::string Grossbuchstaben(std::string_view utf8) {
-  std::string ergebnis(utf8);
-  for (std::size_t i = 0; i < ergebnis.size(); ++i) {
-    auto c = static_cast<unsigned char>(ergebnis[i]);
+void InGrossbuchstaben(std::string& text, std::size_t ab) {
+  for (std::size_t i = ab; i < text.size(); ++i) {
+    auto c = static_cast<unsigned char>(text[i]);
     if (c >= 'a' && c <= 'z') {
-      ergebnis[i] = static_cast<char>(c - ('a' - 'A'));
-    } else if ((c == kLatin1Vorsatz || c == kLatinAVorsatz) && i + 1 < ergebnis.size()) {
-      auto zweites = static_cast<unsigned char>(ergebnis[i + 1]);
+      text[i] = static_cast<char>(c - ('a' - 'A'));
+    } else if ((c == kLatin1Vorsatz || c == kLatinAVorsatz) && i + 1 < text.size()) {
+      auto zweites = static_cast<unsigned char>(text[i + 1]);
       ZweiBytes(c, zweites);
-      ergebnis[i] = static_cast<char>(c);
-      ergebnis[i + 1] = static_cast<char>(zweites);
+      text[i] = static_cast<char>(c);
+      text[i + 1] = static_cast<char>(zweites);
       ++i;
     }
   }
+}
+
+std::string Grossbuchstaben(std::string_view utf8) {
+  std::string ergebnis(utf8);
+  InGrossbuchstaben(ergebnis);
   return ergebnis;
 }
 

@@ -76,16 +76,6 @@ std::string_view Eintragsfelder(std::string_view zeile) {
   return zeile;
 }
 
-// Appends the entries of `schluessel` whose key passes `passt`; linear, over
-// keys that are in capitals already.
-template <class TSchluesselListe, class TPruefung>
-void Suchen(const TSchluesselListe& schluessel, TWertpapierVorlagen::TListe& liste,
-            TPruefung passt) {
-  for (const auto& [text, eintrag] : schluessel) {
-    if (passt(std::string_view(text))) liste.push_back(eintrag);
-  }
-}
-
 }  // namespace
 
 bool OhneBoerse(const TWertpapierEintrag& e) {
@@ -169,17 +159,15 @@ void TWertpapierVorlagen::KategorienAnlegen(std::string_view spaltenzeile) {
 void TWertpapierVorlagen::EintraegeLesen(std::string_view rest) {
   // Entries left from an attempt that failed are dropped, not doubled.
   eintraege_.clear();
-  nachISIN_.clear();
-  nachWKN_.clear();
-  nachName_.clear();
+  for (auto* liste : {&nachISIN_, &nachWKN_, &nachName_})
+    liste->Leeren();
   for (auto& kategorie : kategorien_)
     kategorie.Eintraege.clear();
 
-  const std::size_t zeilen =
-      static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1;
-  nachISIN_.reserve(zeilen);
-  nachWKN_.reserve(zeilen);
-  nachName_.reserve(zeilen);
+  const auto zeilen = static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1;
+  nachISIN_.Reservieren(zeilen, zeilen * 13);
+  nachWKN_.Reservieren(zeilen, zeilen * 7);
+  nachName_.Reservieren(zeilen, rest.size() / 4);
   while (!rest.empty()) {
     const std::string_view zeile = NaechsteZeile(rest);
     if (IstUeberspringbar(Trimmen(zeile))) continue;
@@ -206,9 +194,9 @@ void TWertpapierVorlagen::EintragAufnehmen(std::string_view felder) {
     if (felder.empty()) break;
     if (!NaechsteSpalte(felder).empty()) kategorie.Eintraege.push_back(&eintrag);
   }
-  if (!eintrag.ISIN.empty()) nachISIN_.push_back({Grossbuchstaben(eintrag.ISIN), &eintrag});
-  if (!eintrag.WKN.empty()) nachWKN_.push_back({Grossbuchstaben(eintrag.WKN), &eintrag});
-  if (!eintrag.Name.empty()) nachName_.push_back({Grossbuchstaben(eintrag.Name), &eintrag});
+  nachISIN_.Hinzufuegen(eintrag.ISIN, &eintrag);
+  nachWKN_.Hinzufuegen(eintrag.WKN, &eintrag);
+  nachName_.Hinzufuegen(eintrag.Name, &eintrag);
 }
 
 void TWertpapierVorlagen::Kategorien(std::vector<std::string>& liste) {
@@ -227,25 +215,79 @@ void TWertpapierVorlagen::InKategorie(std::size_t k, TListe& liste) {
 
 void TWertpapierVorlagen::SucheISIN(std::string_view text, TListe& liste) {
   Laden(false);
-  const std::string suche = Grossbuchstaben(text);
-  Suchen(nachISIN_, liste, [&](std::string_view s) { return s.starts_with(suche); });
+  nachISIN_.MitAnfang(Grossbuchstaben(text), liste);
 }
 
 void TWertpapierVorlagen::SucheWKN(std::string_view text, TListe& liste) {
   Laden(false);
-  const std::string suche = Grossbuchstaben(text);
-  Suchen(nachWKN_, liste, [&](std::string_view s) { return s.starts_with(suche); });
+  nachWKN_.MitAnfang(Grossbuchstaben(text), liste);
 }
 
 void TWertpapierVorlagen::SucheName(std::string_view text, TListe& liste) {
   Laden(false);
-  const std::string suche = Grossbuchstaben(text);
-  Suchen(nachName_, liste, [&](std::string_view s) { return s.find(suche) != s.npos; });
+  nachName_.MitTeil(Grossbuchstaben(text), liste);
 }
 
 const std::deque<TWertpapierEintrag>& TWertpapierVorlagen::Eintraege() {
   Laden(false);
   return eintraege_;
+}
+
+void TWertpapierVorlagen::TSchluesselliste::Reservieren(std::size_t eintraege, std::size_t bytes) {
+  text_.reserve(bytes);
+  anfang_.reserve(eintraege);
+  eintraege_.reserve(eintraege);
+}
+
+void TWertpapierVorlagen::TSchluesselliste::Leeren() {
+  text_.clear();
+  anfang_.clear();
+  eintraege_.clear();
+}
+
+void TWertpapierVorlagen::TSchluesselliste::Hinzufuegen(std::string_view schluessel,
+                                                        const TWertpapierEintrag* eintrag) {
+  if (schluessel.empty()) return;
+  anfang_.push_back(text_.size());
+  text_.append(schluessel);
+  InGrossbuchstaben(text_, anfang_.back());
+  text_ += '\n';
+  eintraege_.push_back(eintrag);
+}
+
+std::string_view TWertpapierVorlagen::TSchluesselliste::Schluessel(std::size_t i) const {
+  const std::size_t ende = i + 1 < anfang_.size() ? anfang_[i + 1] : text_.size();
+  return std::string_view(text_).substr(anfang_[i], ende - anfang_[i] - 1);
+}
+
+void TWertpapierVorlagen::TSchluesselliste::MitAnfang(std::string_view suche, TListe& liste) const {
+  for (std::size_t i = 0; i < eintraege_.size(); ++i) {
+    if (Schluessel(i).starts_with(suche)) liste.push_back(eintraege_[i]);
+  }
+}
+
+void TWertpapierVorlagen::TSchluesselliste::MitTeil(std::string_view suche, TListe& liste) const {
+  if (suche.empty()) {
+    liste.insert(liste.end(), eintraege_.begin(), eintraege_.end());
+    return;
+  }
+  // One pass over the whole buffer; a hit is mapped back to its key, which
+  // must hold all of it, and the search goes on after that key.
+  const std::string_view text = text_;
+  std::size_t ab = 0;
+  while (ab < text.size()) {
+    const std::size_t treffer = text.find(suche, ab);
+    if (treffer == std::string_view::npos) break;
+    const auto naechster = std::upper_bound(anfang_.begin(), anfang_.end(), treffer);
+    const auto i = static_cast<std::size_t>(naechster - anfang_.begin()) - 1;
+    const std::size_t ende = naechster == anfang_.end() ? text.size() : *naechster;
+    if (treffer + suche.size() < ende) {
+      liste.push_back(eintraege_[i]);
+      ab = ende;
+    } else {
+      ab = treffer + 1;
+    }
+  }
 }
 
 }  // namespace morvane

@@ -74,9 +74,23 @@ class TWertpapierVorlagen {
   const std::string& Pfad() const { return pfad_; }
 
  private:
-  struct TSchluessel {
-    std::string Text;  // in capitals
-    const TWertpapierEintrag* Eintrag;
+  // One lookup list: the non-empty keys in capitals, in file order, kept in
+  // one buffer so that a search is a single pass over contiguous memory.
+  class TSchluesselliste {
+   public:
+    void Reservieren(std::size_t eintraege, std::size_t bytes);
+    void Leeren();
+    void Hinzufuegen(std::string_view schluessel, const TWertpapierEintrag* eintrag);
+    // `suche` in capitals.
+    void MitAnfang(std::string_view suche, TListe& liste) const;
+    void MitTeil(std::string_view suche, TListe& liste) const;
+
+   private:
+    std::string_view Schluessel(std::size_t i) const;
+
+    std::string text_;  // every key followed by "\n", which no key holds
+    std::vector<std::size_t> anfang_;
+    std::vector<const TWertpapierEintrag*> eintraege_;
   };
   struct TKategorie {
     std::string Name;
@@ -98,9 +112,9 @@ class TWertpapierVorlagen {
   TFortschritt fortschritt_;
   TZustand zustand_ = TZustand::Nichts;
   std::deque<TWertpapierEintrag> eintraege_;
-  std::vector<TSchluessel> nachISIN_;
-  std::vector<TSchluessel> nachWKN_;
-  std::vector<TSchluessel> nachName_;
+  TSchluesselliste nachISIN_;
+  TSchluesselliste nachWKN_;
+  TSchluesselliste nachName_;
   std::vector<TKategorie> kategorien_;
 };
 
