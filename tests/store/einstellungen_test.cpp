@@ -292,7 +292,8 @@ TEST(Einstellungen, FehlenderOderFremderBlockWirdGemeldet) {
     EXPECT_EQ(f.Meldung(), "Der Einstellungsblock 'Zeitplaner' ist nicht eingerichtet.");
   }
   e.Einstecken<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner);
-  EXPECT_THROW(e.Block<std::string_view>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen);
+  struct TAndererBlock : TProbeBlock {};
+  EXPECT_THROW(e.Block<TAndererBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen);
 }
 
 TEST(Einstellungen, SpeichernIstNurFuerDenBesitzerLesbarUndMeldetFehler) {
