@@ -29,12 +29,13 @@ std::string Vorlagendatei() {
     char zeile[512];
     for (int i = 0; i < kEintraege; ++i) {
       const int wkn = 100000 + i;
-      std::snprintf(zeile, sizeof zeile,
-                    "DE000%06d%d\t%06d\tK%d\tEUR\tM\xFCller Beispiel %d AG Inhaber-Aktien\t\t%s\t%s\t"
-                    "%d\t\t%d.FRA\t%d\t\t%d\t%d\t%s\t%s\t%s\t\t%s\r\n",
-                    wkn, i % 10, wkn, i, i, i % 97 == 0 ? "x" : "", i % 13 == 0 ? "x" : "", wkn,
-                    wkn, wkn, wkn, wkn, i % 3 == 0 ? "DBK" : "", i % 50 == 0 ? "x" : "",
-                    i % 20 == 0 ? "x" : "", i % 40 == 0 ? "x" : "");
+      std::snprintf(
+          zeile, sizeof zeile,
+          "DE000%06d%d\t%06d\tK%d\tEUR\tM\xFCller Beispiel %d AG Inhaber-Aktien\t\t%s\t%s\t"
+          "%d\t\t%d.FRA\t%d\t\t%d\t%d\t%s\t%s\t%s\t\t%s\r\n",
+          wkn, i % 10, wkn, i, i, i % 97 == 0 ? "x" : "", i % 13 == 0 ? "x" : "", wkn, wkn, wkn,
+          wkn, wkn, i % 3 == 0 ? "DBK" : "", i % 50 == 0 ? "x" : "", i % 20 == 0 ? "x" : "",
+          i % 40 == 0 ? "x" : "");
       aus << zeile;
     }
     return datei;
@@ -52,30 +53,23 @@ void VorlagenLesen(benchmark::State& state) {
 }
 BENCHMARK(VorlagenLesen)->Unit(benchmark::kMillisecond);
 
-void VorlagenSuchen(benchmark::State& state) {
-  morvane::TWertpapierVorlagen vorlagen(Vorlagendatei(), nullptr);
-  vorlagen.Eintraege();
-  morvane::TWertpapierVorlagen::TListe liste;
-  liste.reserve(kEintraege);
-  for (auto _ : state) {
-    liste.clear();
-    vorlagen.SucheName("beispiel 4711", liste);
-    benchmark::DoNotOptimize(liste.data());
-  }
-}
-BENCHMARK(VorlagenSuchen)->Unit(benchmark::kMillisecond);
+using TSuche = void (morvane::TWertpapierVorlagen::*)(std::string_view,
+                                                      morvane::TWertpapierVorlagen::TListe&);
 
-void VorlagenSuchenISIN(benchmark::State& state) {
+void VorlagenSuchen(benchmark::State& state, TSuche suche, const char* text) {
   morvane::TWertpapierVorlagen vorlagen(Vorlagendatei(), nullptr);
   vorlagen.Eintraege();
   morvane::TWertpapierVorlagen::TListe liste;
   liste.reserve(kEintraege);
   for (auto _ : state) {
     liste.clear();
-    vorlagen.SucheISIN("de00015", liste);
+    (vorlagen.*suche)(text, liste);
     benchmark::DoNotOptimize(liste.data());
   }
 }
-BENCHMARK(VorlagenSuchenISIN)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VorlagenSuchen, Name, &morvane::TWertpapierVorlagen::SucheName, "beispiel 4711")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VorlagenSuchen, ISIN, &morvane::TWertpapierVorlagen::SucheISIN, "de00015")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -41,6 +41,8 @@ inline constexpr std::size_t kAnzahlEinstellungsBloecke = 4;
 // nothing is lost; without such bytes it writes a neutral block (schedule off
 // and empty, the default view, empty templates, an empty indicator set). A
 // block plugged in after the file was read is filled from the kept bytes.
+// Only the indicator block's owner knows where it ends; without it the block
+// is taken as everything before the three print bytes at the end of the file.
 class TEinstellungen {
  public:
   // Sets the defaults, then reads the settings file of `programmverzeichnis`

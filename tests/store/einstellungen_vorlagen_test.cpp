@@ -130,6 +130,8 @@ TEST_F(Vorlagen, SuchenOhneRuecksichtAufGrossUndKleinschreibung) {
   liste.clear();
   vorlagen.SucheWKN("0000", liste);  // a prefix, not a part
   EXPECT_TRUE(liste.empty());
+  vorlagen.SucheName("ag\nmü", liste);  // never across two names
+  EXPECT_TRUE(liste.empty());
   vorlagen.SucheName("MÜLLER", liste);
   vorlagen.SucheName("er", liste);
   vorlagen.SucheName("énerg", liste);
