@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <tuple>
+
 #include "core/uhr.h"
 #include "einstellungen_testverzeichnis.h"
 
@@ -11,9 +13,13 @@ namespace {
 
 using test::TTestverzeichnis;
 
+constexpr const char* kNirgends = "/nicht/vorhanden";
 const std::string kKopf("Morvane 3.5.5  Einstellungen\x1A\0\0", 31);
+constexpr TEinstellungsBlockArt kAlleBloecke[] = {
+    TEinstellungsBlockArt::Zeitplaner, TEinstellungsBlockArt::ChartAnsicht,
+    TEinstellungsBlockArt::ChartVorlagen, TEinstellungsBlockArt::IndVorlagen};
 
-// A stand-in for a block owner: its own little format.
+// A stand-in for a block owner with a little format of its own.
 struct TProbeBlock {
   std::int32_t Zahl = 0;
   std::string Text;
@@ -27,19 +33,33 @@ struct TProbeBlock {
   }
 };
 
-// Fills every field with a value other than its default.
+// Writes given bytes, to build files in the owners' real formats.
+struct TRohBlock {
+  std::string Bytes;
+  void Schreibe(TBinaerSchreiber& s) const { s.Roh(Bytes); }
+  void Lies(TBinaerLeser&) {}
+};
+
+auto Felder(const TEinstellungen& e) {
+  return std::make_tuple(e.EingestelltesDatenverzeichnis(), e.Reserviert, e.Maximiert,
+                         e.Fensterrechteck, e.Merkdatum, e.AutoUpdate, e.Protokollieren, e.Timeout,
+                         e.ListenKataloge, e.DFUeVerbinden, e.DFUeTrennen, e.DFUeEintrag,
+                         e.Wahlwiederholungen, e.Wahlpause, e.ProxyAdresse, e.ProxyPort,
+                         e.ProxyKennung, e.ProxyPasswort, e.OffeneKataloge, e.OffenesWertpapier,
+                         e.DruckHochformat, e.DruckChartsProSeite, e.DruckPosition);
+}
+
+// Every field other than its default.
 void AllesSetzen(TEinstellungen& e) {
   e.SetzeDatenverzeichnis("/daten/kurse");
   e.Reserviert = 7;
   e.Maximiert = true;
   e.Fensterrechteck = {10, -20, 800, 600};
   e.Merkdatum = 730000;
-  e.AutoUpdate = false;
-  e.Protokollieren = false;
+  e.AutoUpdate = e.Protokollieren = e.DFUeTrennen = false;
   e.Timeout = 90;
   e.ListenKataloge = {"Aktien", "Fonds"};
-  e.DFUeVerbinden = true;
-  e.DFUeTrennen = false;
+  e.DFUeVerbinden = e.DruckHochformat = true;
   e.DFUeEintrag = "T-Online";
   e.Wahlwiederholungen = 3;
   e.Wahlpause = 12;
@@ -49,19 +69,8 @@ void AllesSetzen(TEinstellungen& e) {
   e.ProxyPasswort = "geheim€";
   e.OffeneKataloge = {"Aktien"};
   e.OffenesWertpapier = {"/daten/kurse/Aktien/Müller.mv3"};
-  e.DruckHochformat = true;
   e.DruckChartsProSeite = 3;
   e.DruckPosition = 2;
-}
-
-void ProbeBloeckeEinstecken(TEinstellungen& e) {
-  int n = 1;
-  for (auto art : {TEinstellungsBlockArt::Zeitplaner, TEinstellungsBlockArt::ChartAnsicht,
-                   TEinstellungsBlockArt::ChartVorlagen, TEinstellungsBlockArt::IndVorlagen}) {
-    auto& block = e.Einstecken<TProbeBlock>(art);
-    block.Zahl = n++;
-    block.Text = "Block " + std::to_string(block.Zahl);
-  }
 }
 
 TEST(Einstellungen, OhneDateiGeltenDieVorgaben) {
@@ -73,209 +82,128 @@ TEST(Einstellungen, OhneDateiGeltenDieVorgaben) {
   EXPECT_EQ(e.Datenverzeichnis(), dir.Pfad());
   EXPECT_EQ(e.Merkdatum, KalendertagAusDatum(5, 1, 1998));
   EXPECT_EQ(e.ListenDatum, e.Merkdatum);
-  EXPECT_TRUE(e.AutoUpdate);
-  EXPECT_TRUE(e.Protokollieren);
-  EXPECT_EQ(e.Timeout, 60);
-  EXPECT_TRUE(e.DFUeTrennen);
-  EXPECT_EQ(e.Wahlwiederholungen, 10);
-  EXPECT_EQ(e.Wahlpause, 5);
-  EXPECT_EQ(e.DruckChartsProSeite, 1);
-  EXPECT_EQ(e.DruckPosition, 1);
-  EXPECT_EQ(e.Fensterrechteck, (std::array<std::int32_t, 4>{0, 0, 0, 0}));
   EXPECT_EQ(e.Titel().rfind("Morvane 3.5", 0), 0u);
   EXPECT_EQ(e.Dateipfad(kLogbuchdatei), dir.Pfad() + "logbuch.txt");
 }
 
 TEST(Einstellungen, JedesFeldUndJederBlockUeberstehtSpeichernUndLaden) {
   TTestverzeichnis dir;
-  std::string gespeichert;
-  {
-    TEinstellungen e(dir.Pfad());
-    ProbeBloeckeEinstecken(e);
-    AllesSetzen(e);
-    e.Speichern();
-    gespeichert = e.Dateiinhalt();
+  TEinstellungen e(dir.Pfad());
+  for (auto art : kAlleBloecke) {
+    auto& block = e.Einstecken<TProbeBlock>(art);
+    block.Zahl = static_cast<int>(art) + 1;
+    block.Text = "Block " + std::to_string(block.Zahl);
   }
-  EXPECT_EQ(dir.Lies("morvane.cfg"), gespeichert);
-  EXPECT_EQ(gespeichert.substr(0, 31), kKopf);
+  AllesSetzen(e);
+  e.Speichern();
+  EXPECT_EQ(dir.Lies("morvane.cfg"), e.Dateiinhalt());
+  EXPECT_EQ(e.Dateiinhalt().substr(0, 31), kKopf);
 
   TEinstellungen geladen(dir.Pfad());
-  for (auto art : {TEinstellungsBlockArt::Zeitplaner, TEinstellungsBlockArt::ChartAnsicht,
-                   TEinstellungsBlockArt::ChartVorlagen, TEinstellungsBlockArt::IndVorlagen}) {
+  for (auto art : kAlleBloecke)
     geladen.Einstecken<TProbeBlock>(art);
-  }
   ASSERT_TRUE(geladen.Laden());
-  EXPECT_EQ(geladen.EingestelltesDatenverzeichnis(), "/daten/kurse/");
-  EXPECT_EQ(geladen.Reserviert, 7);
-  EXPECT_TRUE(geladen.Maximiert);
-  EXPECT_EQ(geladen.Fensterrechteck, (std::array<std::int32_t, 4>{10, -20, 800, 600}));
-  EXPECT_EQ(geladen.Merkdatum, 730000);
-  EXPECT_FALSE(geladen.AutoUpdate);
-  EXPECT_FALSE(geladen.Protokollieren);
-  EXPECT_EQ(geladen.Timeout, 90);
-  EXPECT_EQ(geladen.ListenKataloge, (std::vector<std::string>{"Aktien", "Fonds"}));
-  EXPECT_TRUE(geladen.DFUeVerbinden);
-  EXPECT_FALSE(geladen.DFUeTrennen);
-  EXPECT_EQ(geladen.DFUeEintrag, "T-Online");
-  EXPECT_EQ(geladen.Wahlwiederholungen, 3);
-  EXPECT_EQ(geladen.Wahlpause, 12);
-  EXPECT_EQ(geladen.ProxyAdresse, "proxy.example");
-  EXPECT_EQ(geladen.ProxyPort, "3128");
-  EXPECT_EQ(geladen.ProxyKennung, "jürgen");
-  EXPECT_EQ(geladen.ProxyPasswort, "geheim€");
-  EXPECT_EQ(geladen.OffeneKataloge, std::vector<std::string>{"Aktien"});
-  EXPECT_EQ(geladen.OffenesWertpapier, std::vector<std::string>{"/daten/kurse/Aktien/Müller.mv3"});
-  EXPECT_TRUE(geladen.DruckHochformat);
-  EXPECT_EQ(geladen.DruckChartsProSeite, 3);
-  EXPECT_EQ(geladen.DruckPosition, 2);
-  EXPECT_EQ(geladen.Block<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner).Text, "Block 1");
-  EXPECT_EQ(geladen.Block<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen).Zahl, 4);
-  EXPECT_EQ(geladen.Dateiinhalt(), gespeichert);
+  EXPECT_EQ(Felder(geladen), Felder(e));
+  EXPECT_NE(Felder(geladen), Felder(TEinstellungen(kNirgends)));
+  for (auto art : kAlleBloecke) {
+    EXPECT_EQ(geladen.Block<TProbeBlock>(art).Text, e.Block<TProbeBlock>(art).Text);
+  }
+  EXPECT_EQ(geladen.Dateiinhalt(), e.Dateiinhalt());
 }
 
 TEST(Einstellungen, NurDerKopfBisEinschliesslich1AWirdVerglichen) {
-  TEinstellungen quelle("/nicht/vorhanden");
+  TEinstellungen quelle(kNirgends);
   quelle.Timeout = 33;
   std::string daten = quelle.Dateiinhalt();
-
-  TEinstellungen e("/nicht/vorhanden");
   daten[29] = 'x';
   daten[30] = 'y';
+  TEinstellungen e(kNirgends);
   EXPECT_TRUE(e.LadenAus(daten));
   EXPECT_EQ(e.Timeout, 33);
 
   for (std::size_t stelle : {0u, 12u, 28u}) {
     std::string fremd = daten;
     fremd[stelle] ^= 0x20;
-    EXPECT_FALSE(TEinstellungen("/nicht/vorhanden").LadenAus(fremd)) << stelle;
+    EXPECT_FALSE(TEinstellungen(kNirgends).LadenAus(fremd)) << stelle;
   }
   EXPECT_FALSE(e.LadenAus(daten.substr(0, 30)));
 }
 
 TEST(Einstellungen, BeschaedigteDateiBehaeltDieVorherGelesenenFelder) {
-  TEinstellungen quelle("/nicht/vorhanden");
+  TEinstellungen quelle(kNirgends);
   AllesSetzen(quelle);
+  quelle.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
   const std::string daten = quelle.Dateiinhalt();
-  // Header, data directory text, Reserviert, Maximiert, rectangle, Merkdatum,
-  // two flags, Timeout: the schedule block starts here.
+  // Header, data directory, Reserviert, Maximiert, rectangle, Merkdatum, two
+  // flags, Timeout: the schedule block starts here.
   const std::size_t zeitplaner = 31 + 2 + 13 + 1 + 1 + 16 + 4 + 1 + 1 + 2;
 
-  TEinstellungen e("/nicht/vorhanden");
+  TEinstellungen e(kNirgends);
   EXPECT_FALSE(e.LadenAus(daten.substr(0, zeitplaner + 3)));
   EXPECT_EQ(e.EingestelltesDatenverzeichnis(), "/daten/kurse/");
-  EXPECT_TRUE(e.Maximiert);
   EXPECT_EQ(e.Timeout, 90);
   EXPECT_TRUE(e.ListenKataloge.empty());
   EXPECT_TRUE(e.DFUeTrennen);
-  EXPECT_EQ(e.DruckPosition, 1);
 
-  // Every cut through the file fails without harm; only the whole file loads.
-  // (The indicator block needs its owner to tell where it ends.)
-  quelle.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
-  const std::string ganz = quelle.Dateiinhalt();
-  for (std::size_t laenge = 0; laenge < ganz.size(); ++laenge) {
-    TEinstellungen t("/nicht/vorhanden");
+  // Every cut through the file fails without harm (the indicator block needs
+  // its owner to tell where it ends); only the whole file loads.
+  for (std::size_t laenge = 0; laenge < daten.size(); ++laenge) {
+    TEinstellungen t(kNirgends);
     t.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
-    EXPECT_FALSE(t.LadenAus(ganz.substr(0, laenge))) << laenge;
+    EXPECT_FALSE(t.LadenAus(daten.substr(0, laenge))) << laenge;
   }
-  EXPECT_TRUE(TEinstellungen("/nicht/vorhanden").LadenAus(ganz));
+  EXPECT_TRUE(TEinstellungen(kNirgends).LadenAus(daten));
 }
 
 TEST(Einstellungen, ZuGrosseAnzahlScheitertSofort) {
-  TEinstellungen quelle("/nicht/vorhanden");
+  TEinstellungen quelle(kNirgends);
   quelle.Timeout = 77;
   std::string daten = quelle.Dateiinhalt();
-  // The count of ListenKataloge follows the five-byte neutral schedule block.
+  // The count of ListenKataloge follows the five-byte empty schedule block.
   const std::size_t anzahl = 31 + 2 + 1 + 1 + 16 + 4 + 1 + 1 + 2 + 5;
   ASSERT_EQ(daten.substr(anzahl, 4), std::string(4, '\0'));
   daten.replace(anzahl, 4, "\xFF\xFF\xFF\x7F");
-
-  TEinstellungen e("/nicht/vorhanden");
+  TEinstellungen e(kNirgends);
   EXPECT_FALSE(e.LadenAus(daten));
   EXPECT_EQ(e.Timeout, 77);
-  EXPECT_TRUE(e.ListenKataloge.empty());
 
-  // A negative count means an empty list, as it always did.
+  // A negative count means an empty list.
   daten.replace(anzahl, 4, "\xFF\xFF\xFF\xFF");
   EXPECT_TRUE(e.LadenAus(daten));
 }
 
-// Builds a settings file whose blocks are in their owners' real formats.
-std::string DateiMitFremdenBloecken() {
-  TBinaerSchreiber s;
-  s.Roh(kKopf);
-  s.Text("");
-  s.Byte(0);
-  s.Byte(0);
-  for (int i = 0; i < 4; ++i)
-    s.Int32(0);
-  s.Int32(729000);
-  s.Byte(1);
-  s.Byte(1);
-  s.Word(60);
-  // Schedule: on, one time point 02:30 Mon+Fri with two catalogs.
-  s.Byte(1);
-  s.Int32(1);
-  for (std::uint8_t b : {2, 30, 1, 0, 0, 0, 1, 0, 0, 1})
-    s.Byte(b);
-  s.Int32(2);
-  s.Text("Aktien");
-  s.Text("Fonds");
-  s.Int32(0);
-  s.Byte(0);
-  s.Byte(1);
-  s.Text("");
-  s.Word(10);
-  s.Word(5);
-  for (int i = 0; i < 4; ++i)
-    s.Text("");
-  // A view with every byte set.
-  for (int i = 0; i < 35; ++i)
-    s.Byte(static_cast<std::uint8_t>(i + 1));
-  // Templates: slot 2 filled.
-  s.Byte(0);
-  s.Byte(1);
-  s.Text("Meine");
-  for (int i = 0; i < 35; ++i)
-    s.Byte(static_cast<std::uint8_t>(100 + i));
-  for (int i = 0; i < 8; ++i)
-    s.Byte(0);
-  s.Int32(0);
-  s.Int32(0);
-  // An indicator block of some length.
-  s.Int32(1);
-  s.Text("IndRSI");
-  for (int i = 0; i < 17; ++i)
-    s.Byte(static_cast<std::uint8_t>(i));
-  s.Int32(0);
-  s.Int32(0);
-  s.Byte(1);
-  s.Byte(2);
-  s.Byte(3);
-  return s.Entnehmen();
-}
-
 TEST(Einstellungen, BloeckeOhneBesitzerBleibenUnveraendert) {
-  const std::string daten = DateiMitFremdenBloecken();
-  TEinstellungen e("/nicht/vorhanden");
+  TEinstellungen quelle(kNirgends);
+  // Schedule on, 02:30 on Monday and Friday, two catalogs.
+  quelle.Einstecken<TRohBlock>(TEinstellungsBlockArt::Zeitplaner).Bytes = std::string(
+      "\x01\x01\0\0\0\x02\x1E\x01\0\0\0\x01\0\0\x01\x02\0\0\0\x06\0Aktien\x05\0Fonds", 34);
+  std::string ansicht(35, '\0');
+  for (int i = 0; i < 35; ++i)
+    ansicht[static_cast<std::size_t>(i)] = static_cast<char>(i + 1);
+  quelle.Einstecken<TRohBlock>(TEinstellungsBlockArt::ChartAnsicht).Bytes = ansicht;
+  // Templates: only slot 2 filled.
+  quelle.Einstecken<TRohBlock>(TEinstellungsBlockArt::ChartVorlagen).Bytes =
+      std::string("\0\x01\x05\0Meine", 9) + ansicht + std::string(8, '\0');
+  quelle.Einstecken<TRohBlock>(TEinstellungsBlockArt::IndVorlagen).Bytes =
+      std::string("\x01\0\0\0\x06\0IndRSI", 12) + std::string(17, '\x09') + std::string(8, '\0');
+  quelle.DruckChartsProSeite = 2;
+  quelle.DruckPosition = 3;
+  const std::string daten = quelle.Dateiinhalt();
+
+  TEinstellungen e(kNirgends);
   ASSERT_TRUE(e.LadenAus(daten));
-  EXPECT_TRUE(e.DruckHochformat);
   EXPECT_EQ(e.DruckChartsProSeite, 2);
   EXPECT_EQ(e.DruckPosition, 3);
   EXPECT_EQ(e.Dateiinhalt(), daten);
 }
 
 TEST(Einstellungen, SpaeterEingesteckterBlockErhaeltSeineGelesenenBytes) {
-  TEinstellungen quelle("/nicht/vorhanden");
-  auto& block = quelle.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
-  block.Zahl = 42;
-  block.Text = "Indikatoren";
-  quelle.DruckPosition = 3;
+  TEinstellungen quelle(kNirgends);
+  quelle.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen) = {42, "Indikatoren"};
   const std::string daten = quelle.Dateiinhalt();
 
-  TEinstellungen e("/nicht/vorhanden");
+  TEinstellungen e(kNirgends);
   ASSERT_TRUE(e.LadenAus(daten));
-  EXPECT_EQ(e.DruckPosition, 3);
   auto& spaet = e.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
   EXPECT_EQ(spaet.Zahl, 42);
   EXPECT_EQ(spaet.Text, "Indikatoren");
@@ -283,8 +211,7 @@ TEST(Einstellungen, SpaeterEingesteckterBlockErhaeltSeineGelesenenBytes) {
 }
 
 TEST(Einstellungen, FehlenderOderFremderBlockWirdGemeldet) {
-  TEinstellungen e("/nicht/vorhanden");
-  EXPECT_FALSE(e.Eingesteckt(TEinstellungsBlockArt::Zeitplaner));
+  TEinstellungen e(kNirgends);
   try {
     e.Block<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner);
     FAIL();
@@ -292,34 +219,29 @@ TEST(Einstellungen, FehlenderOderFremderBlockWirdGemeldet) {
     EXPECT_EQ(f.Meldung(), "Der Einstellungsblock 'Zeitplaner' ist nicht eingerichtet.");
   }
   e.Einstecken<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner);
-  struct TAndererBlock : TProbeBlock {};
-  EXPECT_THROW(e.Block<TAndererBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen);
+  EXPECT_THROW(e.Block<TRohBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen);
 }
 
 TEST(Einstellungen, SpeichernIstNurFuerDenBesitzerLesbarUndMeldetFehler) {
   TTestverzeichnis dir;
   TEinstellungen e(dir.Pfad());
-  e.ProxyPasswort = "geheim";
   e.Speichern();
   struct stat info {};
   ASSERT_EQ(::stat(dir.Datei("morvane.cfg").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
-  TEinstellungen woanders(dir.Pfad() + "fehlt");
   try {
-    woanders.Speichern();
+    TEinstellungen(dir.Pfad() + "fehlt").Speichern();
     FAIL();
   } catch (const EEinstellungen& f) {
-    EXPECT_EQ(f.Meldung().rfind(
-                  "Konnte Datei '" + dir.Pfad() + "fehlt/morvane.cfg' nicht schreiben: ", 0),
-              0u)
-        << f.Meldung();
+    EXPECT_EQ(f.Meldung(), "Konnte Datei '" + dir.Pfad() +
+                               "fehlt/morvane.cfg' nicht schreiben: Datei oder Verzeichnis nicht "
+                               "gefunden");
   }
 }
 
 TEST(Einstellungen, Datenverzeichnis) {
   TEinstellungen e("/programm");
-  EXPECT_EQ(e.Programmverzeichnis(), "/programm/");
   EXPECT_EQ(e.Datenverzeichnis(), "/programm/");
   e.SetzeDatenverzeichnis("  /home/anna/kurse \t");
   EXPECT_EQ(e.EingestelltesDatenverzeichnis(), "/home/anna/kurse/");
