@@ -14,6 +14,10 @@ constexpr std::string_view kKopf{"Morvane 3.5.5  Einstellungen\x1A\0\0", 31};
 constexpr std::size_t kKopfVergleich = 29;
 
 constexpr std::size_t kAnsichtGroesse = 35;
+// Smallest time point of the schedule: hour, minute, seven weekdays, shut-down
+// flag, catalog count.
+constexpr std::size_t kMindestZeitpunkt = 14;
+constexpr std::size_t kMindestText = 2;
 constexpr std::size_t kVorlagenSlots = 10;
 // What follows the indicator block: DruckHochformat, DruckChartsProSeite,
 // DruckPosition.
@@ -49,7 +53,7 @@ bool Schalter(TBinaerLeser& leser) {
 }
 
 std::vector<std::string> Textliste(TBinaerLeser& leser) {
-  std::vector<std::string> liste(static_cast<std::size_t>(ListenAnzahl(leser, 2)));
+  std::vector<std::string> liste(static_cast<std::size_t>(ListenAnzahl(leser, kMindestText)));
   for (auto& text : liste)
     text = leser.Text();
   return liste;
@@ -67,10 +71,10 @@ void BlockUeberspringen(TBinaerLeser& leser, TEinstellungsBlockArt art) {
   switch (art) {
     case TEinstellungsBlockArt::Zeitplaner: {
       leser.Byte();
-      const std::int32_t zeitpunkte = ListenAnzahl(leser, 14);
+      const std::int32_t zeitpunkte = ListenAnzahl(leser, kMindestZeitpunkt);
       for (std::int32_t i = 0; i < zeitpunkte; ++i) {
         leser.Roh(10);
-        const std::int32_t kataloge = ListenAnzahl(leser, 2);
+        const std::int32_t kataloge = ListenAnzahl(leser, kMindestText);
         for (std::int32_t k = 0; k < kataloge; ++k)
           leser.Roh(leser.Word());
       }
