@@ -27,14 +27,10 @@ bool IstAlleTage(std::string_view text) {
   return klein == "alle tage";
 }
 
-// The number before the first blank ("250 Tage"), without a range check.
-std::optional<std::uint16_t> Tageszahl(std::string_view text) {
-  const std::string_view getrimmt = Trimmen(text);
-  return TextZuWord(getrimmt.substr(0, getrimmt.find(' ')));
-}
-
+// The number before the first blank: "250 Tage", "250 xyz".
 std::optional<std::uint16_t> Tage(std::string_view text) {
-  const auto wert = Tageszahl(text);
+  const std::string_view getrimmt = Trimmen(text);
+  const auto wert = TextZuWord(getrimmt.substr(0, getrimmt.find(' ')));
   if (!wert || *wert < kMinTage || *wert > kMaxTage) return std::nullopt;
   return wert;
 }
