@@ -18,8 +18,9 @@ std::optional<std::string> GewinnZeile(const TWertpapier& wertpapier, Boersentag
   const std::optional<double> marktwert = rechner.Marktwert();
   const std::optional<TGewinn> buch = rechner.Buchgewinn();
   const TGewinn gesamt = rechner.Gesamtgewinn();
-  std::string buchText = buch ? BetragText(buch->Gewinn, w) : "";
-  if (!buch && rechner.Bestand() > 0) buchText = "?";
+  const std::string buchText = buch                    ? BetragText(buch->Gewinn, w)
+                               : rechner.Bestand() > 0 ? std::string(1, '?')
+                                                       : std::string();
 
   TWaehrungEintrag& summe = summen.Eintrag(w);
   summe.Kasse += rechner.Kasse();
@@ -52,7 +53,7 @@ TDepotListe DepotGewinne(const TWPVerwaltung& verwaltung, const std::vector<std:
     std::string zeile =
         Zeile({"", BetragText(s.Kasse, w), BetragText(s.Marktwert, w), BetragText(s.Realisiert, w),
                BetragText(s.Buchgewinn, w), BetragText(s.Gesamtgewinn, w)});
-    if (s.Investiert > 0) zeile += "\t" + ProzentText(s.Gesamtgewinn / s.Investiert);
+    if (s.Investiert > 0) Anhaengen(zeile, {ProzentText(s.Gesamtgewinn / s.Investiert)});
     liste.Zeilen.push_back(std::move(zeile));
   }
   liste.Zeilen.emplace_back(kSchlusszeile);

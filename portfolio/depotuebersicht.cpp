@@ -34,11 +34,11 @@ std::optional<std::string> UebersichtZeile(const TWertpapier& wertpapier, Boerse
                              marktwert ? BetragText(*marktwert, w) : "?"});
   if (marktwert) summe.Marktwert += *marktwert;
   if (const std::optional<TGewinn> buch = rechner.Buchgewinn()) {
-    zeile += "\t" + Zeile({BetragText(buch->Gewinn, w), ProzentText(buch->Rendite)});
+    Anhaengen(zeile, {BetragText(buch->Gewinn, w), ProzentText(buch->Rendite)});
     summe.Buchgewinn += buch->Gewinn;
     summe.Einstand += rechner.Einstand();
   } else if (rechner.Bestand() > 0) {
-    zeile += "\t?\t?";
+    Anhaengen(zeile, {"?", "?"});
   }
   return zeile;
 }
@@ -61,7 +61,7 @@ TDepotListe DepotUebersicht(const TWPVerwaltung& verwaltung,
   for (const TWaehrungEintrag& s : summen.Alle()) {
     std::string zeile = Zeile({"", "", "", "", BetragText(s.Marktwert, s.Waehrung),
                                BetragText(s.Buchgewinn, s.Waehrung)});
-    if (s.Einstand > 0) zeile += "\t" + ProzentText(s.Buchgewinn / s.Einstand);
+    if (s.Einstand > 0) Anhaengen(zeile, {ProzentText(s.Buchgewinn / s.Einstand)});
     liste.Zeilen.push_back(std::move(zeile));
   }
   liste.Zeilen.emplace_back(kSchlusszeile);

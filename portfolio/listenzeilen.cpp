@@ -47,6 +47,13 @@ std::string Zeile(std::initializer_list<std::string> zellen) {
   return zeile;
 }
 
+void Anhaengen(std::string& zeile, std::initializer_list<std::string> zellen) {
+  for (const std::string& zelle : zellen) {
+    zeile += '\t';
+    zeile += zelle;
+  }
+}
+
 std::vector<TListenSpalte> Spalten(std::initializer_list<std::string_view> titel) {
   std::vector<TListenSpalte> spalten;
   for (std::string_view t : titel) {

@@ -29,6 +29,8 @@ std::string StueckText(double stueck);
 std::string GruppenText(const TWPStammdaten& wertpapier);
 // The cells joined by tabs.
 std::string Zeile(std::initializer_list<std::string> zellen);
+// Appends the cells to a row, each after a tab.
+void Anhaengen(std::string& zeile, std::initializer_list<std::string> zellen);
 
 // Columns with these titles: the first left-aligned, all others right.
 std::vector<TListenSpalte> Spalten(std::initializer_list<std::string_view> titel);

@@ -14,7 +14,7 @@ const std::string kZeitraumUngueltig = "Ungültigen Berechnungszeitraum eingegeb
 std::string Fusszeile(int anzahl, int berechnet, double summe) {
   std::string zeile = ZahlZuTextGruppiert(0, anzahl) + " Wertpapier";
   if (anzahl != 1) zeile += "e";
-  if (berechnet > 0) zeile += "\t" + ProzentText(summe / berechnet, 3);
+  if (berechnet > 0) Anhaengen(zeile, {ProzentText(summe / berechnet, 3)});
   return zeile;
 }
 
@@ -52,7 +52,7 @@ TDepotListe Volatilitaet(const TWPVerwaltung& verwaltung, const std::vector<std:
     ++anzahl;
     std::string zeile = GruppenText(w);
     if (const std::optional<double> v = MittlereTagesaenderung(w.Kurse, tag, zeitraum)) {
-      zeile += "\t" + ProzentText(*v, 3);
+      Anhaengen(zeile, {ProzentText(*v, 3)});
       summe += *v;
       ++berechnet;
     }
