@@ -152,15 +152,6 @@ TEST_F(Depot, OverviewCanLeaveOutSecuritiesNotHeld) {
             "\t\t\t\t1 230,00 EUR\t330,00 EUR\t36,67 %", "-2")));
 }
 
-TEST_F(Depot, OverviewOnTheFirstDayBooksThatDaysTransactions) {
-  const TDepotListe liste =
-      DepotUebersicht(verwaltung, {"USA"}, KalendertagAusDatum(5, 1, 1998), false);
-  EXPECT_THAT(
-      liste.Zeilen,
-      ElementsAre("USA / Gamma Inc\t5\t40,00 USD\t102,00 USD\t200,00 USD\t-310,00 USD\t-62,00 %",
-                  "-1", "\t\t\t\t200,00 USD\t-310,00 USD\t-62,00 %", "-2"));
-}
-
 TEST_F(Depot, GainsListEverySecurityThatWasHeld) {
   const TDepotListe liste = DepotGewinne(verwaltung, alle, kSamstag);
   EXPECT_EQ(liste.Titel, "Depot-Gewinne am 10.01.1998");
@@ -214,17 +205,6 @@ TEST_F(Depot, VolatilityFooterCountsTheSecurities) {
 TEST_F(Depot, EmptySelectionStillClosesTheTotals) {
   EXPECT_THAT(DepotUebersicht(verwaltung, {}, kSamstag, false).Zeilen, ElementsAre("-1", "-2"));
   EXPECT_THAT(DepotGewinne(verwaltung, {"Leer"}, kSamstag).Zeilen, ElementsAre("-1", "-2"));
-}
-
-TEST_F(Depot, UnreadableSecurityFileStopsTheListWithItsID) {
-  std::string id = verzeichnis.Pfad() + "Aktien/Kaputt.mv3";
-  { std::ofstream(id) << "kein Wertpapier"; }
-  try {
-    DepotGewinne(verwaltung, alle, kSamstag);
-    FAIL() << "keine Ausnahme";
-  } catch (const EWPVerwaltung& e) {
-    EXPECT_EQ(e.Meldung(), "Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
-  }
 }
 
 TEST(WertpapierTransaktionen, RunningFiguresPerBookingAndTotal) {
