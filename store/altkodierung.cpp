@@ -36,26 +36,6 @@ Boersentag AlterBoersentag(int tag, int monat, int jahr) {
   return BoersentagAusDatum(tag, monat, jahr);
 }
 
-std::uint8_t ByteBei(std::string_view satz, std::size_t offset) {
-  TBinaerLeser leser(satz.substr(offset));
-  return leser.Byte();
-}
-
-std::uint16_t WordBei(std::string_view satz, std::size_t offset) {
-  TBinaerLeser leser(satz.substr(offset));
-  return leser.Word();
-}
-
-std::int32_t Int32Bei(std::string_view satz, std::size_t offset) {
-  TBinaerLeser leser(satz.substr(offset));
-  return leser.Int32();
-}
-
-double DoubleBei(std::string_view satz, std::size_t offset) {
-  TBinaerLeser leser(satz.substr(offset));
-  return leser.Double();
-}
-
 bool AlteTransaktionEinfuegen(std::string_view satz, const TAlteTransaktionsLage& lage,
                               TWPTransaktionen& liste) {
   const Boersentag datum = Int32Bei(satz, 0);

@@ -9,6 +9,7 @@
 #include "core/datum.h"
 #include "core/kurse.h"
 #include "core/wptransaktionen.h"
+#include "store/satzfeld.h"
 
 namespace morvane {
 
@@ -30,12 +31,6 @@ void Ueberspringen(TBinaerLeser& leser, std::size_t anzahl);
 // Trading day of a calendar date found in an old file; 0 (a date every price
 // series drops) when the date is not a real date of the years 1000 to 4999.
 Boersentag AlterBoersentag(int tag, int monat, int jahr);
-
-// Fields at a fixed offset of a record read whole with TBinaerLeser::Roh.
-std::uint8_t ByteBei(std::string_view satz, std::size_t offset);
-std::uint16_t WordBei(std::string_view satz, std::size_t offset);
-std::int32_t Int32Bei(std::string_view satz, std::size_t offset);
-double DoubleBei(std::string_view satz, std::size_t offset);
 
 // Calls `verarbeiten` for every record of `groesse` bytes of a list that
 // starts with an int32 count.

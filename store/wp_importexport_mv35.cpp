@@ -1,9 +1,12 @@
 #include "store/wp_importexport_mv35.h"
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string_view>
 
 #include "core/datei.h"
+#include "store/satzfeld.h"
 
 namespace morvane {
 namespace {
@@ -120,14 +123,15 @@ void TransaktionSchreiben(TBinaerSchreiber& schreiber, const TTransaktion& t) {
 }
 
 TKurs KursLesen(TBinaerLeser& leser) {
+  const std::string_view satz = leser.Roh(kKursGroesse);
   TKurs k;
-  k.Datum = leser.Int32();
-  k.Kassakurs = leser.Double();
-  k.Eroeffnung = leser.Double();
-  k.Schluss = leser.Double();
-  k.Hoch = leser.Double();
-  k.Tief = leser.Double();
-  k.Umsatz = leser.Double();
+  k.Datum = Int32Bei(satz, 0);
+  k.Kassakurs = DoubleBei(satz, 4);
+  k.Eroeffnung = DoubleBei(satz, 12);
+  k.Schluss = DoubleBei(satz, 20);
+  k.Hoch = DoubleBei(satz, 28);
+  k.Tief = DoubleBei(satz, 36);
+  k.Umsatz = DoubleBei(satz, 44);
   return k;
 }
 
@@ -182,7 +186,10 @@ std::string TWP_ImportExport_MV35::Kodieren(const TWertpapier& wertpapier) {
 void TWP_ImportExport_MV35::WertpapierSpeichern(const std::string& pfad,
                                                 const TWertpapier& wertpapier) const {
   try {
-    DateiAtomarSchreiben(pfad, Kodieren(wertpapier));
+    // A replaced file keeps its permissions, as it would when overwritten in place.
+    struct stat info {};
+    const unsigned modus = ::stat(pfad.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
+    DateiAtomarSchreiben(pfad, Kodieren(wertpapier), modus);
   } catch (const Exception& e) {
     Werfen("Konnte Datei '" + pfad + "' nicht schreiben: " + e.Meldung());
   }

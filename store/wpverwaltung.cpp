@@ -13,10 +13,7 @@
 
 #include "core/datei.h"
 #include "store/dateisperre.h"
-#include "store/wp_importexport_mv1.h"
-#include "store/wp_importexport_mv2.h"
-#include "store/wp_importexport_mv30.h"
-#include "store/wp_importexport_mv31.h"
+#include "store/leserkette.h"
 #include "store/wp_importexport_mv35.h"
 
 namespace morvane {
@@ -28,16 +25,6 @@ namespace fs = std::filesystem;
 constexpr std::size_t kStammdatenAnfang = 64 * 1024;
 
 const TWP_ImportExport_MV35 kMV35;
-
-// The readers in the order they are tried.
-const std::array<const TWPDateiLeser*, 5>& Leserkette() {
-  static const TWP_ImportExport_MV31 mv31;
-  static const TWP_ImportExport_MV30 mv30;
-  static const TWP_ImportExport_MV2 mv2;
-  static const TWP_ImportExport_MV1 mv1;
-  static const std::array<const TWPDateiLeser*, 5> kette = {&kMV35, &mv31, &mv30, &mv2, &mv1};
-  return kette;
-}
 
 // At most the first `hoechstens` bytes of a file, for loaders that need only
 // its beginning.
@@ -60,27 +47,15 @@ std::string DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens) {
   return inhalt;
 }
 
-std::optional<TWertpapier> KetteVersuchen(std::string_view daten, const std::string& id,
-                                          TLeseumfang umfang) {
-  for (const TWPDateiLeser* leser : Leserkette()) {
-    try {
-      return leser->AusDaten(daten, id, umfang);
-    } catch (const Exception&) {
-      // Not this version (or damaged): the next reader tries.
-    }
-  }
-  return std::nullopt;
-}
-
 TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
   const EWPVerwaltung ungueltig("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
   try {
     if (umfang == TLeseumfang::Stammdaten) {
       const std::string anfang = DateiAnfangLesen(id, kStammdatenAnfang);
-      if (auto wertpapier = KetteVersuchen(anfang, id, umfang)) return std::move(*wertpapier);
+      if (auto wertpapier = MitLeserketteLesen(anfang, id, umfang)) return std::move(*wertpapier);
       if (anfang.size() < kStammdatenAnfang) throw ungueltig;
     }
-    if (auto wertpapier = KetteVersuchen(DateiLesen(id), id, umfang)) {
+    if (auto wertpapier = MitLeserketteLesen(DateiLesen(id), id, umfang)) {
       return std::move(*wertpapier);
     }
   } catch (const EDatei&) {

@@ -1,0 +1,272 @@
+#include "store/wpverwaltung.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "core/datum.h"
+#include "dateibau.h"
+#include "store/dateisperre.h"
+#include "store/wp_importexport_mv35.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Meldung;
+
+const Boersentag kTag = BoersentagAusDatum(5, 1, 1998);
+
+TKurs Kurs(Boersentag tag, double schluss) {
+  return TKurs{tag, 0, 0, schluss, 0, 0, 0};
+}
+
+class Verwaltung : public ::testing::Test {
+ protected:
+  test::TTempVerzeichnis verzeichnis;
+  const std::string dv = verzeichnis.Pfad();
+  TWPVerwaltung store{dv};
+
+  std::string Speichern(const std::string& relativ, const std::string& bezeichnung = "W") {
+    TWertpapier w;
+    w.Bezeichnung = bezeichnung;
+    w.Kurse.Setze(Kurs(kTag, 10), TSetzModus::Ersetzen);
+    store.WertpapierSpeichern(dv + relativ, w);
+    return dv + relativ;
+  }
+  std::string Ungueltig(const std::string& id) {
+    return "Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.";
+  }
+};
+
+TEST(NameFiltern, KeepsOnlyAllowedCharactersAndUmlauts) {
+  EXPECT_EQ(NameFiltern("Deutsche Bank AG."), "Deutsche Bank AG");
+  EXPECT_EQ(NameFiltern("Öl & Gas, Süd/Nord's"), "Öl  Gas SüdNords");
+  EXPECT_EQ(NameFiltern("Straße Café ÄÜ äöü"), "Strae Caf ÄÜ äöü");
+  EXPECT_EQ(NameFiltern("!$()+-[]_{} 09azAZ"), "!$()+-[]_{} 09azAZ");
+  EXPECT_EQ(NameFiltern("\xFF\xC3x\xE2\x82\xAC"), "x");  // broken UTF-8 and "€"
+}
+
+TEST_F(Verwaltung, DataDirectoryAlwaysEndsWithASlash) {
+  EXPECT_EQ(TWPVerwaltung("/daten").Datenverzeichnis(), "/daten/");
+  std::string einstellung = "/a/";
+  TWPVerwaltung folgt([&] { return einstellung; });
+  einstellung = "/b";
+  EXPECT_EQ(folgt.Datenverzeichnis(), "/b/");
+}
+
+TEST_F(Verwaltung, NeueIdCountsUpWhileTheNameIsTaken) {
+  EXPECT_EQ(store.NeueID("Aktien", "Deutsche Bank AG."), dv + "Aktien/Deutsche Bank AG.mv3");
+  Speichern("Aktien/Deutsche Bank AG.mv3");
+  EXPECT_EQ(store.NeueID("Aktien", "Deutsche Bank AG."), dv + "Aktien/Deutsche Bank AG (1).mv3");
+  Speichern("Aktien/Deutsche Bank AG (1).mv3");
+  EXPECT_EQ(store.NeueID("Akt.ien", "Deutsche Bank AG"), dv + "Aktien/Deutsche Bank AG (2).mv3");
+  for (auto [katalog, name] : {std::pair{"Aktien", "..."}, {"../", "x"}, {"", "x"}}) {
+    EXPECT_EQ(Meldung([&] { store.NeueID(katalog, name); }),
+              "Ungültiger Katalog oder Wertpapier-Name");
+  }
+}
+
+TEST_F(Verwaltung, ListsSecuritiesByExtensionGroupAndOnlyDirectoriesAsCatalogs) {
+  for (const char* name : {"z.MVT", "y.MV2", "x.MV3", "w.mv3", "notiz.txt"}) {
+    test::DateiAnlegen(dv + "Aktien/" + name, "");
+  }
+  fs::create_directory(dv + "Aktien/unter.mv3");
+  fs::create_directory(dv + "Fonds");
+  test::DateiAnlegen(dv + "morvane.cfg", "x");
+
+  std::vector<std::string> ids = {"schon da"};
+  store.WertpapiereAuflisten("Aktien", ids);
+  ASSERT_EQ(ids.size(), 5u);
+  EXPECT_EQ(ids[0], "schon da");
+  // The ".mv3" group comes first, in the order the directory lists them.
+  std::vector<std::string> mv3(ids.begin() + 1, ids.begin() + 3);
+  std::sort(mv3.begin(), mv3.end());
+  EXPECT_EQ(mv3, (std::vector<std::string>{dv + "Aktien/w.mv3", dv + "Aktien/x.MV3"}));
+  EXPECT_EQ(ids[3], dv + "Aktien/y.MV2");
+  EXPECT_EQ(ids[4], dv + "Aktien/z.MVT");
+
+  std::vector<std::string> kataloge = {"alt"};
+  store.KatalogeAuflisten(kataloge);
+  std::sort(kataloge.begin(), kataloge.end());
+  EXPECT_EQ(kataloge, (std::vector<std::string>{"Aktien", "Fonds"}));
+}
+
+TEST_F(Verwaltung, CatalogNamesThatLeaveTheDataDirectoryAreRefused) {
+  fs::create_directory(dv + "Aktien");
+  std::vector<std::string> liste;
+  for (const std::string& name :
+       std::vector<std::string>{"", ".", "..", "a/b", "../Aktien", std::string("a\0b", 3)}) {
+    const std::string erwartet = "Ungültiger Katalog oder Wertpapier-Name";
+    EXPECT_EQ(Meldung([&] { store.WertpapiereAuflisten(name, liste); }), erwartet) << name;
+    EXPECT_EQ(Meldung([&] { store.KatalogLoeschen(name); }), erwartet) << name;
+    EXPECT_EQ(Meldung([&] { store.Umbenennen("Aktien", name); }), erwartet) << name;
+    EXPECT_EQ(Meldung([&] { store.Umbenennen(name, "Neu"); }), erwartet) << name;
+  }
+  EXPECT_TRUE(fs::is_directory(dv + "Aktien"));
+}
+
+TEST_F(Verwaltung, KatalogFollowsTheIdAndIsEmptyOutsideTheDataDirectory) {
+  const std::string id = Speichern("Aktien/BASF.mv3", "BASF");
+  const TWertpapier w = store.WertpapierLaden(id);
+  EXPECT_EQ(w.ID, id);
+  EXPECT_EQ(w.Katalog, "Aktien");
+  EXPECT_EQ(store.StammdatenLaden(id).Katalog, "Aktien");
+
+  test::TTempVerzeichnis anderswo;
+  const std::string fremd = anderswo.Pfad() + "Aktien/BASF.mv3";
+  store.WertpapierSpeichern(fremd, w);
+  const TWPStammdaten s = store.StammdatenLaden(fremd);
+  EXPECT_EQ(s.Bezeichnung, "BASF");
+  EXPECT_EQ(s.Katalog, "");
+  EXPECT_EQ(store.KatalogAusID(dv + "lose.mv3"), "");
+  EXPECT_EQ(store.KatalogAusID(dv + "a/b/c.mv3"), "a/b");
+}
+
+TEST_F(Verwaltung, UnreadableOrUnknownFilesGiveTheFinalMessage) {
+  const std::string fehlt = dv + "Aktien/fehlt.mv3";
+  EXPECT_EQ(Meldung([&] { store.WertpapierLaden(fehlt); }), Ungueltig(fehlt));
+  EXPECT_EQ(Meldung([&] { store.StammdatenLaden(fehlt); }), Ungueltig(fehlt));
+  const std::string muell = dv + "Aktien/muell.mv3";
+  test::DateiAnlegen(muell, "kein Wertpapier");
+  EXPECT_EQ(Meldung([&] { store.KurseLaden(muell); }), Ungueltig(muell));
+  EXPECT_EQ(Meldung([&] { store.TransaktionenLaden(dv + "Aktien"); }), Ungueltig(dv + "Aktien"));
+  EXPECT_FALSE(store.Existiert(fehlt));
+  EXPECT_FALSE(store.Existiert(dv + "Aktien"));
+  EXPECT_TRUE(store.Existiert(muell));
+}
+
+TEST_F(Verwaltung, MasterDataOfAVeryLongCommentStillLoad) {
+  TWertpapier w;
+  w.Kommentar = std::string(65535, 'k');
+  w.Bezeichnung = "Lang";
+  store.WertpapierSpeichern(dv + "A/lang.mv3", w);
+  EXPECT_EQ(store.StammdatenLaden(dv + "A/lang.mv3").Kommentar.size(), 65535u);
+}
+
+TEST_F(Verwaltung, ChangesRewriteOldFilesInTheCurrentFormatUnderTheirName) {
+  test::TDateiBau v2;
+  v2.Roh("Morvane 2.0  Wertpapier-Datei\x1A").KurzText("Alt", 255).Int32(0);
+  const std::string id = dv + "Aktien/y.MV2";
+  test::DateiAnlegen(id, v2.Daten());
+
+  TKurse neu;
+  neu.Setze(Kurs(kTag, 12), TSetzModus::Ersetzen);
+  store.KurseMischen(id, neu);
+  EXPECT_EQ(test::DateiInhalt(id).substr(0, 30), "Morvane 3.5  Wertpapier-Datei\x1A");
+  const TWertpapier w = TWP_ImportExport_MV35().WertpapierLaden(id);
+  EXPECT_EQ(w.Bezeichnung, "Alt");
+  EXPECT_EQ(w.Kurse.Anzahl(), 1);
+}
+
+TEST_F(Verwaltung, ReadModifyWriteKeepsWhatItDoesNotChange) {
+  const std::string id = dv + "Aktien/neu.mv3";
+  TWPStammdaten s;
+  s.Bezeichnung = "Neu";
+  store.StammdatenAendern(id, s);  // creates the security
+  EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Neu");
+
+  TWPTransaktionen t;
+  t.Einfuegen(TTransaktionKauf(kTag, 1, 10, 10));
+  store.TransaktionenAendern(id, t);
+  TKurse k;
+  k.Setze(Kurs(kTag, 10), TSetzModus::Ersetzen);
+  store.KurseAendern(id, k);
+  s.Bezeichnung = "Umbenannt";
+  store.StammdatenAendern(id, s);
+  TKurse dazu;
+  dazu.Setze(TKurs{kTag, 0, 0, 11, 0, 0, 0}, TSetzModus::Ersetzen);
+  dazu.Setze(Kurs(kTag + 1, 13), TSetzModus::Ersetzen);
+  store.KurseMischen(id, dazu);
+
+  const TWertpapier w = store.WertpapierLaden(id);
+  EXPECT_EQ(w.Bezeichnung, "Umbenannt");
+  EXPECT_EQ(w.Transaktionen, t);
+  ASSERT_EQ(w.Kurse.Anzahl(), 2);
+  EXPECT_EQ(w.Kurse.Kurs(0)->Schluss, 11);
+}
+
+TEST_F(Verwaltung, ChangeErrorsNameTheIdAndKeepTheDamagedFile) {
+  const std::string id = dv + "Aktien/kaputt.mv3";
+  test::DateiAnlegen(id, "kaputt");
+  EXPECT_EQ(Meldung([&] { store.StammdatenAendern(id, TWPStammdaten()); }),
+            "Konnte Stammdaten mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_EQ(Meldung([&] { store.TransaktionenAendern(id, TWPTransaktionen()); }),
+            "Konnte Transaktionen mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_EQ(Meldung([&] { store.KurseAendern(id, TKurse()); }),
+            "Konnte Kurse mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_EQ(Meldung([&] { store.KurseMischen(id, TKurse()); }), Ungueltig(id));
+  EXPECT_EQ(test::DateiInhalt(id), "kaputt");
+
+  const std::string inDatei = dv + "Aktien/kaputt.mv3/x.mv3";
+  EXPECT_EQ(Meldung([&] { store.WertpapierSpeichern(inDatei, TWertpapier()); })
+                .rfind("Konnte Wertpapier mit ID '" + inDatei +
+                           "' nicht speichern: Konnte Datei '" + inDatei + "' nicht schreiben: ",
+                       0),
+            0u);
+}
+
+TEST_F(Verwaltung, ConcurrentMergesLoseNoUpdate) {
+  const std::string id = Speichern("Aktien/x.mv3");
+  constexpr int kRunden = 25;
+  const auto mischen = [&](int versatz) {
+    TWPVerwaltung eigener(dv);
+    for (int i = 0; i < kRunden; ++i) {
+      TKurse k;
+      k.Setze(Kurs(kTag + 1 + versatz + 2 * i, 20), TSetzModus::Ersetzen);
+      eigener.KurseMischen(id, k);
+    }
+  };
+  std::thread a(mischen, 0);
+  std::thread b(mischen, 1);
+  a.join();
+  b.join();
+  EXPECT_EQ(store.KurseLaden(id).Anzahl(), 1 + 2 * kRunden);
+}
+
+TEST_F(Verwaltung, LockIsHeldUntilReleased) {
+  const std::string id = Speichern("Aktien/x.mv3");
+  const int anderer = ::open(id.c_str(), O_RDONLY);
+  {
+    TDateiSperre sperre(id);
+    EXPECT_TRUE(sperre.Gesperrt());
+    EXPECT_NE(::flock(anderer, LOCK_EX | LOCK_NB), 0);
+  }
+  EXPECT_EQ(::flock(anderer, LOCK_EX | LOCK_NB), 0);
+  ::close(anderer);
+  EXPECT_FALSE(TDateiSperre(dv + "Aktien/fehlt.mv3").Gesperrt());
+}
+
+TEST_F(Verwaltung, DeletingFilesAndCatalogs) {
+  const std::string id = Speichern("Aktien/a.mv3");
+  Speichern("Aktien/b.mv2");
+  store.WertpapierLoeschen(id);
+  EXPECT_FALSE(store.Existiert(id));
+  EXPECT_EQ(Meldung([&] { store.WertpapierLoeschen(id); }),
+            "Konnte Datei '" + id + "' nicht löschen: Datei oder Verzeichnis nicht gefunden");
+
+  fs::create_directory(dv + "Aktien/unter");
+  EXPECT_EQ(Meldung([&] { store.KatalogLoeschen("Aktien"); }),
+            "Konnte Katalog 'Aktien' nicht löschen: Verzeichnis ist nicht leer");
+  EXPECT_FALSE(store.Existiert(dv + "Aktien/b.mv2"));
+  fs::remove(dv + "Aktien/unter");
+  store.KatalogLoeschen("Aktien");
+  EXPECT_FALSE(fs::exists(dv + "Aktien"));
+}
+
+TEST_F(Verwaltung, RenamingACatalogNeverReplacesAnother) {
+  Speichern("Aktien/a.mv3");
+  fs::create_directory(dv + "Leer");
+  EXPECT_EQ(Meldung([&] { store.Umbenennen("Aktien", "Leer"); }), "Datei existiert bereits");
+  EXPECT_TRUE(fs::exists(dv + "Aktien/a.mv3"));
+  store.Umbenennen("Aktien", "Werte");
+  EXPECT_TRUE(fs::exists(dv + "Werte/a.mv3"));
+  EXPECT_THROW(store.Umbenennen("Aktien", "Neu"), EWPVerwaltung);
+}
+
+}  // namespace
+}  // namespace morvane
