@@ -10,6 +10,7 @@ struct TParam1GD {
   std::uint8_t Empfindlichkeit = 15;
   bool ZeigeDurchschnitt = true;
   bool ZeigeOszillator = false;
+  friend bool operator==(const TParam1GD&, const TParam1GD&) = default;
 };
 
 // One moving average of the close against the close.

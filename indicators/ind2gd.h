@@ -12,6 +12,7 @@ struct TParam2GD {
   bool ZeigeKurz = true;
   bool ZeigeLang = true;
   bool ZeigeOszillator = false;
+  friend bool operator==(const TParam2GD&, const TParam2GD&) = default;
 };
 
 // A short against a long moving average of the close.

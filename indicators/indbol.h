@@ -13,6 +13,7 @@ struct TParamBOL {
   bool ZeigeDurchschnitt = true;
   bool ZeigeUmhuellung = true;
   bool ZeigeOszillator = false;
+  friend bool operator==(const TParamBOL&, const TParamBOL&) = default;
 };
 
 // The close within a band of standard deviations around its moving average.

@@ -14,6 +14,7 @@ struct TParamCCI {
   bool ZeigeCci = true;
   bool ZeigeCciGeglaettet = true;
   bool ZeigeOszillator = false;
+  friend bool operator==(const TParamCCI&, const TParamCCI&) = default;
 };
 
 // Commodity channel index: the typical price against its smoothing, in units of

@@ -13,6 +13,7 @@ struct TParamCDO {
   std::uint16_t Glaettung = 3;
   bool ZeigeMacdOszillator = false;
   bool ZeigeOszillator = true;
+  friend bool operator==(const TParamCDO&, const TParamCDO&) = default;
 };
 
 // A momentum oscillator of the MAC oscillator.

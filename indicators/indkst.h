@@ -13,6 +13,7 @@ struct TParamKST {
   bool ZeigeUngeglaettet = false;
   bool ZeigeGeglaettet = true;
   bool ZeigeOszillator = true;
+  friend bool operator==(const TParamKST&, const TParamKST&) = default;
 };
 
 // Know-sure-thing: a weighted sum of four smoothed rates of change, against

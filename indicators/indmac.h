@@ -12,6 +12,7 @@ struct TParamMAC {
   bool ZeigeMacd = true;
   bool ZeigeTrigger = true;
   bool ZeigeOszillator = false;
+  friend bool operator==(const TParamMAC&, const TParamMAC&) = default;
 };
 
 // The difference of two linearly weighted averages of the close and its

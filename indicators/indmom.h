@@ -9,6 +9,7 @@ struct TParamMOM {
   std::uint8_t Empfindlichkeit = 15;
   bool ZeigeOszillator = false;
   bool ZeigeRoc = true;
+  friend bool operator==(const TParamMOM&, const TParamMOM&) = default;
 };
 
 // Momentum: the close against the close n-1 records earlier.

@@ -7,6 +7,7 @@ namespace morvane {
 struct TParamRSI {
   std::uint16_t Zeitraum = 10;
   bool ZeigeOszillator = true;
+  friend bool operator==(const TParamRSI&, const TParamRSI&) = default;
 };
 
 // Relative strength: rises against falls of the close over a window of records.

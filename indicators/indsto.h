@@ -9,6 +9,7 @@ struct TParamSTO {
   std::uint16_t Glaettung = 5;
   bool ZeigeOszillator = true;
   bool ZeigeK = false;
+  friend bool operator==(const TParamSTO&, const TParamSTO&) = default;
 };
 
 // Stochastic oscillator: the close within the window's range of closes (%K),

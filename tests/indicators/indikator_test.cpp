@@ -83,7 +83,8 @@ TEST(Indikator, NamenUndTitel) {
 
 std::string Bytes(std::initializer_list<int> werte) {
   std::string s;
-  for (int w : werte) s.push_back(static_cast<char>(w));
+  for (int w : werte)
+    s.push_back(static_cast<char>(w));
   return s;
 }
 
@@ -100,8 +101,8 @@ TEST(Indikator, DatensatzByteGenau) {
   rsi.Param.Zeitraum = 258;
   TBinaerSchreiber schreiber;
   rsi.Speichern(schreiber);
-  const std::string erwartet = Bytes({2, 0, 'A', 'b', 3, 'Z', '-', 0xD8, 7, 40}) +
-                               DoubleBytes(5.33) + Bytes({30, 2, 1, 1});
+  const std::string erwartet =
+      Bytes({2, 0, 'A', 'b', 3, 'Z', '-', 0xD8, 7, 40}) + DoubleBytes(5.33) + Bytes({30, 2, 1, 1});
   EXPECT_EQ(schreiber.Daten(), erwartet);
 
   // A short code leaves the bytes behind its length meaningless.
@@ -181,13 +182,15 @@ struct Gruppe {
   TIndGruppe liste;
   TIndGesamt* gesamt = nullptr;
   explicit Gruppe(int nummer, std::vector<std::unique_ptr<TIndikator>> mitglieder) {
-    for (auto& m : mitglieder) liste.push_back(std::move(m));
+    for (auto& m : mitglieder)
+      liste.push_back(std::move(m));
     auto g = std::make_unique<TIndGesamt>(&liste, nummer);
     gesamt = g.get();
     liste.push_back(std::move(g));
   }
   void Berechnen(const TKurse& kurse) {
-    for (auto& i : liste) i->Berechnen(kurse);
+    for (auto& i : liste)
+      i->Berechnen(kurse);
   }
 };
 

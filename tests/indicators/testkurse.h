@@ -15,7 +15,9 @@
 namespace morvane::test {
 
 // Monday 5 January 1998.
-inline Boersentag Start() { return BoersentagAusDatum(5, 1, 1998); }
+inline Boersentag Start() {
+  return BoersentagAusDatum(5, 1, 1998);
+}
 
 // One record per consecutive trading day with only the close set (0 leaves the
 // day without a record).
