@@ -54,6 +54,9 @@ TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n);
 // the positions that have a value.
 TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n);
 
+// basis^exponent; whole exponents by repeated squaring.
+double Potenz(double basis, double exponent);
+
 // 100 - 100 / (1 + (a / b)^s): 50 when a = b. b = 0 raises the division error.
 double Verhaeltnisoszillator(double a, double b, double s);
 
@@ -74,44 +77,53 @@ void KursVergleich(const TKurse& kurse, int n, TZeitreihe& ziel, Formel formel) 
   }
 }
 
-// A plain copy of a series in two arrays, for loops over windows of date
-// positions (position i is the date Von() + i).
+// A series as plain arrays for the window loops: position i is the date
+// Von() + i, or for the closes of a price series the record index i. Besides
+// every position it keeps the present values alone, in order, so that a
+// window visits only values that exist; an exact count of the present values
+// before each position finds them. The sums run in four independent lanes so
+// that the additions do not wait on one another.
 class TDichteReihe {
  public:
   explicit TDichteReihe(const TZeitreihe& reihe);
+  // The closes of the records; a missing close is absent.
+  static TDichteReihe Schlusskurse(const TKurse& kurse);
 
   Boersentag Von() const { return von_; }
-  int Laenge() const { return static_cast<int>(werte_.size()); }
+  int Laenge() const { return static_cast<int>(da_.size()); }
   bool Da(int i) const { return da_[static_cast<std::size_t>(i)] != 0; }
   double Wert(int i) const { return werte_[static_cast<std::size_t>(i)]; }
 
+  // Weighted mean of the present values at positions von..bis (clipped to the
+  // series), position p weighted with gewicht[p - von] (all 1 when gewicht is
+  // null). The values are summed as distances from the first present value,
+  // so equal values give exactly that value. None when no position has one.
+  std::optional<double> Mittel(int von, int bis, const double* gewicht) const;
+
+  struct TAbweichung {
+    double Summe = 0;  // sum of |v - bezug| or of (v - bezug)^2
+    int Anzahl = 0;    // number of present values
+  };
+  TAbweichung Betragsabweichung(int von, int bis, double bezug) const;
+  TAbweichung Quadratabweichung(int von, int bis, double bezug) const;
+
  private:
+  TDichteReihe() = default;
+  void Fuellen(std::size_t laenge, const double* wert, const std::uint8_t* da);
+  // The present values of positions von..bis: indices [erster, ende) of
+  // vorhanden_.
+  std::pair<int, int> Bereich(int von, int bis) const;
+  template <typename Beitrag>
+  TAbweichung Abweichung(int von, int bis, double bezug, Beitrag beitrag) const;
+
   Boersentag von_ = 0;
-  std::vector<double> werte_;
-  std::vector<std::uint8_t> da_;
-};
-
-// Weighted mean of a window. The values are summed as distances from the first
-// value of the window, so a window of equal values yields exactly that value.
-class TFenstermittel {
- public:
-  void Hinzu(double wert, double gewicht = 1.0) {
-    if (!angefangen_) {
-      bezug_ = wert;
-      angefangen_ = true;
-    }
-    summe_ += gewicht * (wert - bezug_);
-    gewichte_ += gewicht;
-  }
-  bool Leer() const { return !angefangen_; }
-  // Undefined for an empty window.
-  double Mittel() const { return bezug_ + summe_ / gewichte_; }
-
- private:
-  double bezug_ = 0;
-  double summe_ = 0;
-  double gewichte_ = 0;
-  bool angefangen_ = false;
+  std::vector<double> werte_;      // every position, 0 where missing
+  std::vector<std::uint8_t> da_;   // 1 present, 0 missing
+  std::vector<double> vorhanden_;  // the present values in order
+  std::vector<int> position_;      // their positions
+  std::vector<int> davor_ = {0};
+  mutable std::vector<double>
+      gewichtPuffer_;  // weights of a window with gaps   // present values before position i
 };
 
 }  // namespace morvane

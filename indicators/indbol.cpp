@@ -47,22 +47,16 @@ const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
 void TIndBOL::UmhuellungBerechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int m = Param.AbweichungZeitraum;
+  const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
   oben_ = Preisbereich(kurse);
   unten_ = Preisbereich(kurse);
   for (int i = 0; i < std::ssize(k); ++i) {
     const auto mittel = durchschnitt_->Lesen(k[i].Datum);
     if (!mittel) continue;
     // Deviations from the average at the date of record i.
-    double quadrate = 0;
-    int anzahl = 0;
-    for (int r = std::max(0, i - m + 1); r <= i; ++r) {
-      if (!Vorhanden(k[r].Schluss)) continue;
-      const double abweichung = k[r].Schluss - *mittel;
-      quadrate += abweichung * abweichung;
-      ++anzahl;
-    }
-    if (anzahl == 0) continue;
-    const double band = Param.Bandfaktor * std::sqrt(quadrate / anzahl);
+    const auto abweichung = schluss.Quadratabweichung(i - m + 1, i, *mittel);
+    if (abweichung.Anzahl == 0) continue;
+    const double band = Param.Bandfaktor * std::sqrt(abweichung.Summe / abweichung.Anzahl);
     oben_->Setzen(k[i].Datum, *mittel + band);
     unten_->Setzen(k[i].Datum, *mittel - band);
   }
@@ -72,11 +66,11 @@ double TIndBOL::OszillatorWert(double schluss, double oben, double unten) const 
   const double s = Param.Empfindlichkeit;
   if (schluss > oben) {
     if (oben == 0) DivisionDurchNull();
-    return 100.0 - 60.0 / (1.0 + std::pow(schluss / oben, s));
+    return 100.0 - 60.0 / (1.0 + Potenz(schluss / oben, s));
   }
   if (schluss < unten) {
     if (unten == 0) DivisionDurchNull();
-    return 60.0 - 60.0 / (1.0 + std::pow(schluss / unten, s));
+    return 60.0 - 60.0 / (1.0 + Potenz(schluss / unten, s));
   }
   if (oben - unten > 0 && unten >= 0) return (schluss - unten) / (oben - unten) * 40.0 + 30.0;
   return 50.0;

@@ -46,15 +46,9 @@ void TIndCCI::CciBerechnen() {
     const auto mittel = tpGeglaettet_->Lesen(tp.Von() + d);
     if (!tp.Da(d) || !mittel) continue;
     // Mean deviation of the typical prices of the window from today's smoothing.
-    double abweichungen = 0;
-    int anzahl = 0;
-    for (int b = std::max(0, d - m + 1); b <= d; ++b) {
-      if (!tp.Da(b)) continue;
-      abweichungen += std::fabs(tp.Wert(b) - *mittel);
-      ++anzahl;
-    }
-    if (anzahl == 0) continue;
-    const double M = abweichungen / anzahl;
+    const auto abweichung = tp.Betragsabweichung(d - m + 1, d, *mittel);
+    if (abweichung.Anzahl == 0) continue;
+    const double M = abweichung.Summe / abweichung.Anzahl;
     if (!(M > 0)) continue;
     cci_->Setzen(tp.Von() + d, (tp.Wert(d) - *mittel) / (0.015 * M));
   }

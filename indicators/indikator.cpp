@@ -129,7 +129,6 @@ void TIndikator::SignalBerechnen() {
 
 TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double S) {
   TZeitreihe signal(oszillator.Von(), oszillator.Bis());
-  const TDichteReihe werte(oszillator);
   double P = 50;  // previous oscillator value
   double Q = 0;   // extreme oscillator value of the current excursion
   double R = 0;   // signal at that extreme
@@ -137,9 +136,10 @@ TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double
     if (L == 0) DivisionDurchNull();
     return abstand * E / L;
   };
-  for (int i = 0; i < werte.Laenge(); ++i) {
-    if (!werte.Da(i)) continue;
-    const double x = werte.Wert(i);
+  for (Boersentag d = oszillator.Von(); oszillator.Enthaelt(d); ++d) {
+    const auto wert = oszillator.Lesen(d);
+    if (!wert) continue;
+    const double x = *wert;
     double s = 0;
     if (x <= 100 - L && x >= L) {
       s = 0;
@@ -157,7 +157,7 @@ TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double
       s = R = -entfernung(x - (100 - L));
     }
     P = x;
-    signal.Setzen(werte.Von() + i, s);
+    signal.Setzen(d, s);
   }
   return signal;
 }

@@ -1,34 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
-#include <variant>
+#include <type_traits>
 #include <vector>
 
 #include "indicators/indikator.h"
 
 namespace morvane {
-
-// One parameter of a kind: where it lives in the kind's parameter struct P and
-// how the dialog shows it. A bool is a check box of the "Im Chart anzeigen"
-// box; every other parameter is a field of the "Berechnung" page.
-template <class P>
-struct TParameter {
-  std::variant<std::uint8_t P::*, std::uint16_t P::*, std::int32_t P::*, double P::*, bool P::*>
-      Wert;
-  TEingabefeld Feld;      // for a page field
-  std::string Kaestchen;  // for a check box: its caption
-};
-
-// Everything the generic operations need to know about a kind's parameters.
-template <class P>
-struct TArtBeschreibung {
-  std::vector<TParameter<P>> Parameter;  // in the order of the stored record
-  // The page checks; field numbers count the page fields only. Empty: each
-  // field in turn.
-  std::vector<TPruefschritt> Pruefungen;
-};
 
 namespace art {
 
@@ -63,12 +44,41 @@ inline void Lesen(TBinaerLeser& d, bool& w) {
   w = d.Byte() != 0;
 }
 
-template <class P>
-bool IstKaestchen(const TParameter<P>& p) {
-  return std::holds_alternative<bool P::*>(p.Wert);
-}
-
 }  // namespace art
+
+// One parameter of a kind: where it lives in the kind's parameter struct P and
+// how the dialog shows it. A bool is a check box of the "Im Chart anzeigen"
+// box; every other parameter is a field of the "Berechnung" page. Built from a
+// member pointer; the accessors below are generated for its type.
+template <class P>
+struct TParameter {
+  template <class T>
+  TParameter(T P::*feld, TEingabefeld eingabe, std::string kaestchen)
+      : Feld(std::move(eingabe)),
+        Kaestchen(std::move(kaestchen)),
+        IstKaestchen(std::is_same_v<T, bool>),
+        Schreiben([feld](TBinaerSchreiber& d, const P& p) { art::Schreiben(d, p.*feld); }),
+        Lesen([feld](TBinaerLeser& d, P& p) { art::Lesen(d, p.*feld); }),
+        Wert([feld](const P& p) { return static_cast<double>(p.*feld); }),
+        Setzen([feld](P& p, double w) { p.*feld = static_cast<T>(w); }) {}
+
+  TEingabefeld Feld;      // for a page field
+  std::string Kaestchen;  // for a check box: its caption
+  bool IstKaestchen = false;
+  std::function<void(TBinaerSchreiber&, const P&)> Schreiben;
+  std::function<void(TBinaerLeser&, P&)> Lesen;
+  std::function<double(const P&)> Wert;
+  std::function<void(P&, double)> Setzen;
+};
+
+// Everything the generic operations need to know about a kind's parameters.
+template <class P>
+struct TArtBeschreibung {
+  std::vector<TParameter<P>> Parameter;  // in the order of the stored record
+  // The page checks; field numbers count the page fields only. Empty: each
+  // field in turn.
+  std::vector<TPruefschritt> Pruefungen;
+};
 
 // The operations every kind shares, generated from its parameter description.
 // `Art` is the kind's class: it provides kSchluessel, kTypname, kGruppe,
@@ -96,17 +106,15 @@ class TIndikatorArt : public TIndikator {
 
   void Speichern(TBinaerSchreiber& datei) const override {
     TIndikator::Speichern(datei);
-    for (const auto& p : Art::Beschreibung().Parameter) {
-      std::visit([&](auto feld) { art::Schreiben(datei, Param.*feld); }, p.Wert);
-    }
+    for (const auto& p : Art::Beschreibung().Parameter)
+      p.Schreiben(datei, Param);
   }
 
   void Laden(TBinaerLeser& datei) override {
     const TBasisdaten basis = BasisLesen(datei);
     P neu = Param;
-    for (const auto& p : Art::Beschreibung().Parameter) {
-      std::visit([&](auto feld) { art::Lesen(datei, neu.*feld); }, p.Wert);
-    }
+    for (const auto& p : Art::Beschreibung().Parameter)
+      p.Lesen(datei, neu);
     BasisUebernehmen(basis);
     Param = neu;
   }
@@ -114,7 +122,7 @@ class TIndikatorArt : public TIndikator {
   std::vector<std::string> AllgemeinFelder() const override {
     std::vector<std::string> felder;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (art::IstKaestchen(p)) felder.push_back(p.Kaestchen);
+      if (p.IstKaestchen) felder.push_back(p.Kaestchen);
     }
     return felder;
   }
@@ -122,7 +130,7 @@ class TIndikatorArt : public TIndikator {
   std::vector<bool> AllgemeinWerte() const override {
     std::vector<bool> werte;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (art::IstKaestchen(p)) werte.push_back(Param.*std::get<bool P::*>(p.Wert));
+      if (p.IstKaestchen) werte.push_back(p.Wert(Param) != 0);
     }
     return werte;
   }
@@ -130,15 +138,14 @@ class TIndikatorArt : public TIndikator {
   void AllgemeinUebernehmen(const std::vector<bool>& werte) override {
     std::size_t i = 0;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (!art::IstKaestchen(p) || i >= werte.size()) continue;
-      Param.*std::get<bool P::*>(p.Wert) = werte[i++];
+      if (p.IstKaestchen && i < werte.size()) p.Setzen(Param, werte[i++] ? 1.0 : 0.0);
     }
   }
 
   TBerechnungsseite Berechnungsseite() const override {
     TBerechnungsseite seite;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (!art::IstKaestchen(p)) seite.Felder.push_back(p.Feld);
+      if (!p.IstKaestchen) seite.Felder.push_back(p.Feld);
     }
     seite.Pruefungen = Art::Beschreibung().Pruefungen;
     return seite;
@@ -147,8 +154,7 @@ class TIndikatorArt : public TIndikator {
   std::vector<std::string> BerechnungTexte() const override {
     std::vector<std::string> texte;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (art::IstKaestchen(p)) continue;
-      std::visit([&](auto feld) { texte.push_back(FeldText(p.Feld, Param.*feld)); }, p.Wert);
+      if (!p.IstKaestchen) texte.push_back(FeldText(p.Feld, p.Wert(Param)));
     }
     return texte;
   }
@@ -164,14 +170,7 @@ class TIndikatorArt : public TIndikator {
   void BerechnungSetzen(std::span<const double> werte) override {
     std::size_t i = 0;
     for (const auto& p : Art::Beschreibung().Parameter) {
-      if (art::IstKaestchen(p)) continue;
-      std::visit(
-          [&](auto feld) {
-            using T = std::remove_reference_t<decltype(Param.*feld)>;
-            Param.*feld = static_cast<T>(werte[i]);
-          },
-          p.Wert);
-      ++i;
+      if (!p.IstKaestchen) p.Setzen(Param, werte[i++]);
     }
   }
 };
