@@ -7,14 +7,7 @@ namespace morvane {
 const TArtBeschreibung<TParamCDO>& TIndCDO::Beschreibung() {
   using P = TParamCDO;
   static const TArtBeschreibung<P> beschreibung{
-      {
-          {&P::KurzZeitraum,
-           WordFeld("Berechnungszeitraum kurzfristiger Durchschnitt:", kMeldungZeitraum),
-           {}},
-          {&P::LangZeitraum,
-           WordFeld("Berechnungszeitraum langfristiger Durchschnitt:", kMeldungZeitraum),
-           {}},
-          {&P::TriggerZeitraum, WordFeld("Berechnungszeitraum für Trigger:", kMeldungZeitraum), {}},
+      MacdZeitraeume<P>({
           {&P::Empfindlichkeit,
            WordFeld("Empfindlichkeit bei der Berechnung des MAC:", kMeldungEmpfindlichkeit),
            {}},
@@ -26,7 +19,7 @@ const TArtBeschreibung<TParamCDO>& TIndCDO::Beschreibung() {
            {}},
           {&P::ZeigeMacdOszillator, {}, "MACD-Oszillator"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
-      },
+      }),
       {
           FeldPruefen(0),
           FeldPruefen(1),

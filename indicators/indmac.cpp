@@ -31,19 +31,12 @@ TZeitreihe MacOszillator(const TKurse& kurse, const TMacdLinien& linien, double 
 const TArtBeschreibung<TParamMAC>& TIndMAC::Beschreibung() {
   using P = TParamMAC;
   static const TArtBeschreibung<P> beschreibung{
-      {
-          {&P::KurzZeitraum,
-           WordFeld("Berechnungszeitraum kurzfristiger Durchschnitt:", kMeldungZeitraum),
-           {}},
-          {&P::LangZeitraum,
-           WordFeld("Berechnungszeitraum langfristiger Durchschnitt:", kMeldungZeitraum),
-           {}},
-          {&P::TriggerZeitraum, WordFeld("Berechnungszeitraum für Trigger:", kMeldungZeitraum), {}},
+      MacdZeitraeume<P>({
           {&P::Empfindlichkeit, WordFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
           {&P::ZeigeMacd, {}, "MACD"},
           {&P::ZeigeTrigger, {}, "Trigger"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
-      },
+      }),
       {
           FeldPruefen(0),
           FeldPruefen(1),

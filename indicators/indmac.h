@@ -26,6 +26,22 @@ TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger);
 // Differenzoszillator((MACD - Trigger) / close, s).
 TZeitreihe MacOszillator(const TKurse& kurse, const TMacdLinien& linien, double s);
 
+// The three period fields MAC and CDO begin with, followed by `weitere`.
+template <class P>
+std::vector<TParameter<P>> MacdZeitraeume(std::vector<TParameter<P>> weitere) {
+  std::vector<TParameter<P>> alle = {
+      {&P::KurzZeitraum,
+       WordFeld("Berechnungszeitraum kurzfristiger Durchschnitt:", kMeldungZeitraum),
+       {}},
+      {&P::LangZeitraum,
+       WordFeld("Berechnungszeitraum langfristiger Durchschnitt:", kMeldungZeitraum),
+       {}},
+      {&P::TriggerZeitraum, WordFeld("Berechnungszeitraum für Trigger:", kMeldungZeitraum), {}},
+  };
+  alle.insert(alle.end(), weitere.begin(), weitere.end());
+  return alle;
+}
+
 // Moving average convergence/divergence with a trigger line.
 class TIndMAC : public TIndikatorArt<TIndMAC, TParamMAC> {
  public:
