@@ -149,20 +149,5 @@ TEST(Berechnungsseite, Oszillatoren) {
   EXPECT_EQ(Pruefe(cci, {"50", "50", "100", "0"}), Erwartet(3, kMeldungEmpfindlichkeit));
 }
 
-TEST(Allgemein, Kontrollkaestchen) {
-  TIndCCI cci;
-  EXPECT_EQ(cci.AllgemeinFelder(),
-            (std::vector<std::string>{"Typischer Preis", "Typischer Preis (geglättet)", "CCI",
-                                      "CCI (geglättet)", "Oszillator"}));
-  EXPECT_EQ(cci.AllgemeinWerte(), (std::vector<bool>{false, false, true, true, false}));
-  cci.AllgemeinUebernehmen({true, false, false, true, true});
-  EXPECT_TRUE(cci.Param.ZeigeTp);
-  EXPECT_FALSE(cci.Param.ZeigeCci);
-  EXPECT_TRUE(cci.Param.ZeigeOszillator);
-  EXPECT_TRUE(cci.AllgemeinPruefen());
-  EXPECT_EQ(TIndMOM().AllgemeinFelder(),
-            (std::vector<std::string>{"Oszillator", "Rate-of-Change (RoC)"}));
-}
-
 }  // namespace
 }  // namespace morvane
