@@ -96,47 +96,46 @@ double Differenzoszillator(double d, double s) {
   return 100.0 / (-d * s + 2.0);
 }
 
-void TDichteReihe::Fuellen(std::size_t laenge, const double* wert, const std::uint8_t* da) {
-  werte_.assign(wert, wert + laenge);
-  da_.assign(da, da + laenge);
+void TDichteReihe::Verdichten() {
+  const std::size_t laenge = werte_.size();
   vorhanden_.resize(laenge);
   position_.resize(laenge);
   davor_.resize(laenge + 1);
-  int anzahl = 0;
+  std::size_t anzahl = 0;
   for (std::size_t i = 0; i < laenge; ++i) {
-    davor_[i] = anzahl;
-    vorhanden_[static_cast<std::size_t>(anzahl)] = wert[i];
-    position_[static_cast<std::size_t>(anzahl)] = static_cast<int>(i);
-    anzahl += da[i];
+    davor_[i] = static_cast<int>(anzahl);
+    vorhanden_[anzahl] = werte_[i];
+    position_[anzahl] = static_cast<int>(i);
+    anzahl += da_[i];
   }
-  davor_[laenge] = anzahl;
-  vorhanden_.resize(static_cast<std::size_t>(anzahl));
-  position_.resize(static_cast<std::size_t>(anzahl));
+  davor_[laenge] = static_cast<int>(anzahl);
+  vorhanden_.resize(anzahl);
+  position_.resize(anzahl);
 }
 
 TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
   const std::int64_t laenge =
       reihe.Enthaelt(reihe.Von()) ? static_cast<std::int64_t>(reihe.Bis()) - reihe.Von() + 1 : 0;
-  std::vector<double> wert(static_cast<std::size_t>(laenge));
-  std::vector<std::uint8_t> da(static_cast<std::size_t>(laenge));
-  for (std::size_t i = 0; i < wert.size(); ++i) {
+  werte_.resize(static_cast<std::size_t>(laenge));
+  da_.resize(static_cast<std::size_t>(laenge));
+  for (std::size_t i = 0; i < werte_.size(); ++i) {
     const auto w = reihe.Lesen(von_ + static_cast<Boersentag>(i));
-    wert[i] = w.value_or(0.0);
-    da[i] = w.has_value();
+    werte_[i] = w.value_or(0.0);
+    da_[i] = w.has_value();
   }
-  Fuellen(wert.size(), wert.data(), da.data());
+  Verdichten();
 }
 
 TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
   const auto k = kurse.Alle();
-  std::vector<double> wert(k.size());
-  std::vector<std::uint8_t> da(k.size());
-  for (std::size_t i = 0; i < k.size(); ++i) {
-    da[i] = Vorhanden(k[i].Schluss);
-    wert[i] = da[i] ? k[i].Schluss : 0.0;
-  }
   TDichteReihe reihe;
-  reihe.Fuellen(k.size(), wert.data(), da.data());
+  reihe.werte_.resize(k.size());
+  reihe.da_.resize(k.size());
+  for (std::size_t i = 0; i < k.size(); ++i) {
+    reihe.da_[i] = Vorhanden(k[i].Schluss);
+    reihe.werte_[i] = reihe.da_[i] ? k[i].Schluss : 0.0;
+  }
+  reihe.Verdichten();
   return reihe;
 }
 
@@ -180,8 +179,13 @@ double Lanensumme(const double* v, int a, int e, double bezug, const double* g) 
     }
   }
   double rest = 0;
-  for (; k < e; ++k)
-    rest += (g ? g[k - a] : 1.0) * (v[k] - bezug);
+  if (g) {
+    for (; k < e; ++k)
+      rest += g[k - a] * (v[k] - bezug);
+  } else {
+    for (; k < e; ++k)
+      rest += v[k] - bezug;
+  }
   return Summe(s0, s1) + rest;
 }
 
@@ -202,13 +206,26 @@ std::optional<double> TDichteReihe::Mittel(int von, int bis, const double* gewic
   // no position of the window is missing, else picked one by one.
   const int erster = std::max(von, 0);
   const double* g = gewicht + (erster - von);
-  if (e - a != std::min(bis, Laenge() - 1) - erster + 1) {
-    gewichtPuffer_.clear();
-    for (int k = a; k < e; ++k)
-      gewichtPuffer_.push_back(gewicht[position_[k] - von]);
-    g = gewichtPuffer_.data();
+  if (e - a == std::min(bis, Laenge() - 1) - erster + 1) {
+    return bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
   }
-  return bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
+  const int* pos = position_.data();
+  double s[4] = {0, 0, 0, 0};
+  double n[4] = {0, 0, 0, 0};
+  int k = a;
+  for (; k + 4 <= e; k += 4) {
+    for (int l = 0; l < 4; ++l) {
+      const double gk = gewicht[pos[k + l] - von];
+      s[l] += gk * (v[k + l] - bezug);
+      n[l] += gk;
+    }
+  }
+  for (; k < e; ++k) {
+    const double gk = gewicht[pos[k] - von];
+    s[0] += gk * (v[k] - bezug);
+    n[0] += gk;
+  }
+  return bezug + ((s[0] + s[1]) + (s[2] + s[3])) / ((n[0] + n[1]) + (n[2] + n[3]));
 }
 
 template <typename Beitrag>

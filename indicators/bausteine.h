@@ -109,7 +109,8 @@ class TDichteReihe {
 
  private:
   TDichteReihe() = default;
-  void Fuellen(std::size_t laenge, const double* wert, const std::uint8_t* da);
+  // Builds the present values and the counts from werte_ and da_.
+  void Verdichten();
   // The present values of positions von..bis: indices [erster, ende) of
   // vorhanden_.
   std::pair<int, int> Bereich(int von, int bis) const;
