@@ -196,18 +196,22 @@ double Gewichtssumme(const double* g, int anzahl) {
 
 }  // namespace
 
-std::optional<double> TDichteReihe::Mittel(int von, int bis, const double* gewicht) const {
+bool TDichteReihe::MittelBilden(int von, int bis, const double* gewicht, double& mittel) const {
   const auto [a, e] = Bereich(von, bis);
-  if (a == e) return std::nullopt;
+  if (a == e) return false;
   const double* v = vorhanden_.data();
   const double bezug = v[a];
-  if (!gewicht) return bezug + Lanensumme(v, a, e, bezug, nullptr) / (e - a);
+  if (!gewicht) {
+    mittel = bezug + Lanensumme(v, a, e, bezug, nullptr) / (e - a);
+    return true;
+  }
   // The weights of the present positions: a contiguous run of the table when
   // no position of the window is missing, else picked one by one.
   const int erster = std::max(von, 0);
   const double* g = gewicht + (erster - von);
   if (e - a == std::min(bis, Laenge() - 1) - erster + 1) {
-    return bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
+    mittel = bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
+    return true;
   }
   const int* pos = position_.data();
   double s[4] = {0, 0, 0, 0};
@@ -225,7 +229,8 @@ std::optional<double> TDichteReihe::Mittel(int von, int bis, const double* gewic
     s[0] += gk * (v[k] - bezug);
     n[0] += gk;
   }
-  return bezug + ((s[0] + s[1]) + (s[2] + s[3])) / ((n[0] + n[1]) + (n[2] + n[3]));
+  mittel = bezug + ((s[0] + s[1]) + (s[2] + s[3])) / ((n[0] + n[1]) + (n[2] + n[3]));
+  return true;
 }
 
 template <typename Beitrag>

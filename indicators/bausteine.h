@@ -98,7 +98,11 @@ class TDichteReihe {
   // series), position p weighted with gewicht[p - von] (all 1 when gewicht is
   // null). The values are summed as distances from the first present value,
   // so equal values give exactly that value. None when no position has one.
-  std::optional<double> Mittel(int von, int bis, const double* gewicht) const;
+  std::optional<double> Mittel(int von, int bis, const double* gewicht) const {
+    double mittel;
+    if (!MittelBilden(von, bis, gewicht, mittel)) return std::nullopt;
+    return mittel;
+  }
 
   struct TAbweichung {
     double Summe = 0;  // sum of |v - bezug| or of (v - bezug)^2
@@ -109,6 +113,8 @@ class TDichteReihe {
 
  private:
   TDichteReihe() = default;
+  // Mittel without an optional in the way of the hot loops.
+  bool MittelBilden(int von, int bis, const double* gewicht, double& mittel) const;
   // Builds the present values and the counts from werte_ and da_.
   void Verdichten();
   // The present values of positions von..bis: indices [erster, ende) of

@@ -141,6 +141,23 @@ TEST(IndMOM, VergleichMitFruehremKurs) {
             "Signal: 0 %\rOszillator: 54,5 Punkte\rRate-of-Change (RoC): 20,00 %");
 }
 
+TEST(Arten, ZeitraumNullAusDerDateiLiefertNichts) {
+  // Periods of 0 cannot be typed, but a settings file may hold them.
+  const TKurse kurse = Schlusskurse(Folge(40, 10, 0.3));
+  TIndMOM mom;
+  mom.Param.Zeitraum = 0;
+  mom.Berechnen(kurse);
+  EXPECT_TRUE(Werte(*mom.Oszillator()).empty());
+  TIndKST kst;
+  kst.Param.N2 = 0;
+  kst.Berechnen(kurse);
+  EXPECT_TRUE(Werte(*kst.Oszillator()).empty());
+  TInd1GD gd;
+  gd.Param.Zeitraum = 0;
+  gd.Berechnen(kurse);
+  EXPECT_TRUE(Werte(*gd.Durchschnittslinie()).empty());
+}
+
 TEST(IndKST, OhneGewichteNeutral) {
   TIndKST kst;
   kst.Param.F1 = kst.Param.F2 = kst.Param.F3 = kst.Param.F4 = 0;
