@@ -70,19 +70,6 @@ TEST(Durchschnitt, ZaehltDatumspositionenMitFeiertagen) {
   EXPECT_FALSE(Durchschnitt(reihe, 0).Lesen(104));
 }
 
-TEST(LinearerDurchschnitt, TeiltDurchGewichteVorhandenerWerte) {
-  TZeitreihe reihe(10, 13);
-  reihe.Setzen(10, 6);
-  reihe.Setzen(12, 3);
-  const TZeitreihe mittel = LinearerDurchschnitt(reihe, 3);
-  // Window 10..12: weights 1 (value 6) and 3 (value 3): (6 + 9) / 4.
-  EXPECT_DOUBLE_EQ(*mittel.Lesen(12), 15.0 / 4);
-  // Window 11..13: only 12 with weight 2.
-  EXPECT_DOUBLE_EQ(*mittel.Lesen(13), 3.0);
-  // Window 9..11 starts before the series: position 10 has weight 2.
-  EXPECT_DOUBLE_EQ(*mittel.Lesen(11), 6.0);
-}
-
 TEST(Oszillatoren, Skalen) {
   EXPECT_DOUBLE_EQ(Verhaeltnisoszillator(5, 5, 15), 50.0);
   EXPECT_GT(Verhaeltnisoszillator(6, 5, 15), 50.0);
