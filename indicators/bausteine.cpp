@@ -65,7 +65,7 @@ TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const std::vector
 }  // namespace
 
 TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n) {
-  return Fensterdurchschnitt(reihe, n, Fenstergewichte(kgUngewichtet, std::max(n, 0)));
+  return Fensterdurchschnitt(reihe, n, {});
 }
 
 TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n) {
