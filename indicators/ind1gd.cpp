@@ -1,0 +1,47 @@
+#include "indicators/ind1gd.h"
+
+namespace morvane {
+
+const TArtBeschreibung<TParam1GD>& TInd1GD::Beschreibung() {
+  using P = TParam1GD;
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::Zeitraum,
+           WordFeld("Berechnungszeitraum:",
+                    "Als Berechnungszeitraum für den gleitenden Durchschnitt muss eine Zahl "
+                    "angegeben werden, die größer oder gleich 1 ist.",
+                    "Tage"),
+           {}},
+          {&P::Gewichtungsart, GewichtungsFeld("Gewichtung", true), {}},
+          {&P::Empfindlichkeit, ByteFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
+          {&P::ZeigeDurchschnitt, {}, "Gleitender Durchschnitt"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {
+          FeldPruefen(0),
+          Querpruefung(0, HoechstensExponentiell(1, {0}), kMeldungExponentiell),
+          FeldPruefen(2),
+          FeldPruefen(1),
+      }};
+  return beschreibung;
+}
+
+void TInd1GD::Rechnen(const TKurse& kurse) {
+  durchschnitt_ = Kursdurchschnitt(kurse, Param.Gewichtungsart, Param.Zeitraum);
+  oszillator_ = Preisbereich(kurse);
+  for (const TKurs& kurs : kurse.Alle()) {
+    if (!Vorhanden(kurs.Schluss)) continue;
+    if (auto mittel = durchschnitt_->Lesen(kurs.Datum)) {
+      oszillator_->Setzen(kurs.Datum,
+                          Verhaeltnisoszillator(kurs.Schluss, *mittel, Param.Empfindlichkeit));
+    }
+  }
+  SignalBerechnen();
+}
+
+std::string TInd1GD::Info(Boersentag datum) const {
+  return InfoSignalOszillator(datum) + kInfoZeilenende +
+         InfoZeile("gleitender Durchschnitt", Durchschnittslinie(), datum, 2);
+}
+
+}  // namespace morvane

@@ -1,0 +1,54 @@
+#include "indicators/ind2gd.h"
+
+namespace morvane {
+
+const TArtBeschreibung<TParam2GD>& TInd2GD::Beschreibung() {
+  using P = TParam2GD;
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::KurzZeitraum,
+           WordFeld("Berechnungszeitraum kurzfristiger Durchschnitt:", kMeldungZeitraum),
+           {}},
+          {&P::LangZeitraum,
+           WordFeld("Berechnungszeitraum langfristiger Durchschnitt:", kMeldungZeitraum),
+           {}},
+          {&P::Gewichtungsart, GewichtungsFeld("Gewichtung", true), {}},
+          {&P::Empfindlichkeit, ByteFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
+          {&P::ZeigeKurz, {}, "Kurzfristiger gleitender Durchschnitt"},
+          {&P::ZeigeLang, {}, "Langfristiger gleitender Durchschnitt"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {
+          FeldPruefen(0),
+          FeldPruefen(1),
+          Querpruefung(0, HoechstensExponentiell(2, {0}), kMeldungExponentiell),
+          Querpruefung(1, HoechstensExponentiell(2, {1}), kMeldungExponentiell),
+          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
+          FeldPruefen(3),
+          FeldPruefen(2),
+      }};
+  return beschreibung;
+}
+
+void TInd2GD::Rechnen(const TKurse& kurse) {
+  kurz_ = Kursdurchschnitt(kurse, Param.Gewichtungsart, Param.KurzZeitraum);
+  lang_ = Kursdurchschnitt(kurse, Param.Gewichtungsart, Param.LangZeitraum);
+  oszillator_ = Preisbereich(kurse);
+  for (const TKurs& kurs : kurse.Alle()) {
+    const auto k = kurz_->Lesen(kurs.Datum);
+    const auto l = lang_->Lesen(kurs.Datum);
+    if (k && l) {
+      oszillator_->Setzen(kurs.Datum, Verhaeltnisoszillator(*k, *l, Param.Empfindlichkeit));
+    }
+  }
+  SignalBerechnen();
+}
+
+std::string TInd2GD::Info(Boersentag datum) const {
+  return InfoSignalOszillator(datum) + kInfoZeilenende +
+         InfoZeile("kurzfristiger gleitender Durchschnitt", KurzerDurchschnitt(), datum, 2) +
+         kInfoZeilenende +
+         InfoZeile("langfristiger gleitender Durchschnitt", LangerDurchschnitt(), datum, 2);
+}
+
+}  // namespace morvane

@@ -1,0 +1,104 @@
+#include "indicators/indbol.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/zahltext.h"
+
+namespace morvane {
+
+const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
+  using P = TParamBOL;
+  static const TEingabefeld bandfaktor = [] {
+    TEingabefeld feld;
+    feld.Beschriftung = "Gewichtungsfaktor für Bandbreite:";
+    feld.Art = TFeldart::Dezimalzahl;
+    feld.Dezimalen = 2;
+    feld.Minimum = 0;
+    feld.Maximum = HUGE_VAL;
+    feld.Meldung = "Der Gewichtungs-Faktor für die Bandbreite darf nicht negativ sein.";
+    return feld;
+  }();
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::Zeitraum,
+           WordFeld("Berechnungszeitraum für gleitenden Durchschnitt:",
+                    "Als Berechnungszeitraum für den gleitenden Durchschnitt muss eine Zahl "
+                    "angegeben werden, die größer oder gleich 1 ist."),
+           {}},
+          {&P::Gewichtungsart,
+           GewichtungsFeld("Berechnung des gleitenden Durchschnitts", false),
+           {}},
+          {&P::AbweichungZeitraum,
+           WordFeld("Berechnungszeitraum für Standardabweichung:",
+                    "Als Berechnungszeitraum für die Standardabweichung muss eine Zahl angegeben "
+                    "werden, die größer oder gleich 1 ist."),
+           {}},
+          {&P::Bandfaktor, bandfaktor, {}},
+          {&P::Empfindlichkeit, ByteFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
+          {&P::ZeigeDurchschnitt, {}, "Gleitender Durchschnitt"},
+          {&P::ZeigeUmhuellung, {}, "Umhüllungslinien"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {FeldPruefen(0), FeldPruefen(2), FeldPruefen(3), FeldPruefen(4), FeldPruefen(1)}};
+  return beschreibung;
+}
+
+void TIndBOL::UmhuellungBerechnen(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  const int m = Param.AbweichungZeitraum;
+  const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
+  oben_ = Preisbereich(kurse);
+  unten_ = Preisbereich(kurse);
+  for (int i = 0; i < std::ssize(k); ++i) {
+    const auto mittel = durchschnitt_->Lesen(k[i].Datum);
+    if (!mittel) continue;
+    // Deviations from the average at the date of record i.
+    const auto abweichung = schluss.Quadratabweichung(i - m + 1, i, *mittel);
+    if (abweichung.Anzahl == 0) continue;
+    const double band = Param.Bandfaktor * std::sqrt(abweichung.Summe / abweichung.Anzahl);
+    oben_->Setzen(k[i].Datum, *mittel + band);
+    unten_->Setzen(k[i].Datum, *mittel - band);
+  }
+}
+
+double TIndBOL::OszillatorWert(double schluss, double oben, double unten) const {
+  const double s = Param.Empfindlichkeit;
+  if (schluss > oben) {
+    if (oben == 0) DivisionDurchNull();
+    return 100.0 - 60.0 / (1.0 + Potenz(schluss / oben, s));
+  }
+  if (schluss < unten) {
+    if (unten == 0) DivisionDurchNull();
+    return 60.0 - 60.0 / (1.0 + Potenz(schluss / unten, s));
+  }
+  if (oben - unten > 0 && unten >= 0) return (schluss - unten) / (oben - unten) * 40.0 + 30.0;
+  return 50.0;
+}
+
+void TIndBOL::Rechnen(const TKurse& kurse) {
+  durchschnitt_ = Kursdurchschnitt(kurse, Param.Gewichtungsart, Param.Zeitraum);
+  UmhuellungBerechnen(kurse);
+  oszillator_ = Preisbereich(kurse);
+  for (const TKurs& kurs : kurse.Alle()) {
+    const auto oben = oben_->Lesen(kurs.Datum);
+    const auto unten = unten_->Lesen(kurs.Datum);
+    if (Vorhanden(kurs.Schluss) && oben && unten) {
+      oszillator_->Setzen(kurs.Datum, OszillatorWert(kurs.Schluss, *oben, *unten));
+    }
+  }
+  SignalBerechnen();
+}
+
+std::string TIndBOL::Info(Boersentag datum) const {
+  std::string text = InfoSignalOszillator(datum) + kInfoZeilenende +
+                     InfoZeile("gleitender Durchschnitt", Durchschnittslinie(), datum, 2) +
+                     kInfoZeilenende + "Standardabweichung: ";
+  const auto oben = oben_ ? oben_->Lesen(datum) : std::nullopt;
+  const auto unten = unten_ ? unten_->Lesen(datum) : std::nullopt;
+  if (!oben || !unten) return text + "-";
+  if (Param.Bandfaktor == 0) DivisionDurchNull();
+  return text + ZahlZuText(2, (*oben - *unten) / 2.0 / Param.Bandfaktor);
+}
+
+}  // namespace morvane

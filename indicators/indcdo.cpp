@@ -1,0 +1,60 @@
+#include "indicators/indcdo.h"
+
+#include "indicators/indmac.h"
+
+namespace morvane {
+
+const TArtBeschreibung<TParamCDO>& TIndCDO::Beschreibung() {
+  using P = TParamCDO;
+  static const TArtBeschreibung<P> beschreibung{
+      MacdZeitraeume<P>({
+          {&P::Empfindlichkeit,
+           WordFeld("Empfindlichkeit bei der Berechnung des MAC:", kMeldungEmpfindlichkeit),
+           {}},
+          {&P::CdoZeitraum, WordFeld("Berechnungszeitraum für CDO:", kMeldungZeitraum), {}},
+          {&P::Glaettung,
+           WordFeld("Glättung des Oszillators:",
+                    "Als Glättung des Oszillators muss eine Zahl angegeben werden, die größer "
+                    "oder gleich 1 ist."),
+           {}},
+          {&P::ZeigeMacdOszillator, {}, "MACD-Oszillator"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      }),
+      {
+          FeldPruefen(0),
+          FeldPruefen(1),
+          FeldPruefen(2),
+          FeldPruefen(4),
+          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
+          FeldPruefen(3),
+          FeldPruefen(5),
+      }};
+  return beschreibung;
+}
+
+void TIndCDO::Rechnen(const TKurse& kurse) {
+  const TMacdLinien linien =
+      MacdBerechnen(kurse, Param.KurzZeitraum, Param.LangZeitraum, Param.TriggerZeitraum);
+  macdOszillator_ = MacOszillator(kurse, linien, Param.Empfindlichkeit);
+  // Momentum of M over c date positions (holidays count as positions).
+  const TZeitreihe& m = *macdOszillator_;
+  TZeitreihe roh(m.Von(), m.Bis());
+  const int abstand = Param.CdoZeitraum - 1;
+  for (Boersentag d = m.Von(); m.Enthaelt(d); ++d) {
+    const auto jetzt = m.Lesen(d);
+    const auto frueher = m.Lesen(d - abstand);
+    if (!jetzt || !frueher) continue;
+    const double summe = *jetzt + *frueher;
+    if (summe == 0) DivisionDurchNull();
+    roh.Setzen(d, *jetzt / summe * 100.0);
+  }
+  oszillator_ = Durchschnitt(roh, Param.Glaettung);
+  SignalBerechnen();
+}
+
+std::string TIndCDO::Info(Boersentag datum) const {
+  return InfoSignalOszillator(datum) + kInfoZeilenende +
+         InfoZeile("MACD-Oszillator", MacdOszillator(), datum, 1, " Punkte");
+}
+
+}  // namespace morvane

@@ -1,0 +1,80 @@
+#include "indicators/indgesamt.h"
+
+#include <stdexcept>
+
+#include "core/zahltext.h"
+
+namespace morvane {
+
+namespace {
+constexpr std::array<std::string_view, 4> kGesamtKuerzel = {"", "Z-Ø", "T-Ø", "I-Ø"};
+}
+
+TIndGesamt::TIndGesamt(TIndGruppe* liste, int gruppe) : Liste(liste) {
+  if (gruppe < 1 || gruppe > 3) throw std::invalid_argument("Ungültige Indikatorgruppe");
+  Gruppe = static_cast<std::uint8_t>(gruppe);
+  NameSetzen("Gesamtsignal der " + std::string(kGruppentext[gruppe]), kGesamtKuerzel[gruppe]);
+  Gewichtung = 0;
+}
+
+std::span<const std::unique_ptr<TIndikator>> TIndGesamt::Mitglieder() const {
+  if (!Liste || Liste->empty()) return {};
+  return std::span(*Liste).first(Liste->size() - 1);
+}
+
+void TIndGesamt::Rechnen(const TKurse& kurse) {
+  const auto mitglieder = Mitglieder();
+  if (mitglieder.empty() || kurse.Anzahl() == 0) return;
+  int summe = 0;
+  for (const auto& m : mitglieder)
+    summe += m->Gewichtung;
+  if (summe == 0) return;
+  std::vector<float> gewicht;
+  for (const auto& m : mitglieder) {
+    gewicht.push_back(static_cast<float>(static_cast<double>(m->Gewichtung) / summe));
+  }
+  signal_ = Preisbereich(kurse);
+  for (Boersentag d = signal_->Von(); signal_->Enthaelt(d); ++d) {
+    double wert = 0;
+    for (std::size_t k = 0; k < mitglieder.size(); ++k) {
+      wert += gewicht[k] * mitglieder[k]->SignalAm(d);
+    }
+    signal_->Setzen(d, wert);
+  }
+}
+
+TBerechnungsseite TIndGesamt::Berechnungsseite() const {
+  TBerechnungsseite seite;
+  const auto mitglieder = Mitglieder();
+  if (!mitglieder.empty()) seite.Ueberschrift = "Gewichtung der Indikatoren:";
+  for (const auto& m : mitglieder) {
+    TEingabefeld feld;
+    feld.Beschriftung = m->Bezeichnung();
+    feld.Minimum = 0;
+    feld.Maximum = 100;
+    feld.Meldung = "Als Gewichtung muss eine ganze Zahl zwischen 0 und 100 angegeben werden.";
+    seite.Felder.push_back(std::move(feld));
+  }
+  return seite;
+}
+
+std::vector<std::string> TIndGesamt::BerechnungTexte() const {
+  std::vector<std::string> texte;
+  for (const auto& m : Mitglieder())
+    texte.push_back(ZahlZuTextGanz(m->Gewichtung));
+  return texte;
+}
+
+void TIndGesamt::BerechnungSetzen(std::span<const double> werte) {
+  const auto mitglieder = Mitglieder();
+  for (std::size_t k = 0; k < mitglieder.size() && k < werte.size(); ++k) {
+    mitglieder[k]->Gewichtung = static_cast<std::uint8_t>(werte[k]);
+  }
+}
+
+std::string TIndGesamt::Info(Boersentag datum) const {
+  const std::string wert = ZahlZuText(0, SignalAm(datum)) + " %";
+  return (Gruppe == 3 ? "Trendintensität: " : "Signal: ") + wert;
+}
+
+}  // namespace morvane

@@ -1,0 +1,56 @@
+#include "indicators/indmac.h"
+
+namespace morvane {
+
+TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger) {
+  const TZeitreihe k = Kursdurchschnitt(kurse, kgLinear, kurz);
+  const TZeitreihe l = Kursdurchschnitt(kurse, kgLinear, lang);
+  TZeitreihe macd = Preisbereich(kurse);
+  for (const TKurs& kurs : kurse.Alle()) {
+    const auto a = k.Lesen(kurs.Datum);
+    const auto b = l.Lesen(kurs.Datum);
+    if (a && b) macd.Setzen(kurs.Datum, *a - *b);
+  }
+  TZeitreihe triggerlinie = LinearerDurchschnitt(macd, trigger);
+  return {std::move(macd), std::move(triggerlinie)};
+}
+
+TZeitreihe MacOszillator(const TKurse& kurse, const TMacdLinien& linien, double s) {
+  TZeitreihe oszillator = Preisbereich(kurse);
+  for (const TKurs& kurs : kurse.Alle()) {
+    if (!Vorhanden(kurs.Schluss)) continue;
+    const auto macd = linien.Macd.Lesen(kurs.Datum);
+    const auto trigger = linien.Trigger.Lesen(kurs.Datum);
+    if (macd && trigger) {
+      oszillator.Setzen(kurs.Datum, Differenzoszillator((*macd - *trigger) / kurs.Schluss, s));
+    }
+  }
+  return oszillator;
+}
+
+const TArtBeschreibung<TParamMAC>& TIndMAC::Beschreibung() {
+  using P = TParamMAC;
+  static const TArtBeschreibung<P> beschreibung{
+      MacdZeitraeume<P>({
+          {&P::Empfindlichkeit, WordFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
+          {&P::ZeigeMacd, {}, "MACD"},
+          {&P::ZeigeTrigger, {}, "Trigger"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      }),
+      {
+          FeldPruefen(0),
+          FeldPruefen(1),
+          FeldPruefen(2),
+          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
+          FeldPruefen(3),
+      }};
+  return beschreibung;
+}
+
+void TIndMAC::Rechnen(const TKurse& kurse) {
+  linien_ = MacdBerechnen(kurse, Param.KurzZeitraum, Param.LangZeitraum, Param.TriggerZeitraum);
+  oszillator_ = MacOszillator(kurse, *linien_, Param.Empfindlichkeit);
+  SignalBerechnen();
+}
+
+}  // namespace morvane
