@@ -34,10 +34,18 @@ const char* TBinaerLeser::Nimm(std::size_t anzahl) {
   return p;
 }
 
-std::uint8_t TBinaerLeser::Byte() { return Lies<std::uint8_t>(Nimm(1)); }
-std::uint16_t TBinaerLeser::Word() { return Lies<std::uint16_t>(Nimm(2)); }
-std::int32_t TBinaerLeser::Int32() { return Lies<std::int32_t>(Nimm(4)); }
-double TBinaerLeser::Double() { return Lies<double>(Nimm(8)); }
+std::uint8_t TBinaerLeser::Byte() {
+  return Lies<std::uint8_t>(Nimm(1));
+}
+std::uint16_t TBinaerLeser::Word() {
+  return Lies<std::uint16_t>(Nimm(2));
+}
+std::int32_t TBinaerLeser::Int32() {
+  return Lies<std::int32_t>(Nimm(4));
+}
+double TBinaerLeser::Double() {
+  return Lies<double>(Nimm(8));
+}
 
 std::string_view TBinaerLeser::Roh(std::size_t anzahl) {
   return std::string_view(Nimm(anzahl), anzahl);
@@ -50,16 +58,25 @@ std::string TBinaerLeser::Text() {
 
 std::int32_t TBinaerLeser::Anzahl(std::size_t mindestGroesse) {
   const std::int32_t anzahl = Int32();
-  if (anzahl < 0 || (mindestGroesse > 0 && static_cast<std::size_t>(anzahl) > Rest() / mindestGroesse)) {
+  if (anzahl < 0 ||
+      (mindestGroesse > 0 && static_cast<std::size_t>(anzahl) > Rest() / mindestGroesse)) {
     throw ELesefehler("Lesefehler: ungültige Anzahl " + std::to_string(anzahl));
   }
   return anzahl;
 }
 
-void TBinaerSchreiber::Byte(std::uint8_t wert) { Schreib(daten_, wert); }
-void TBinaerSchreiber::Word(std::uint16_t wert) { Schreib(daten_, wert); }
-void TBinaerSchreiber::Int32(std::int32_t wert) { Schreib(daten_, wert); }
-void TBinaerSchreiber::Double(double wert) { Schreib(daten_, wert); }
+void TBinaerSchreiber::Byte(std::uint8_t wert) {
+  Schreib(daten_, wert);
+}
+void TBinaerSchreiber::Word(std::uint16_t wert) {
+  Schreib(daten_, wert);
+}
+void TBinaerSchreiber::Int32(std::int32_t wert) {
+  Schreib(daten_, wert);
+}
+void TBinaerSchreiber::Double(double wert) {
+  Schreib(daten_, wert);
+}
 
 void TBinaerSchreiber::Text(std::string_view utf8) {
   std::string bytes = Utf8ZuWin1252(utf8);

@@ -27,7 +27,9 @@ class TDeskriptor {
   int fd_;
 };
 
-[[noreturn]] void Fehler() { throw EDatei(Fehlertext(errno)); }
+[[noreturn]] void Fehler() {
+  throw EDatei(Fehlertext(errno));
+}
 
 void AllesSchreiben(int fd, std::string_view daten) {
   while (!daten.empty()) {

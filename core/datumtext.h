@@ -10,13 +10,13 @@ namespace morvane {
 
 // Format bits of DatumZuText.
 enum TDatumsFormat : unsigned {
-  dfLeerzeichen = 1,     // pad a one-digit day or month with a blank instead of "0"
-  dfWochentagKurz = 2,   // "Mo 05.01.1998"
-  dfWochentagLang = 4,   // "Montag 05.01.1998"
-  dfMonatKurz = 8,       // "05. Jan 1998"
-  dfMonatLang = 16,      // "05. Januar 1998"
-  dfJahrKurz = 32,       // "05.01.98"
-  dfOhneJahr = 64,       // "05.01."
+  dfLeerzeichen = 1,    // pad a one-digit day or month with a blank instead of "0"
+  dfWochentagKurz = 2,  // "Mo 05.01.1998"
+  dfWochentagLang = 4,  // "Montag 05.01.1998"
+  dfMonatKurz = 8,      // "05. Jan 1998"
+  dfMonatLang = 16,     // "05. Januar 1998"
+  dfJahrKurz = 32,      // "05.01.98"
+  dfOhneJahr = 64,      // "05.01."
 };
 
 std::string DatumZuText(int tag, int monat, int jahr, unsigned format = 0);

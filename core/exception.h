@@ -14,10 +14,10 @@ class Exception : public std::runtime_error {
 };
 
 // Declares an exception class of its own for one subsystem class.
-#define MORVANE_EXCEPTION(Name, Basis)      \
-  class Name : public Basis {               \
-   public:                                  \
-    using Basis::Basis;                     \
+#define MORVANE_EXCEPTION(Name, Basis) \
+  class Name : public Basis {          \
+   public:                             \
+    using Basis::Basis;                \
   }
 
 }  // namespace morvane

@@ -1,0 +1,148 @@
+#include "core/kurse.h"
+
+#include <algorithm>
+
+namespace morvane {
+namespace {
+
+bool Ueber(double wert, double grenze) {
+  return wert != 0 && wert > grenze;
+}
+bool Unter(double wert, double grenze) {
+  return wert != 0 && wert < grenze;
+}
+
+bool ImGueltigenBereich(Boersentag datum) {
+  return datum >= kErsterBoersentag && datum <= kLetzterBoersentag;
+}
+
+TKurs Gemischt(const TKurs& alt, const TKurs& neu) {
+  TKurs m = alt;
+  for (TKursFeld feld : {kfEroeffnung, kfHoch, kfTief, kfSchluss, kfKassakurs, kfUmsatz}) {
+    if (KursFeld(neu, feld) > 0) KursFeld(m, feld) = KursFeld(neu, feld);
+  }
+  return m;
+}
+
+}  // namespace
+
+bool TKurs::IstGueltig() const {
+  if (Hoch != 0 && (Ueber(Tief, Hoch) || Ueber(Eroeffnung, Hoch) || Ueber(Schluss, Hoch) ||
+                    Ueber(Kassakurs, Hoch))) {
+    return false;
+  }
+  if (Tief != 0 && (Unter(Eroeffnung, Tief) || Unter(Schluss, Tief) || Unter(Kassakurs, Tief))) {
+    return false;
+  }
+  return Umsatz >= 0;
+}
+
+bool TKurs::IstLeer() const {
+  return Kassakurs == 0 && Eroeffnung == 0 && Schluss == 0 && Hoch == 0 && Tief == 0 && Umsatz == 0;
+}
+
+double& KursFeld(TKurs& kurs, TKursFeld feld) {
+  switch (feld) {
+    case kfEroeffnung:
+      return kurs.Eroeffnung;
+    case kfHoch:
+      return kurs.Hoch;
+    case kfTief:
+      return kurs.Tief;
+    case kfSchluss:
+      return kurs.Schluss;
+    case kfKassakurs:
+      return kurs.Kassakurs;
+    default:
+      return kurs.Umsatz;
+  }
+}
+
+double KursFeld(const TKurs& kurs, TKursFeld feld) {
+  return KursFeld(const_cast<TKurs&>(kurs), feld);
+}
+
+const TKurs* TKurse::Kurs(int i) const {
+  if (i < 0 || i >= Anzahl()) return nullptr;
+  return &kurse_[static_cast<std::size_t>(i)];
+}
+
+Boersentag TKurse::ErsterTag() const {
+  return kurse_.empty() ? 0 : kurse_.front().Datum;
+}
+Boersentag TKurse::LetzterTag() const {
+  return kurse_.empty() ? 0 : kurse_.back().Datum;
+}
+
+int TKurse::IndexAb(Boersentag datum) const {
+  const auto it = std::lower_bound(kurse_.begin(), kurse_.end(), datum,
+                                   [](const TKurs& k, Boersentag d) { return k.Datum < d; });
+  return static_cast<int>(it - kurse_.begin());
+}
+
+int TKurse::IndexBis(Boersentag datum) const {
+  const auto it = std::upper_bound(kurse_.begin(), kurse_.end(), datum,
+                                   [](Boersentag d, const TKurs& k) { return d < k.Datum; });
+  return static_cast<int>(it - kurse_.begin()) - 1;
+}
+
+const TKurs* TKurse::Suche(Boersentag datum) const {
+  const int i = IndexAb(datum);
+  if (i < Anzahl() && kurse_[static_cast<std::size_t>(i)].Datum == datum) return Kurs(i);
+  return nullptr;
+}
+
+void TKurse::Setze(const TKurs& kurs, TSetzModus modus) {
+  if (!ImGueltigenBereich(kurs.Datum)) return;
+  // The normal case of loading and updating: a new last day.
+  if (kurse_.empty() || kurs.Datum > kurse_.back().Datum) {
+    if (!kurs.IstLeer() && kurs.IstGueltig()) kurse_.push_back(kurs);
+    return;
+  }
+  const auto i = static_cast<std::size_t>(IndexAb(kurs.Datum));
+  if (kurse_[i].Datum == kurs.Datum) {
+    if (modus == TSetzModus::Ersetzen) {
+      if (kurs.IstLeer()) {
+        kurse_.erase(kurse_.begin() + static_cast<std::ptrdiff_t>(i));
+      } else if (kurs.IstGueltig()) {
+        kurse_[i] = kurs;
+      }
+    } else {
+      const TKurs m = Gemischt(kurse_[i], kurs);
+      if (m.IstGueltig()) kurse_[i] = m;
+    }
+    return;
+  }
+  if (!kurs.IstLeer() && kurs.IstGueltig()) {
+    kurse_.insert(kurse_.begin() + static_cast<std::ptrdiff_t>(i), kurs);
+  }
+}
+
+void TKurse::Mische(const TKurse& andere) {
+  for (const TKurs& k : andere.kurse_)
+    Setze(k, TSetzModus::Mischen);
+}
+
+void TKurse::Kapazitaet(int anzahl) {
+  if (anzahl > 0) kurse_.reserve(static_cast<std::size_t>(anzahl));
+}
+
+void TKurse::Loeschen(int i) {
+  if (i < 0 || i >= Anzahl()) return;
+  kurse_.erase(kurse_.begin() + i);
+}
+
+void TKurse::MitFaktorMultiplizieren(Boersentag von, Boersentag bis, unsigned felder,
+                                     double faktor) {
+  if (!(faktor > 0) || (felder & kfAlle) == 0) return;
+  const int letzter = IndexBis(bis);
+  for (int i = IndexAb(von); i <= letzter; ++i) {
+    TKurs k = kurse_[static_cast<std::size_t>(i)];
+    for (TKursFeld feld : {kfEroeffnung, kfHoch, kfTief, kfSchluss, kfKassakurs, kfUmsatz}) {
+      if (felder & feld) KursFeld(k, feld) *= faktor;
+    }
+    Setze(k, TSetzModus::Mischen);
+  }
+}
+
+}  // namespace morvane

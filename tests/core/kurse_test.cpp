@@ -1,0 +1,203 @@
+#include "core/kurse.h"
+
+#include <gtest/gtest.h>
+
+#include "core/kursbearbeitung.h"
+
+namespace morvane {
+namespace {
+
+const Boersentag kTag = BoersentagAusDatum(5, 1, 1998);
+
+TKurs Voll(Boersentag tag) {
+  return {tag, 10.5, 10, 11, 12, 9, 1000};
+}
+
+TKurs NurSchluss(Boersentag tag, double schluss) {
+  TKurs k{tag};
+  k.Schluss = schluss;
+  return k;
+}
+
+TKurse Reihe(std::initializer_list<Boersentag> tage) {
+  TKurse kurse;
+  for (Boersentag t : tage)
+    kurse.Setze(Voll(t), TSetzModus::Ersetzen);
+  return kurse;
+}
+
+TEST(Kurs, GueltigkeitUndLeere) {
+  EXPECT_TRUE(Voll(kTag).IstGueltig());
+  TKurs k = Voll(kTag);
+  k.Schluss = 13;
+  EXPECT_FALSE(k.IstGueltig());
+  k = Voll(kTag);
+  k.Kassakurs = 8;
+  EXPECT_FALSE(k.IstGueltig());
+  k = Voll(kTag);
+  k.Umsatz = -1;
+  EXPECT_FALSE(k.IstGueltig());
+  k = TKurs{kTag};
+  k.Tief = 5;  // only a low: nothing to compare
+  EXPECT_TRUE(k.IstGueltig());
+  EXPECT_TRUE(TKurs{kTag}.IstLeer());
+  EXPECT_FALSE(k.IstLeer());
+}
+
+TEST(Kurse, SetzeEinfuegenErsetzenLoeschen) {
+  TKurse kurse = Reihe({kTag + 2, kTag, kTag + 1, kTag + 5});
+  ASSERT_EQ(kurse.Anzahl(), 4);
+  EXPECT_EQ(kurse.Kurs(0)->Datum, kTag);
+  EXPECT_EQ(kurse.Kurs(2)->Datum, kTag + 2);
+  EXPECT_EQ(kurse.ErsterTag(), kTag);
+  EXPECT_EQ(kurse.LetzterTag(), kTag + 5);
+  EXPECT_EQ(kurse.Kurs(4), nullptr);
+  EXPECT_EQ(kurse.Kurs(-1), nullptr);
+
+  kurse.Setze(TKurs{kTag + 3}, TSetzModus::Ersetzen);  // empty for a missing day: nothing
+  EXPECT_EQ(kurse.Anzahl(), 4);
+  kurse.Setze(TKurs{kTag + 1}, TSetzModus::Ersetzen);  // empty for a stored day: deletes
+  EXPECT_EQ(kurse.Anzahl(), 3);
+  EXPECT_EQ(kurse.Suche(kTag + 1), nullptr);
+
+  TKurs falsch = Voll(kTag);
+  falsch.Hoch = 1;
+  kurse.Setze(falsch, TSetzModus::Ersetzen);
+  EXPECT_EQ(*kurse.Suche(kTag), Voll(kTag));
+
+  kurse.Setze(Voll(kErsterBoersentag - 1), TSetzModus::Ersetzen);
+  kurse.Setze(Voll(kLetzterBoersentag + 1), TSetzModus::Mischen);
+  EXPECT_EQ(kurse.Anzahl(), 3);
+  kurse.Setze(Voll(kErsterBoersentag), TSetzModus::Mischen);
+  EXPECT_EQ(kurse.ErsterTag(), kErsterBoersentag);
+}
+
+TEST(Kurse, MischenNimmtNurPositiveWerteUndHaeltDieSpanne) {
+  TKurse kurse = Reihe({kTag});
+  kurse.Setze(NurSchluss(kTag, 11.5), TSetzModus::Mischen);
+  TKurs erwartet = Voll(kTag);
+  erwartet.Schluss = 11.5;
+  EXPECT_EQ(*kurse.Suche(kTag), erwartet);
+
+  kurse.Setze(NurSchluss(kTag, 12.5), TSetzModus::Mischen);  // above the high
+  kurse.Setze(NurSchluss(kTag, 8.5), TSetzModus::Mischen);   // below the low
+  TKurs negativ = NurSchluss(kTag, -3);
+  negativ.Umsatz = -5;
+  kurse.Setze(negativ, TSetzModus::Mischen);
+  EXPECT_EQ(*kurse.Suche(kTag), erwartet);
+
+  TKurse neu;
+  neu.Setze(NurSchluss(kTag, 10.25), TSetzModus::Ersetzen);
+  neu.Setze(NurSchluss(kTag + 1, 20), TSetzModus::Ersetzen);
+  kurse.Mische(neu);
+  EXPECT_EQ(kurse.Anzahl(), 2);
+  EXPECT_EQ(kurse.Suche(kTag)->Schluss, 10.25);
+  EXPECT_EQ(kurse.Suche(kTag)->Hoch, 12);
+}
+
+TEST(Kurse, IndexGrenzen) {
+  const TKurse kurse = Reihe({kTag, kTag + 2, kTag + 4});
+  EXPECT_EQ(kurse.IndexAb(kTag + 1), 1);
+  EXPECT_EQ(kurse.IndexAb(kTag + 2), 1);
+  EXPECT_EQ(kurse.IndexAb(kTag + 5), 3);
+  EXPECT_EQ(kurse.IndexBis(kTag + 3), 1);
+  EXPECT_EQ(kurse.IndexBis(kTag - 1), -1);
+  EXPECT_EQ(kurse.IndexBis(kTag + 4), 2);
+  const TKurse leer;
+  EXPECT_EQ(leer.IndexAb(kTag), 0);
+  EXPECT_EQ(leer.IndexBis(kTag), -1);
+  EXPECT_EQ(leer.ErsterTag(), 0);
+  EXPECT_EQ(leer.LetzterTag(), 0);
+}
+
+TEST(Kurse, MitFaktorMultiplizieren) {
+  TKurse kurse = Reihe({kTag, kTag + 1, kTag + 2});
+  kurse.MitFaktorMultiplizieren(kTag, kTag + 1, kfPreise, 0.5);
+  EXPECT_EQ(kurse.Suche(kTag)->Schluss, 5.5);
+  EXPECT_EQ(kurse.Suche(kTag + 1)->Hoch, 6);
+  EXPECT_EQ(kurse.Suche(kTag + 1)->Umsatz, 1000);
+  EXPECT_EQ(*kurse.Suche(kTag + 2), Voll(kTag + 2));
+
+  kurse.MitFaktorMultiplizieren(kTag + 2, kTag + 2, kfHoch, 0.5);  // high below the rest
+  EXPECT_EQ(*kurse.Suche(kTag + 2), Voll(kTag + 2));
+  kurse.MitFaktorMultiplizieren(kTag + 2, kTag + 2, kfUmsatz, 0);
+  kurse.MitFaktorMultiplizieren(kTag + 2, kTag + 2, 0, 2);
+  EXPECT_EQ(*kurse.Suche(kTag + 2), Voll(kTag + 2));
+  kurse.MitFaktorMultiplizieren(kTag + 10, kTag + 20, kfAlle, 2);  // outside: nothing
+  EXPECT_EQ(*kurse.Suche(kTag + 2), Voll(kTag + 2));
+
+  TKurs nurSchluss = NurSchluss(kTag + 3, 4);
+  kurse.Setze(nurSchluss, TSetzModus::Ersetzen);
+  kurse.MitFaktorMultiplizieren(kTag + 3, kTag + 3, kfAlle, 3);
+  EXPECT_EQ(kurse.Suche(kTag + 3)->Schluss, 12);
+  EXPECT_EQ(kurse.Suche(kTag + 3)->Hoch, 0);
+}
+
+TEST(Kursbearbeitung, ZeitraumUndFaktor) {
+  EXPECT_THROW(ZeitraumLesen("31.2.1998", "5.1.1998"), EKursbearbeitung);
+  EXPECT_THROW(ZeitraumLesen("6.1.1998", "5.1.1998"), EKursbearbeitung);
+  try {
+    ZeitraumLesen("x", "5.1.1998");
+    FAIL();
+  } catch (const EKursbearbeitung& e) {
+    EXPECT_STREQ(e.what(), "Ungültiges Datum angegeben!");
+  }
+  const TKursZeitraum z = ZeitraumLesen("3.1.1998", "11.1.1998");  // Saturday to Sunday
+  EXPECT_EQ(z.Von, kTag);
+  EXPECT_EQ(z.Bis, BoersentagAusDatum(9, 1, 1998));
+
+  EXPECT_DOUBLE_EQ(FaktorLesen("1,0"), 1.0);
+  EXPECT_DOUBLE_EQ(FaktorLesen("0,1234567"), 0.123456);
+  for (const char* falsch : {"0", "-1", "", "0,0000001"}) {
+    try {
+      FaktorLesen(falsch);
+      FAIL() << falsch;
+    } catch (const EKursbearbeitung& e) {
+      EXPECT_STREQ(e.what(), "Es muss eine positive Zahl angegeben werden!");
+    }
+  }
+
+  const TKurse kurse = Reihe({kTag + 3});
+  EXPECT_EQ(VorbelegterZeitraum(kurse, kTag + 5).Von, kTag + 3);
+  EXPECT_EQ(VorbelegterZeitraum(kurse, kTag).Von, kTag);
+  EXPECT_EQ(VorbelegterZeitraum(TKurse{}, kTag).Von, kTag);
+  EXPECT_EQ(KurstabellenZeitraum(kurse, kTag + 20).Von, kTag + 3);
+  EXPECT_EQ(KurstabellenZeitraum(kurse, kTag + 20).Bis, kTag + 20);
+  EXPECT_EQ(KurstabellenZeitraum(kurse, kTag).Von, kTag - 9);
+  EXPECT_EQ(KurstabellenZeitraum(kurse, kTag).Bis, kTag + 3);
+}
+
+TEST(Kursbearbeitung, BereichLoeschen) {
+  TKurse kurse = Reihe({kTag, kTag + 1, kTag + 2, kTag + 3});
+  KurseLoeschen(kurse, {kTag + 1, kTag + 2}, kfAlle);
+  EXPECT_EQ(kurse.Anzahl(), 2);
+  KurseLoeschen(kurse, {kTag, kTag + 3}, kfSchluss | kfUmsatz);
+  EXPECT_EQ(kurse.Anzahl(), 2);
+  EXPECT_EQ(kurse.Suche(kTag)->Schluss, 0);
+  EXPECT_EQ(kurse.Suche(kTag)->Hoch, 12);
+  KurseLoeschen(kurse, {kTag + 10, kTag + 20}, kfAlle);
+  EXPECT_EQ(kurse.Anzahl(), 2);
+}
+
+TEST(Kursbearbeitung, Kurstabelle) {
+  TKurse kurse = Reihe({kTag});
+  EXPECT_TRUE(KurszelleAendern(kurse, kTag, 4, "11,55559"));
+  EXPECT_DOUBLE_EQ(kurse.Suche(kTag)->Schluss, 11.5555);
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 4, "12,5"));  // above the high
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 4, "-1"));
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 4, "1e10"));
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 4, "abc"));
+  EXPECT_DOUBLE_EQ(kurse.Suche(kTag)->Schluss, 11.5555);
+  EXPECT_TRUE(KurszelleAendern(kurse, kTag, 6, "2500,7"));
+  EXPECT_EQ(kurse.Suche(kTag)->Umsatz, 2500);
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 6, "2e12"));
+
+  EXPECT_TRUE(KurszelleAendern(kurse, kTag + 1, 5, "7"));  // a new day
+  EXPECT_EQ(kurse.Suche(kTag + 1)->Kassakurs, 7);
+  EXPECT_TRUE(KurszelleAendern(kurse, kTag + 1, 5, ""));  // its last value cleared
+  EXPECT_EQ(kurse.Suche(kTag + 1), nullptr);
+  EXPECT_FALSE(KurszelleAendern(kurse, kTag, 7, "1"));
+}
+
+}  // namespace
+}  // namespace morvane
