@@ -319,7 +319,7 @@ class TLeser {
 
   void Zahl(std::int32_t& wert, bool& relativ) {
     const TToken t = tok_.Lesen();
-    const auto zahl = VorzeichenZahl(t.Text);
+    const auto zahl = TextZuGanzzahl(t.Text);
     if (!zahl || *zahl == 0) UngueltigeZahl(t, t.Text);
     wert = *zahl;
     relativ = t.Text.front() == '+' || t.Text.front() == '-';

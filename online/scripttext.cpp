@@ -1,7 +1,5 @@
 #include "online/scripttext.h"
 
-#include <charconv>
-
 #include "core/textkodierung.h"
 
 namespace morvane {
@@ -72,18 +70,6 @@ std::string OhneAnfuehrungszeichen(std::string_view token) {
     if (innen[i] == '"' && i + 1 < innen.size() && innen[i + 1] == '"') ++i;
   }
   return ergebnis;
-}
-
-std::optional<std::int32_t> VorzeichenZahl(std::string_view text) {
-  if (!text.empty() && text.front() == '+') {
-    text.remove_prefix(1);
-    if (!text.empty() && text.front() == '-') return std::nullopt;
-  }
-  if (text.empty() || text.front() == '+') return std::nullopt;
-  std::int32_t wert = 0;
-  const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
-  if (fehler != std::errc() || ende != text.data() + text.size()) return std::nullopt;
-  return wert;
 }
 
 std::size_t TZeichenzaehler::Position(std::size_t byte) {

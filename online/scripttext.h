@@ -33,9 +33,6 @@ std::optional<std::size_t> StringEnde(std::string_view text, std::size_t start);
 // token is returned unchanged.
 std::string OhneAnfuehrungszeichen(std::string_view token);
 
-// Whole-number text with an optional sign ("+2", "-3", "17") as a 32-bit value.
-std::optional<std::int32_t> VorzeichenZahl(std::string_view text);
-
 // Converts byte offsets of one text into 1-based character positions. Cheap
 // when the offsets asked for grow (the tokenizers walk forward).
 class TZeichenzaehler {
