@@ -180,9 +180,10 @@ void TInterpreter::Ende() {
   ZumText();
   if (leerzeileErreicht()) return ZeileLesen();
   if (!endetext_.empty()) {
-    LeerzeichenUeberspringen();
-    if (Rest().starts_with(endetext_)) {
-      spalte_ = SpalteBei(Byte(spalte_) + endetext_.size());
+    const std::string_view rest = Rest();
+    const std::size_t text = std::min(rest.find_first_not_of(' '), rest.size());
+    if (rest.substr(text).starts_with(endetext_)) {
+      spalte_ = SpalteBei(Byte(spalte_) + text + endetext_.size());
       return;
     }
   }
