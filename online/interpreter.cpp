@@ -41,11 +41,6 @@ bool AlleErsetzen(std::string& text, std::string_view alt, std::string_view neu)
   return true;
 }
 
-bool IstAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 std::int64_t SeitenZeilen(std::string_view seite) {
   return std::count(seite.begin(), seite.end(), '\n') +
          std::count(seite.begin(), seite.end(), '\r') + 1;
@@ -285,11 +280,18 @@ void TInterpreter::Ausgeben() {
 
 void TInterpreter::ZeileLesen() {
   if (lesePos_ >= seite_.size() || gelesenGesamt_ >= zeilenGrenze_) throw EScriptDateiende("");
-  std::size_t ende = seite_.find_first_of("\r\n", lesePos_);
-  if (ende == std::string::npos) ende = seite_.size();
-  zeile_.assign(seite_, lesePos_, ende - lesePos_);
-  std::replace(zeile_.begin(), zeile_.end(), '\t', ' ');
-  zeileAscii_ = IstAscii(zeile_);
+  // One pass finds the line end, turns tabs into blanks and notes whether the
+  // line is plain ASCII (then columns are byte offsets).
+  zeile_.clear();
+  zeileAscii_ = true;
+  std::size_t ende = lesePos_;
+  for (; ende < seite_.size(); ++ende) {
+    char c = seite_[ende];
+    if (c == '\n' || c == '\r') break;
+    if (c == '\t') c = ' ';
+    if (static_cast<unsigned char>(c) >= 0x80) zeileAscii_ = false;
+    zeile_ += c;
+  }
   lesePos_ = ende;
   if (lesePos_ < seite_.size()) {
     const char endezeichen = seite_[lesePos_++];
