@@ -10,10 +10,6 @@
 
 namespace morvane {
 
-EInlineError::EInlineError(const std::string& meldung, std::size_t position)
-    : Exception(meldung),
-      position_(static_cast<std::uint16_t>(std::min<std::size_t>(position, 65535))) {}
-
 namespace {
 
 // Exchange codes as the quote servers expect them, by `Boerse`.

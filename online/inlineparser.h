@@ -9,18 +9,12 @@
 #include "core/datum.h"
 #include "core/exception.h"
 #include "core/wpstammdaten.h"
+#include "online/scripttext.h"
 
 namespace morvane {
 
 // A faulty URL template: the German message and the 1-based character position.
-class EInlineError : public Exception {
- public:
-  EInlineError(const std::string& meldung, std::size_t position);
-  std::uint16_t Position() const { return position_; }
-
- private:
-  std::uint16_t position_;
-};
+MORVANE_EXCEPTION(EInlineError, ETextfehler);
 
 // One literal run or one placeholder of a URL template.
 struct TInlineElement {

@@ -11,10 +11,6 @@
 
 namespace morvane {
 
-EScriptParseError::EScriptParseError(const std::string& meldung, std::size_t position)
-    : Exception(meldung),
-      position_(static_cast<std::uint16_t>(std::min<std::size_t>(position, 65535))) {}
-
 namespace {
 
 constexpr std::size_t kMaxKurztext = 255;

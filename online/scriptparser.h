@@ -10,19 +10,13 @@
 #include <vector>
 
 #include "core/exception.h"
+#include "online/scripttext.h"
 
 namespace morvane {
 
 // A faulty price-source script: the German message and the 1-based character
 // position at which the fault was found.
-class EScriptParseError : public Exception {
- public:
-  EScriptParseError(const std::string& meldung, std::size_t position);
-  std::uint16_t Position() const { return position_; }
-
- private:
-  std::uint16_t position_;
-};
+MORVANE_EXCEPTION(EScriptParseError, ETextfehler);
 
 enum class TBefehlsTyp : std::uint8_t {
   Datensatz = 0,

@@ -1,8 +1,14 @@
 #include "online/scripttext.h"
 
+#include <algorithm>
+
 #include "core/textkodierung.h"
 
 namespace morvane {
+
+ETextfehler::ETextfehler(const std::string& meldung, std::size_t position)
+    : Exception(meldung),
+      position_(static_cast<std::uint16_t>(std::min<std::size_t>(position, kMaxScriptLaenge))) {}
 
 std::string KleinSchreiben(std::string_view text) {
   std::string ergebnis(text);

@@ -6,11 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "core/exception.h"
+
 namespace morvane {
 
 // Small text helpers shared by the script parser, the URL templates and the
 // interpreter. All texts are UTF-8; positions and lengths the user sees count
 // characters.
+
+// A fault in a script or URL template: the German message and the 1-based
+// character position at which it was found (at most 65 535).
+class ETextfehler : public Exception {
+ public:
+  ETextfehler(const std::string& meldung, std::size_t position);
+  std::uint16_t Position() const { return position_; }
+
+ private:
+  std::uint16_t position_;
+};
 
 // Scripts and templates address characters with 16-bit positions.
 inline constexpr std::size_t kMaxScriptLaenge = 65535;
