@@ -193,6 +193,24 @@ TEST_F(Interpreter, IdentifierAndEntities) {
   EXPECT_EQ(k[0].Kennung, "A&amp;B");
 }
 
+TEST_F(Interpreter, HistoryAnswerOnOneLine) {
+  const std::string listen =
+      "<DATE_LIST>2001-03-05;2001-03-06</DATE_LIST><OPEN_PRICE_LIST>1;2</OPEN_PRICE_LIST>"
+      "<CLOSE_PRICE_LIST>3;4</CLOSE_PRICE_LIST><HIGH_PRICE_LIST>5;6</HIGH_PRICE_LIST>"
+      "<LOW_PRICE_LIST>0.5;x;7</LOW_PRICE_LIST>";
+  auto k = Interpretieren("onvistahistorie", listen + "<VOLUME_LIST>100</VOLUME_LIST>");
+  ASSERT_EQ(k.size(), 2u);
+  EXPECT_EQ(k[1].Kurs.Datum, Tag(6, 3, 2001));
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Eroeffnung, 2);
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Schluss, 4);
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Hoch, 6);
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Tief, 0.5);
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Tief, 0);
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Umsatz, 100);
+  // The page ends before the last list: nothing is emitted.
+  EXPECT_TRUE(Interpretieren("onvistahistorie", listen).empty());
+}
+
 TEST_F(Interpreter, WithoutReceiverNothingHappens) {
   TScriptParser parser("datensatz datum kassa ende");
   TInterpreter interpreter(parser, "05.03.2001 1\n", false, nullptr);
