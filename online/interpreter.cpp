@@ -237,15 +237,14 @@ void TInterpreter::Historie() {
     if (const auto datum = HistorienDatum(NaechstesFeld(liste, ';')))
       kurse.push_back({.Datum = *datum});
   }
-  for (const TKursFeld feld : {kfEroeffnung, kfSchluss, kfHoch, kfTief, kfUmsatz}) {
-    static constexpr std::string_view kTags[] = {
-        "OPEN_PRICE_LIST", "CLOSE_PRICE_LIST", "HIGH_PRICE_LIST", "LOW_PRICE_LIST", "VOLUME_LIST"};
-    const std::size_t nummer = feld == kfEroeffnung ? 0
-                               : feld == kfSchluss  ? 1
-                               : feld == kfHoch     ? 2
-                               : feld == kfTief     ? 3
-                                                    : 4;
-    std::string werte(TagInhalt(kTags[nummer]));
+  static constexpr std::pair<std::string_view, TKursFeld> kListen[] = {
+      {"OPEN_PRICE_LIST", kfEroeffnung},
+      {"CLOSE_PRICE_LIST", kfSchluss},
+      {"HIGH_PRICE_LIST", kfHoch},
+      {"LOW_PRICE_LIST", kfTief},
+      {"VOLUME_LIST", kfUmsatz}};
+  for (const auto& [tag, feld] : kListen) {
+    std::string werte(TagInhalt(tag));
     for (std::size_t i = 0; !werte.empty(); ++i) {
       const auto zahl = TextZuZahl(NaechstesFeld(werte, ';'), 4);
       if (!zahl) break;
