@@ -80,9 +80,14 @@ std::string OhneAnfuehrungszeichen(std::string_view token) {
 
 std::size_t TZeichenzaehler::Position(std::size_t byte) {
   if (byte > text_.size()) byte = text_.size();
-  if (byte < byte_) byte_ = zeichen_ = 0;
+  const auto istZeichenanfang = [this](std::size_t i) {
+    return (static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80;
+  };
+  for (; byte_ > byte; --byte_) {
+    if (istZeichenanfang(byte_ - 1)) --zeichen_;
+  }
   for (; byte_ < byte; ++byte_) {
-    if ((static_cast<unsigned char>(text_[byte_]) & 0xC0) != 0x80) ++zeichen_;
+    if (istZeichenanfang(byte_)) ++zeichen_;
   }
   return zeichen_ + 1;
 }

@@ -47,7 +47,7 @@ std::optional<std::size_t> StringEnde(std::string_view text, std::size_t start);
 std::string OhneAnfuehrungszeichen(std::string_view token);
 
 // Converts byte offsets of one text into 1-based character positions. Cheap
-// when the offsets asked for grow (the tokenizers walk forward).
+// when the offsets asked for lie close together (the tokenizers walk forward).
 class TZeichenzaehler {
  public:
   explicit TZeichenzaehler(std::string_view text) : text_(text) {}
