@@ -173,6 +173,11 @@ TEST_F(Interpreter, PositionAndSearch) {
       seite);
   ASSERT_EQ(k.size(), 1u);
   EXPECT_DOUBLE_EQ(k[0].Kurs.Kassakurs, 1);
+  // Columns are not limited to 16 bits: single-line pages are common.
+  k = Interpretieren("position(zeile 1, spalte 70001) datum kassa",
+                     std::string(70000, ' ') + "05.03.2001 9");
+  ASSERT_EQ(k.size(), 1u);
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Kassakurs, 9);
   // Columns count characters, also on a Windows-1252 page.
   for (const char* zeile : {"Kürs 05.03.2001 4", "K\xFCrs 05.03.2001 4"}) {
     k = Interpretieren("position(zeile 1, spalte 6) datum position(spalte +1) kassa(länge 1)",

@@ -89,6 +89,10 @@ TEST(Quellendatei, RoundTripOfBothSignatures) {
   QuellenLesen(QuellenSchreiben({mitTexten}, TQuellenKopf::Programm, 0), gelesen);
   EXPECT_EQ(gelesen[0].Text2 + gelesen[0].Text3 + gelesen[0].Text5, "");
 
+  // A text too long for its 16-bit length is refused, not cut.
+  TQuelle lang = Quelle(3, "lang");
+  lang.Script = std::string(65536, 'x');
+  EXPECT_THROW(QuellenSchreiben({lang}, TQuellenKopf::Programm, 0), EQuellendatei);
   // A personal file would turn kind 0 into kind 3.
   EXPECT_THROW(QuellenSchreiben({Quelle(0, "a")}, TQuellenKopf::Persoenlich, 0), EQuellendatei);
 }
