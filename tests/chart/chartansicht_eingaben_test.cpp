@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "chart/chartansichteingaben.h"
+
+namespace morvane {
+namespace {
+
+const std::string kTageMeldung =
+    "Die Anzahl der Tage auf der Zeitachse muss zwischen 10 und 50000 liegen!";
+const std::string kHoeheMeldung =
+    "Das Umsatzvolumen-Histogramm muss eine Höhe zwischen 20% und 70% haben!";
+
+// The dialog filled from the default view, then changed by the test.
+TChartAnsichtEingaben Standard() {
+  return EingabenAusAnsicht(TChartAnsicht{});
+}
+
+std::string Meldung(const TChartAnsichtEingaben& e) {
+  const auto fehler = EingabenPruefen(e);
+  return fehler ? fehler->Meldung : "gültig";
+}
+
+TChartAnsicht Uebernommen(const TChartAnsichtEingaben& e) {
+  TChartAnsicht a;
+  EingabenUebernehmen(e, a);
+  return a;
+}
+
+TEST(ChartAnsichtEingaben, FuellenUndUnveraendertZurueckschreiben) {
+  const TChartAnsichtEingaben e = Standard();
+  EXPECT_EQ(e.Charttyp, 3);
+  EXPECT_EQ(e.L_Kurs, 3);
+  EXPECT_EQ(kKursfelder[static_cast<std::size_t>(e.P_Kurs)], "Schlusskurs");
+  EXPECT_EQ(e.P_Umkehrminimum, "0,25");
+  EXPECT_EQ(e.Zeit_Tage, "50 Tage");
+  EXPECT_EQ(e.Umsatz_Hoehe, "30 %");
+  EXPECT_EQ(e.Umsatz_Extremwert, "250");
+  EXPECT_EQ(Meldung(e), "gültig");
+
+  TChartAnsicht a;
+  a.AlleTage = true;
+  a.Wochentag = true;
+  a.Logarithmisch = true;
+  a.Indikatoren = true;
+  EXPECT_EQ(EingabenAusAnsicht(a).Zeit_Tage, "Alle Tage");
+  EXPECT_EQ(Uebernommen(EingabenAusAnsicht(a)), a);
+}
+
+TEST(ChartAnsichtEingaben, TageAufDerZeitachse) {
+  auto e = Standard();
+  for (const char* alle : {"Alle Tage", "  ALLE TAGE  ", "alle tage"}) {
+    e.Zeit_Tage = alle;
+    EXPECT_EQ(Meldung(e), "gültig") << alle;
+    EXPECT_TRUE(Uebernommen(e).AlleTage) << alle;
+  }
+  for (const char* text : {"250 Tage", "250", "250 xyz", " 250 "}) {
+    e.Zeit_Tage = text;
+    EXPECT_EQ(Meldung(e), "gültig") << text;
+    EXPECT_FALSE(Uebernommen(e).AlleTage);
+    EXPECT_EQ(Uebernommen(e).Tage, 250) << text;
+  }
+  for (const char* text : {"9 Tage", "60000", "50001", "", "Tage", "alle"}) {
+    e.Zeit_Tage = text;
+    const auto fehler = EingabenPruefen(e);
+    ASSERT_TRUE(fehler) << text;
+    EXPECT_EQ(fehler->Meldung, kTageMeldung);
+    EXPECT_EQ(fehler->Seite, "Z&eit- und Wertachse");
+    EXPECT_EQ(fehler->Feld, "Zeit_Tage");
+    EXPECT_EQ(Uebernommen(e).Tage, 50) << text;  // left as it was
+  }
+}
+
+TEST(ChartAnsichtEingaben, UmkehrminimumNurBeimPointFigureChartGeprueft) {
+  auto e = Standard();
+  e.P_Umkehrminimum = "viel";
+  e.Zeit_Tage = "5";
+  EXPECT_EQ(Meldung(e), kTageMeldung);
+  EXPECT_EQ(Uebernommen(e).Umkehrminimum, 0.25);
+
+  e.Charttyp = 4;
+  const auto fehler = EingabenPruefen(e);
+  ASSERT_TRUE(fehler);
+  EXPECT_EQ(fehler->Meldung, "Der Wert für das Umkehrminimum muss zwischen 0% und 100% liegen!");
+  EXPECT_EQ(fehler->Seite, "&Allgemein");
+  EXPECT_EQ(fehler->Feld, "P_Umkehrminimum");
+  e.Zeit_Tage = "50";
+  e.P_Umkehrminimum = "100,01";
+  EXPECT_NE(Meldung(e), "gültig");
+  e.P_Umkehrminimum = "1,239";
+  EXPECT_EQ(Meldung(e), "gültig");
+  EXPECT_EQ(Uebernommen(e).Umkehrminimum, 1.23);
+  EXPECT_EQ(Uebernommen(e).Charttyp, 4);
+}
+
+TEST(ChartAnsichtEingaben, HistogrammHoeheUndExtremwert) {
+  auto e = Standard();
+  for (const char* hoehe : {"70%", "70 %", "20", " 45 % "}) {
+    e.Umsatz_Hoehe = hoehe;
+    EXPECT_EQ(Meldung(e), "gültig") << hoehe;
+  }
+  e.Umsatz_Hoehe = "70 %";
+  EXPECT_EQ(Uebernommen(e).UmsatzHoehe, 70);
+  for (const char* hoehe : {"75%", "19%", "%", "70%%", "300"}) {
+    e.Umsatz_Hoehe = hoehe;
+    EXPECT_EQ(Meldung(e), kHoeheMeldung) << hoehe;
+    EXPECT_EQ(Uebernommen(e).UmsatzHoehe, 30) << hoehe;
+  }
+  e.Umsatz_Anzeigen = false;
+  EXPECT_EQ(Meldung(e), "gültig");
+  EXPECT_EQ(Uebernommen(e).UmsatzHoehe, 30);
+
+  e = Standard();
+  e.Umsatz_Extremwert = "1000";
+  const auto fehler = EingabenPruefen(e);
+  ASSERT_TRUE(fehler);
+  EXPECT_EQ(fehler->Meldung, "Der Extremwert muss zwischen 0% und 999% liegen!");
+  EXPECT_EQ(fehler->Seite, "&Zusätze");
+  EXPECT_EQ(Uebernommen(e).UmsatzExtremwert, 250);
+  e.Umsatz_Abschneiden = false;
+  EXPECT_EQ(Meldung(e), "gültig");
+  e.Umsatz_Extremwert = "0";
+  EXPECT_EQ(Uebernommen(e).UmsatzExtremwert, 0);
+}
+
+TEST(ChartAnsichtEingaben, FreigabenJeChartTyp) {
+  auto e = Standard();
+  e.Charttyp = 1;
+  auto f = Freigaben(e);
+  EXPECT_TRUE(f.LinienKursSichtbar);
+  EXPECT_FALSE(f.PointFigureSichtbar);
+  EXPECT_TRUE(f.TransaktionszeichenAktiv);
+  EXPECT_TRUE(f.WertachseUndUmsatzAktiv);
+  EXPECT_TRUE(f.UmsatzHoeheAktiv);
+  EXPECT_TRUE(f.UmsatzExtremwertAktiv);
+
+  e.Umsatz_Abschneiden = false;
+  EXPECT_FALSE(Freigaben(e).UmsatzExtremwertAktiv);
+  EXPECT_TRUE(Freigaben(e).UmsatzHoeheAktiv);
+  e.Umsatz_Anzeigen = false;
+  e.Umsatz_Abschneiden = true;
+  EXPECT_FALSE(Freigaben(e).UmsatzHoeheAktiv);
+  EXPECT_FALSE(Freigaben(e).UmsatzExtremwertAktiv);
+
+  e = Standard();
+  e.Charttyp = 4;
+  f = Freigaben(e);
+  EXPECT_FALSE(f.LinienKursSichtbar);
+  EXPECT_TRUE(f.PointFigureSichtbar);
+  EXPECT_FALSE(f.TransaktionszeichenAktiv);
+  EXPECT_FALSE(f.WertachseUndUmsatzAktiv);
+  EXPECT_FALSE(f.UmsatzHoeheAktiv);
+
+  e.Charttyp = 5;
+  f = Freigaben(e);
+  EXPECT_FALSE(f.PointFigureSichtbar);
+  EXPECT_TRUE(f.TransaktionszeichenAktiv);
+  EXPECT_FALSE(f.WertachseUndUmsatzAktiv);
+  EXPECT_FALSE(f.UmsatzExtremwertAktiv);
+}
+
+}  // namespace
+}  // namespace morvane
