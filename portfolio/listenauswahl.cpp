@@ -1,0 +1,20 @@
+#include "core/datumtext.h"
+#include "portfolio/depotlisten.h"
+#include "portfolio/textvergleich.h"
+
+namespace morvane {
+
+std::vector<std::string> AuswahlKataloge(const TWPVerwaltung& verwaltung) {
+  std::vector<std::string> kataloge;
+  verwaltung.KatalogeAuflisten(kataloge);
+  TexteSortieren(kataloge);
+  return kataloge;
+}
+
+Kalendertag ListenDatumLesen(std::string_view text) {
+  const std::optional<Kalendertag> datum = TextZuKalendertag(text);
+  if (!datum) throw EDepotListe("Ungültiges Datum eingegeben!");
+  return *datum;
+}
+
+}  // namespace morvane

@@ -1,0 +1,58 @@
+#include "store/wpdateileser.h"
+
+#include "core/datei.h"
+
+namespace morvane {
+
+TWertpapier TWPDateiLeser::AusDaten(std::string_view daten, const std::string& pfad,
+                                    TLeseumfang umfang) const {
+  TWertpapier wertpapier;
+  try {
+    TBinaerLeser leser(daten);
+    Lesen(leser, umfang, wertpapier);
+  } catch (const Exception& e) {
+    Werfen("Konnte Datei '" + pfad + "' nicht öffnen: " + e.Meldung());
+  }
+  wertpapier.ID = pfad;
+  return wertpapier;
+}
+
+TWertpapier TWPDateiLeser::Laden(const std::string& pfad, TLeseumfang umfang) const {
+  std::string daten;
+  try {
+    daten = DateiLesen(pfad);
+  } catch (const Exception& e) {
+    Werfen("Konnte Datei '" + pfad + "' nicht öffnen: " + e.Meldung());
+  }
+  return AusDaten(daten, pfad, umfang);
+}
+
+TWertpapier TWPDateiLeser::WertpapierLaden(const std::string& pfad) const {
+  return Laden(pfad, TLeseumfang::Alles);
+}
+
+TWPStammdaten TWPDateiLeser::StammdatenLaden(const std::string& pfad) const {
+  return Laden(pfad, TLeseumfang::Stammdaten);
+}
+
+TWPTransaktionen TWPDateiLeser::TransaktionenLaden(const std::string& pfad) const {
+  return std::move(Laden(pfad, TLeseumfang::Transaktionen).Transaktionen);
+}
+
+TKurse TWPDateiLeser::KurseLaden(const std::string& pfad) const {
+  return std::move(Laden(pfad, TLeseumfang::Alles).Kurse);
+}
+
+void TWPDateiLeser::KopfPruefen(TBinaerLeser& leser, std::string_view kopf,
+                                std::string_view fehler) const {
+  // A file too short for the header is no security file of this version either.
+  if (leser.Rest() < kopf.size() || leser.Roh(kopf.size()) != kopf) {
+    throw Exception(std::string(fehler));
+  }
+}
+
+std::string UngueltigerTransaktionstyp(int code) {
+  return "Ungültiger Transaktionstyp '" + std::to_string(code) + "'.";
+}
+
+}  // namespace morvane

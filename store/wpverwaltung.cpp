@@ -1,0 +1,340 @@
+#include "store/wpverwaltung.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <utility>
+
+#include "core/datei.h"
+#include "store/dateisperre.h"
+#include "store/wp_importexport_mv1.h"
+#include "store/wp_importexport_mv2.h"
+#include "store/wp_importexport_mv30.h"
+#include "store/wp_importexport_mv31.h"
+#include "store/wp_importexport_mv35.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Master data fit into this much of a file unless a text is very long.
+constexpr std::size_t kStammdatenAnfang = 64 * 1024;
+
+const TWP_ImportExport_MV35 kMV35;
+
+// The readers in the order they are tried.
+const std::array<const TWPDateiLeser*, 5>& Leserkette() {
+  static const TWP_ImportExport_MV31 mv31;
+  static const TWP_ImportExport_MV30 mv30;
+  static const TWP_ImportExport_MV2 mv2;
+  static const TWP_ImportExport_MV1 mv1;
+  static const std::array<const TWPDateiLeser*, 5> kette = {&kMV35, &mv31, &mv30, &mv2, &mv1};
+  return kette;
+}
+
+// At most the first `hoechstens` bytes of a file, for loaders that need only
+// its beginning.
+std::string DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens) {
+  const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw EDatei(Fehlertext(errno));
+  std::string inhalt(hoechstens, '\0');
+  std::size_t gelesen = 0;
+  int fehler = 0;
+  while (gelesen < hoechstens) {
+    const ssize_t n = ::read(fd, inhalt.data() + gelesen, hoechstens - gelesen);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) fehler = errno;
+    if (n <= 0) break;
+    gelesen += static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  if (fehler != 0) throw EDatei(Fehlertext(fehler));
+  inhalt.resize(gelesen);
+  return inhalt;
+}
+
+std::optional<TWertpapier> KetteVersuchen(std::string_view daten, const std::string& id,
+                                          TLeseumfang umfang) {
+  for (const TWPDateiLeser* leser : Leserkette()) {
+    try {
+      return leser->AusDaten(daten, id, umfang);
+    } catch (const Exception&) {
+      // Not this version (or damaged): the next reader tries.
+    }
+  }
+  return std::nullopt;
+}
+
+TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
+  const EWPVerwaltung ungueltig("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
+  try {
+    if (umfang == TLeseumfang::Stammdaten) {
+      const std::string anfang = DateiAnfangLesen(id, kStammdatenAnfang);
+      if (auto wertpapier = KetteVersuchen(anfang, id, umfang)) return std::move(*wertpapier);
+      if (anfang.size() < kStammdatenAnfang) throw ungueltig;
+    }
+    if (auto wertpapier = KetteVersuchen(DateiLesen(id), id, umfang)) {
+      return std::move(*wertpapier);
+    }
+  } catch (const EDatei&) {
+    // Unreadable files are reported like files of no known version.
+  }
+  throw ungueltig;
+}
+
+std::string Grund(int fehler) {
+  return fehler == ENOTEMPTY ? "Verzeichnis ist nicht leer" : Fehlertext(fehler);
+}
+
+// Runs `arbeit`; any failure leaves as EWPVerwaltung with `vorspann` before
+// the inner message.
+template <class F>
+auto MitVorspann(const std::string& vorspann, F&& arbeit) {
+  try {
+    return arbeit();
+  } catch (const Exception& e) {
+    throw EWPVerwaltung(vorspann + e.Meldung());
+  }
+}
+
+bool EndungGleich(const std::string& name, std::string_view endung) {
+  if (name.size() < endung.size()) return false;
+  for (std::size_t i = 0; i < endung.size(); ++i) {
+    const char c = name[name.size() - endung.size() + i];
+    const char klein = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (klein != endung[i]) return false;
+  }
+  return true;
+}
+
+bool IstErlaubt(unsigned char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+         std::string_view(" !$()+-[]_{}").find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+// Second bytes of the UTF-8 umlauts Ä Ö Ü ä ö ü after the lead byte C3.
+bool IstUmlaut(unsigned char zweites) {
+  return std::string_view("\x84\x96\x9C\xA4\xB6\xBC").find(static_cast<char>(zweites)) !=
+         std::string_view::npos;
+}
+
+}  // namespace
+
+std::string NameFiltern(std::string_view name) {
+  std::string ergebnis;
+  std::size_t i = 0;
+  while (i < name.size()) {
+    const auto c = static_cast<unsigned char>(name[i]);
+    if (c < 0x80) {
+      if (IstErlaubt(c)) ergebnis += name[i];
+      ++i;
+    } else if (c == 0xC3 && i + 1 < name.size() &&
+               IstUmlaut(static_cast<unsigned char>(name[i + 1]))) {
+      ergebnis.append(name.substr(i, 2));
+      i += 2;
+    } else {
+      // Skip the whole character: its lead byte and the continuation bytes.
+      ++i;
+      while (i < name.size() && (static_cast<unsigned char>(name[i]) & 0xC0) == 0x80)
+        ++i;
+    }
+  }
+  return ergebnis;
+}
+
+TWPVerwaltung::TWPVerwaltung(std::string datenverzeichnis)
+    : datenverzeichnis_([verzeichnis = std::move(datenverzeichnis)] { return verzeichnis; }) {}
+
+TWPVerwaltung::TWPVerwaltung(std::function<std::string()> datenverzeichnis)
+    : datenverzeichnis_(std::move(datenverzeichnis)) {}
+
+std::string TWPVerwaltung::Datenverzeichnis() const {
+  std::string verzeichnis = datenverzeichnis_();
+  if (verzeichnis.empty() || verzeichnis.back() != '/') verzeichnis += '/';
+  return verzeichnis;
+}
+
+void TWPVerwaltung::KatalogPruefen(const std::string& katalog) const {
+  if (katalog.empty() || katalog == "." || katalog == ".." ||
+      katalog.find_first_of(std::string_view("/\0", 2)) != std::string::npos) {
+    throw EWPVerwaltung("Ungültiger Katalog oder Wertpapier-Name");
+  }
+}
+
+void TWPVerwaltung::KatalogeAuflisten(std::vector<std::string>& liste) const {
+  liste.clear();
+  std::error_code fehler;
+  for (fs::directory_iterator it(Datenverzeichnis(), fehler), ende; !fehler && it != ende;
+       it.increment(fehler)) {
+    std::error_code artFehler;
+    if (it->is_directory(artFehler)) liste.push_back(it->path().filename().string());
+  }
+}
+
+void TWPVerwaltung::WertpapiereAuflisten(const std::string& katalog,
+                                         std::vector<std::string>& liste) const {
+  KatalogPruefen(katalog);
+  const std::string verzeichnis = Datenverzeichnis() + katalog + "/";
+  constexpr std::array<std::string_view, 3> kEndungen = {".mv3", ".mv2", ".mvt"};
+  std::array<std::vector<std::string>, 3> gruppen;
+  std::error_code fehler;
+  for (fs::directory_iterator it(verzeichnis, fehler), ende; !fehler && it != ende;
+       it.increment(fehler)) {
+    std::error_code artFehler;
+    if (!it->is_regular_file(artFehler)) continue;
+    std::string name = it->path().filename().string();
+    for (std::size_t g = 0; g < kEndungen.size(); ++g) {
+      if (EndungGleich(name, kEndungen[g])) {
+        gruppen[g].push_back(verzeichnis + name);
+        break;
+      }
+    }
+  }
+  for (auto& gruppe : gruppen) {
+    liste.insert(liste.end(), std::make_move_iterator(gruppe.begin()),
+                 std::make_move_iterator(gruppe.end()));
+  }
+}
+
+bool TWPVerwaltung::Existiert(const std::string& id) const {
+  struct stat info {};
+  return ::stat(id.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string TWPVerwaltung::KatalogAusID(const std::string& id) const {
+  const std::string verzeichnis = Datenverzeichnis();
+  if (id.compare(0, verzeichnis.size(), verzeichnis) != 0) return {};
+  const std::size_t trenner = id.rfind('/');
+  if (trenner < verzeichnis.size()) return {};
+  return id.substr(verzeichnis.size(), trenner - verzeichnis.size());
+}
+
+TWertpapier TWPVerwaltung::WertpapierLaden(const std::string& id) const {
+  TWertpapier wertpapier = MitKetteLaden(id, TLeseumfang::Alles);
+  wertpapier.Katalog = KatalogAusID(id);
+  return wertpapier;
+}
+
+TWPStammdaten TWPVerwaltung::StammdatenLaden(const std::string& id) const {
+  TWPStammdaten stammdaten = MitKetteLaden(id, TLeseumfang::Stammdaten);
+  stammdaten.Katalog = KatalogAusID(id);
+  return stammdaten;
+}
+
+TWPTransaktionen TWPVerwaltung::TransaktionenLaden(const std::string& id) const {
+  return std::move(MitKetteLaden(id, TLeseumfang::Transaktionen).Transaktionen);
+}
+
+TKurse TWPVerwaltung::KurseLaden(const std::string& id) const {
+  return std::move(MitKetteLaden(id, TLeseumfang::Alles).Kurse);
+}
+
+void TWPVerwaltung::WertpapierSpeichern(const std::string& id,
+                                        const TWertpapier& wertpapier) const {
+  MitVorspann("Konnte Wertpapier mit ID '" + id + "' nicht speichern: ", [&] {
+    // A new catalog directory; a failure shows up as the write error below.
+    const std::size_t trenner = id.rfind('/');
+    if (trenner != std::string::npos && trenner > 0) {
+      ::mkdir(id.substr(0, trenner).c_str(), 0755);
+    }
+    kMV35.WertpapierSpeichern(id, wertpapier);
+  });
+}
+
+template <class F>
+void TWPVerwaltung::Aendern(const std::string& id, bool neuErlaubt, F&& aenderung) const {
+  std::optional<TDateiSperre> sperre;
+  MitVorspann("Konnte Datei '" + id + "' nicht sperren: ", [&] { sperre.emplace(id); });
+  TWertpapier wertpapier = (neuErlaubt && !Existiert(id)) ? TWertpapier() : WertpapierLaden(id);
+  aenderung(wertpapier);
+  WertpapierSpeichern(id, wertpapier);
+}
+
+void TWPVerwaltung::StammdatenAendern(const std::string& id,
+                                      const TWPStammdaten& stammdaten) const {
+  MitVorspann("Konnte Stammdaten mit ID '" + id + "' nicht ändern: ", [&] {
+    Aendern(id, true, [&](TWertpapier& w) { w.StammdatenKopieren(stammdaten); });
+  });
+}
+
+void TWPVerwaltung::TransaktionenAendern(const std::string& id,
+                                         const TWPTransaktionen& transaktionen) const {
+  MitVorspann("Konnte Transaktionen mit ID '" + id + "' nicht ändern: ", [&] {
+    Aendern(id, false, [&](TWertpapier& w) { w.Transaktionen.Zuweisen(transaktionen); });
+  });
+}
+
+void TWPVerwaltung::KurseAendern(const std::string& id, const TKurse& kurse) const {
+  MitVorspann("Konnte Kurse mit ID '" + id + "' nicht ändern: ",
+              [&] { Aendern(id, false, [&](TWertpapier& w) { w.Kurse.Zuweisen(kurse); }); });
+}
+
+void TWPVerwaltung::KurseMischen(const std::string& id, const TKurse& kurse) const {
+  Aendern(id, false, [&](TWertpapier& w) { w.Kurse.Mische(kurse); });
+}
+
+std::string TWPVerwaltung::NeueID(const std::string& katalog, const std::string& name) const {
+  const std::string k = NameFiltern(katalog);
+  const std::string n = NameFiltern(name);
+  if (k.empty() || n.empty()) throw EWPVerwaltung("Ungültiger Katalog oder Wertpapier-Name");
+  const std::string basis = Datenverzeichnis() + k + "/" + n;
+  const auto frei = [](const std::string& pfad) {
+    struct stat info {};
+    return ::lstat(pfad.c_str(), &info) != 0 && errno == ENOENT;
+  };
+  if (frei(basis + ".mv3")) return basis + ".mv3";
+  for (long i = 1;; ++i) {
+    std::string id = basis + " (" + std::to_string(i) + ").mv3";
+    if (frei(id)) return id;
+  }
+}
+
+void TWPVerwaltung::WertpapierLoeschen(const std::string& id) const {
+  if (::unlink(id.c_str()) != 0) {
+    throw EWPVerwaltung("Konnte Datei '" + id + "' nicht löschen: " + Grund(errno));
+  }
+}
+
+void TWPVerwaltung::KatalogLoeschen(const std::string& katalog) const {
+  KatalogPruefen(katalog);
+  const std::string verzeichnis = Datenverzeichnis() + katalog + "/";
+  MitVorspann("Konnte Katalog '" + katalog + "' nicht löschen: ", [&] {
+    std::vector<std::string> dateien;
+    std::error_code fehler;
+    for (fs::directory_iterator it(verzeichnis, fehler), ende; !fehler && it != ende;
+         it.increment(fehler)) {
+      std::error_code artFehler;
+      if (!it->is_directory(artFehler))
+        dateien.push_back(verzeichnis + it->path().filename().string());
+    }
+    for (const std::string& datei : dateien)
+      WertpapierLoeschen(datei);
+    if (::rmdir(verzeichnis.c_str()) != 0) throw EDatei(Grund(errno));
+  });
+}
+
+void TWPVerwaltung::Umbenennen(const std::string& alt, const std::string& neu) const {
+  KatalogPruefen(alt);
+  KatalogPruefen(neu);
+  const std::string verzeichnis = Datenverzeichnis();
+  const std::string von = verzeichnis + alt;
+  const std::string nach = verzeichnis + neu;
+  // Never replace an existing target (a plain rename would silently replace an
+  // empty directory).
+  int ergebnis = ::renameat2(AT_FDCWD, von.c_str(), AT_FDCWD, nach.c_str(), RENAME_NOREPLACE);
+  if (ergebnis != 0 && errno == EINVAL) {
+    struct stat info {};
+    if (::lstat(nach.c_str(), &info) == 0) throw EWPVerwaltung(Grund(EEXIST));
+    ergebnis = ::rename(von.c_str(), nach.c_str());
+  }
+  if (ergebnis != 0) throw EWPVerwaltung(Grund(errno));
+}
+
+}  // namespace morvane
