@@ -55,6 +55,14 @@ int Dezimalen(double schritt, bool feiner) {
   return schritt >= 1 ? 0 : 1;
 }
 
+// The text with one blank on each side.
+std::string MitRand(std::string_view text) {
+  std::string ergebnis(1, ' ');
+  ergebnis.append(text);
+  ergebnis.push_back(' ');
+  return ergebnis;
+}
+
 // The first `n` characters of UTF-8 text.
 std::string Anfang(std::string_view text, std::size_t n) {
   return std::string(text.substr(0, Utf8Offset(text, n)));
@@ -276,17 +284,17 @@ void TChart_WPChart::Periodenbalken(TGrafikfenster& f, bool jahre) {
       f.SetzeSchriftFett(true);
       if (jahre) {
         const std::string zahl = ZahlZuTextGanz(jahr);
-        if (passt(" " + zahl + " ", 10 * fx))
-          text = " " + zahl + " ";
+        if (passt(MitRand(zahl), 10 * fx))
+          text = MitRand(zahl);
         else if (passt(zahl.substr(zahl.size() - 2), 2 * fx))
           text = zahl.substr(zahl.size() - 2);
       } else {
         const std::string_view name = kMonatsname[static_cast<std::size_t>(monat % 12)];
         const std::string kurz = Anfang(name, 3);
-        if (passt(" " + std::string(name) + " ", 10 * fx))
-          text = " " + std::string(name) + " ";
-        else if (passt(" " + kurz + " ", 2 * fx))
-          text = " " + kurz + " ";
+        if (passt(MitRand(name), 10 * fx))
+          text = MitRand(name);
+        else if (passt(MitRand(kurz), 2 * fx))
+          text = MitRand(kurz);
         else if (passt(Anfang(kurz, 1), 2 * fx))
           text = Anfang(kurz, 1);
       }
