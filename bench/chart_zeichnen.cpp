@@ -11,14 +11,11 @@ namespace {
 void BM_KerzenchartAufzeichnen(benchmark::State& state) {
   const TWertpapier wp = bench::Kerzenpapier();
   TChart_WPChart chart;
-  chart.SetzeAnsicht(bench::Kerzenansicht());
-  chart.SetzeWertpapier(&wp);
-  const TRechteck seite{0, 0, bench::kBreite - 1, bench::kHoehe - 1};
-  chart.SetzeGrenzen(seite);
+  bench::Vorbereiten(chart, wp);
   TAufzeichnungsLeinwand leinwand;
   for (auto _ : state) {
     leinwand.Leeren();
-    TGrafikfenster fenster(leinwand, seite);
+    TGrafikfenster fenster(leinwand, bench::kSeite);
     chart.Zeichne(fenster);
     benchmark::DoNotOptimize(leinwand.Aufrufe().size());
   }

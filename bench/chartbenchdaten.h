@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chart/chartansicht.h"
+#include "chart/wpchart.h"
 #include "core/datum.h"
 #include "core/wertpapier.h"
 
@@ -41,5 +42,13 @@ inline TChartAnsicht Kerzenansicht() {
 
 inline constexpr int kBreite = 1600;
 inline constexpr int kHoehe = 1000;
+inline constexpr TRechteck kSeite{0, 0, kBreite - 1, kHoehe - 1};
+
+// The chart showing `wp` with the candle view, laid out for the whole page.
+inline void Vorbereiten(TChart_WPChart& chart, const TWertpapier& wp) {
+  chart.SetzeAnsicht(Kerzenansicht());
+  chart.SetzeWertpapier(&wp);
+  chart.SetzeGrenzen(kSeite);
+}
 
 }  // namespace morvane::bench

@@ -16,16 +16,13 @@ void BM_KerzenchartInQImage(benchmark::State& state) {
   static TQtUmgebung umgebung;
   const TWertpapier wp = bench::Kerzenpapier();
   TChart_WPChart chart;
-  chart.SetzeAnsicht(bench::Kerzenansicht());
-  chart.SetzeWertpapier(&wp);
-  const TRechteck seite{0, 0, bench::kBreite - 1, bench::kHoehe - 1};
-  chart.SetzeGrenzen(seite);
+  bench::Vorbereiten(chart, wp);
   QImage bild(bench::kBreite, bench::kHoehe, QImage::Format_RGB32);
   for (auto _ : state) {
     bild.fill(Qt::white);
     QPainter painter(&bild);
     TQtLeinwand leinwand(painter);
-    TGrafikfenster fenster(leinwand, seite);
+    TGrafikfenster fenster(leinwand, bench::kSeite);
     chart.Zeichne(fenster);
   }
 }

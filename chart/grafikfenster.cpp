@@ -91,64 +91,59 @@ int TGrafikfenster::TextBreite(std::string_view text) const {
   return leinwand_.TextBreite(text);
 }
 
+namespace {
+
+// Changes one property of the canvas's pen, brush or font.
+template <class T, class Lesen, class Setzen, class Aendern>
+void Aendere(TLeinwand& l, Lesen lesen, Setzen setzen, Aendern aendern) {
+  T wert = (l.*lesen)();
+  aendern(wert);
+  (l.*setzen)(wert);
+}
+
+void StiftAendern(TLeinwand& l, auto aendern) {
+  Aendere<TStift>(l, &TLeinwand::Stift, &TLeinwand::SetzeStift, aendern);
+}
+void PinselAendern(TLeinwand& l, auto aendern) {
+  Aendere<TPinsel>(l, &TLeinwand::Pinsel, &TLeinwand::SetzePinsel, aendern);
+}
+void SchriftAendern(TLeinwand& l, auto aendern) {
+  Aendere<TSchrift>(l, &TLeinwand::Schrift, &TLeinwand::SetzeSchrift, aendern);
+}
+
+}  // namespace
+
 void TGrafikfenster::SetzeStiftFarbe(TFarbe farbe) {
-  TStift s = leinwand_.Stift();
-  s.Farbe = farbe;
-  leinwand_.SetzeStift(s);
+  StiftAendern(leinwand_, [&](TStift& s) { s.Farbe = farbe; });
 }
-
 void TGrafikfenster::SetzeStiftBreite(int breite) {
-  TStift s = leinwand_.Stift();
-  s.Breite = breite;
-  leinwand_.SetzeStift(s);
+  StiftAendern(leinwand_, [&](TStift& s) { s.Breite = breite; });
 }
-
 void TGrafikfenster::SetzeStiftStil(TStiftStil stil) {
-  TStift s = leinwand_.Stift();
-  s.Stil = stil;
-  leinwand_.SetzeStift(s);
+  StiftAendern(leinwand_, [&](TStift& s) { s.Stil = stil; });
 }
-
 void TGrafikfenster::SetzePinselFarbe(TFarbe farbe) {
-  TPinsel p = leinwand_.Pinsel();
-  p.Farbe = farbe;
-  leinwand_.SetzePinsel(p);
+  PinselAendern(leinwand_, [&](TPinsel& p) { p.Farbe = farbe; });
 }
-
 void TGrafikfenster::SetzePinselStil(TPinselStil stil) {
-  TPinsel p = leinwand_.Pinsel();
-  p.Stil = stil;
-  leinwand_.SetzePinsel(p);
+  PinselAendern(leinwand_, [&](TPinsel& p) { p.Stil = stil; });
 }
-
 void TGrafikfenster::SetzeSchriftFarbe(TFarbe farbe) {
-  TSchrift s = leinwand_.Schrift();
-  s.Farbe = farbe;
-  leinwand_.SetzeSchrift(s);
+  SchriftAendern(leinwand_, [&](TSchrift& s) { s.Farbe = farbe; });
 }
-
 void TGrafikfenster::SetzeSchriftFett(bool fett) {
-  TSchrift s = leinwand_.Schrift();
-  s.Fett = fett;
-  leinwand_.SetzeSchrift(s);
+  SchriftAendern(leinwand_, [&](TSchrift& s) { s.Fett = fett; });
 }
-
 void TGrafikfenster::SetzeSchriftName(std::string_view name) {
-  TSchrift s = leinwand_.Schrift();
-  s.Name = name;
-  leinwand_.SetzeSchrift(s);
+  SchriftAendern(leinwand_, [&](TSchrift& s) { s.Name = name; });
 }
-
 void TGrafikfenster::SetzeSchriftWinkel(int winkel) {
-  TSchrift s = leinwand_.Schrift();
-  s.Winkel = winkel;
-  leinwand_.SetzeSchrift(s);
+  SchriftAendern(leinwand_, [&](TSchrift& s) { s.Winkel = winkel; });
 }
 
 void TGrafikfenster::SetzeSchriftHoehe(int hoehe) {
-  TSchrift s = leinwand_.Schrift();
-  s.Hoehe = faktorY_ > 1 ? static_cast<int>(std::lround(hoehe * faktorY_ * 0.75)) : hoehe;
-  leinwand_.SetzeSchrift(s);
+  const int h = faktorY_ > 1 ? static_cast<int>(std::lround(hoehe * faktorY_ * 0.75)) : hoehe;
+  SchriftAendern(leinwand_, [&](TSchrift& s) { s.Hoehe = h; });
 }
 
 }  // namespace morvane
