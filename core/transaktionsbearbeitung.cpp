@@ -98,8 +98,8 @@ int TransaktionEinfuegen(TWPTransaktionen& liste, const TTransaktion& t) {
 
 std::unique_ptr<TTransaktion> TransaktionEntfernen(TWPTransaktionen& liste, int i) {
   // Checked before removing, so a refused removal leaves the transaction at
-  // its place among equal ones.
-  liste.Transaktion(i);
+  // its place among equal ones. A bad index is reported first.
+  static_cast<void>(liste.Transaktion(i));
   if (!liste.BestandGueltigOhne(i)) {
     throw ETransaktionsbearbeitung(
         "Diese Transaktion darf nicht gelöscht werden, weil dadurch ein negativer Bestand "
