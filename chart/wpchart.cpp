@@ -8,7 +8,7 @@
 
 namespace morvane {
 
-int Runden(double x) {
+int PixelRunden(double x) {
   if (std::isnan(x)) return 0;
   return static_cast<int>(std::lround(std::clamp(x, -1e9, 1e9)));
 }
@@ -175,7 +175,7 @@ Boersentag TChart_WPChart::Scrolle(int code, int position) {
       neu = static_cast<long long>(ende_) + Tage();
       break;
     case scSchieberZiehen:
-      neu = erster + Runden((letzter - erster) * (position / 1000.0));
+      neu = erster + PixelRunden((letzter - erster) * (position / 1000.0));
       break;
     case scAnfang:
       neu = erster;
@@ -207,11 +207,11 @@ int TChart_WPChart::ScrollPosition() const {
     const Boersentag erster = wertpapier_->Kurse.ErsterTag();
     const Boersentag letzter = wertpapier_->Kurse.LetzterTag();
     if (erster >= letzter) return 1000;
-    return Runden(static_cast<double>(ende_ - erster) / (letzter - erster) * 1000);
+    return PixelRunden(static_cast<double>(ende_ - erster) / (letzter - erster) * 1000);
   }
   const int letzter = LetzterGueltigerIndex();
   if (letzter < 1) return 1000;
-  return Runden(static_cast<double>(ende_) / letzter * 1000);
+  return PixelRunden(static_cast<double>(ende_) / letzter * 1000);
 }
 
 void TChart_WPChart::SetzeDruckkopf(std::string titel, std::string hinweis) {
@@ -347,12 +347,12 @@ std::optional<int> TChart_WPChart::IndexZuX(int i) const {
     case TModus::Kalender:
       return DatumZuX(Satz(i).Datum);
     case TModus::Index:
-      if (ansicht_.Charttyp == 5) return Runden(EquivolumeXIndex(i));
+      if (ansicht_.Charttyp == 5) return PixelRunden(EquivolumeXIndex(i));
       break;
     case TModus::PointFigure:
       break;
   }
-  return Runden(g_.PlotRechts - (LetzterIndex() - i) * g_.Tagesbreite);
+  return PixelRunden(g_.PlotRechts - (LetzterIndex() - i) * g_.Tagesbreite);
 }
 
 std::optional<int> TChart_WPChart::DatumZuX(Boersentag d) const {
@@ -365,8 +365,8 @@ std::optional<int> TChart_WPChart::DatumZuX(Boersentag d) const {
     case TModus::Kalender:
       break;
   }
-  if (ansicht_.Charttyp == 5) return Runden(EquivolumeXDatum(d));
-  return Runden(g_.PlotRechts - (static_cast<double>(ende_) - d) * g_.Tagesbreite);
+  if (ansicht_.Charttyp == 5) return PixelRunden(EquivolumeXDatum(d));
+  return PixelRunden(g_.PlotRechts - (static_cast<double>(ende_) - d) * g_.Tagesbreite);
 }
 
 std::optional<int> TChart_WPChart::IndexModusDatumZuX(Boersentag d) const {
@@ -374,7 +374,7 @@ std::optional<int> TChart_WPChart::IndexModusDatumZuX(Boersentag d) const {
   const int i = kurse.IndexAb(d);
   if (i >= kurse.Anzahl()) return std::nullopt;
   if (Satz(i).Datum == d) return IndexZuX(i);
-  if (i < 1) return *IndexZuX(0) - Runden(g_.Tagesbreite / 2);
+  if (i < 1) return *IndexZuX(0) - PixelRunden(g_.Tagesbreite / 2);
   return (*IndexZuX(i) + *IndexZuX(i - 1)) / 2;
 }
 
@@ -382,19 +382,19 @@ int TChart_WPChart::WertZuY(double v) {
   if (skalaMax_ == skalaMin_) return (g_.PlotOben + g_.PlotUnten) / 2;
   const double hoehe = g_.PlotUnten - g_.PlotOben;
   if (!ansicht_.Logarithmisch)
-    return Runden(g_.PlotOben + hoehe / (skalaMax_ - skalaMin_) * (skalaMax_ - v));
+    return PixelRunden(g_.PlotOben + hoehe / (skalaMax_ - skalaMin_) * (skalaMax_ - v));
   if (skalaMin_ == 0) skalaMin_ = skalaMax_ >= 10 ? 0.1 : skalaMax_ * 0.01;
   v = std::max(v, skalaMin_);
   const double nenner = std::log(skalaMax_ / skalaMin_);
   if (nenner == 0) FliesskommaDivisionDurchNull();
-  return Runden(g_.PlotOben + std::log(skalaMax_ / v) * hoehe / nenner);
+  return PixelRunden(g_.PlotOben + std::log(skalaMax_ / v) * hoehe / nenner);
 }
 
 namespace {
 
 int LinearZuY(int oben, int unten, double max, double min, double v) {
   if (max == min) return (oben + unten) / 2;
-  return Runden(oben + (unten - oben) / (max - min) * (max - v));
+  return PixelRunden(oben + (unten - oben) / (max - min) * (max - v));
 }
 
 }  // namespace

@@ -188,6 +188,6 @@ class TChart_WPChart : public TGrafikfeld {
 
 // Rounds to the nearest integer (halves away from zero) and keeps the result
 // within +-1e9 so that coordinate sums cannot overflow; NaN gives 0.
-int Runden(double x);
+int PixelRunden(double x);
 
 }  // namespace morvane

@@ -90,7 +90,7 @@ void TChart_WPChart::Balkenchart(TGrafikfenster& f) {
   double max, min;
   if (!Wertebereich(max, min)) return;
   Wertachse(f, false, max, min);
-  const int w = std::max(1, Runden(g_.Tagesbreite * 0.2));
+  const int w = std::max(1, PixelRunden(g_.Tagesbreite * 0.2));
   const int t = w;
   const int h = std::max(1, w / 2);
   f.StiftLeer();
@@ -121,7 +121,7 @@ void TChart_WPChart::Kerzenchart(TGrafikfenster& f) {
   double max, min;
   if (!Wertebereich(max, min)) return;
   Wertachse(f, false, max, min);
-  int w = Runden(g_.Tagesbreite / 6);
+  int w = PixelRunden(g_.Tagesbreite / 6);
   if (w == 0) w = 1;
   f.SetzeStiftFarbe(kSchwarz);
   f.SetzeStiftStil(TStiftStil::Durchgezogen);
@@ -160,7 +160,7 @@ void TChart_WPChart::Equivolumechart(TGrafikfenster& f) {
     if (k.Hoch == 0 || k.Tief == 0 || k.Umsatz == 0) continue;
     const std::optional<int> x = IndexZuX(i);
     if (!x) continue;
-    const int hw = Runden(k.Umsatz * g_.UmsatzFaktor * 0.5);
+    const int hw = PixelRunden(k.Umsatz * g_.UmsatzFaktor * 0.5);
     const int schluessel = kalender ? k.Datum : i;
     const int links = vorherNachbar == schluessel ? vorherRechts : *x - hw;
     const int rechts = *x + hw;

@@ -20,9 +20,9 @@ void TChart_WPChart::PointFigureChart(TGrafikfenster& f) {
 
   const int fx = f.FaktorX(), fy = f.FaktorY();
   const double tb = g_.Tagesbreite;
-  const int hw = Runden(tb * 5 / 14);
-  const int hh = Runden(fy * tb * 5 / 14 / fx);
-  const int b = std::max(1, Runden(fy * tb / fx));
+  const int hw = PixelRunden(tb * 5 / 14);
+  const int hh = PixelRunden(fy * tb * 5 / 14 / fx);
+  const int b = std::max(1, PixelRunden(fy * tb / fx));
   // Box lines lie at y = PlotUnten (mod b); a price snaps to the box line at
   // or above it.
   const int versatz = g_.PlotUnten % b - b / 2;
@@ -32,7 +32,7 @@ void TChart_WPChart::PointFigureChart(TGrafikfenster& f) {
   };
   f.SetzeStiftFarbe(kSchwarz);
   f.SetzeStiftStil(TStiftStil::Durchgezogen);
-  f.SetzeStiftBreite(std::max(1, Runden(hw * 0.2)));
+  f.SetzeStiftBreite(std::max(1, PixelRunden(hw * 0.2)));
   f.PinselLeer();
   auto kreuz = [&](int x, int y) {
     f.Linie(x - hw, y - hh, x + hw + 1, y + hh + 1);

@@ -29,8 +29,8 @@ void TChart_WPChart::Umsatzhistogramm(TGrafikfenster& f) {
   Wertachse(f, true, max, min);
 
   const int fy = f.FaktorY();
-  const int l = Runden(g_.Tagesbreite * 0.25);
-  const int r = Runden(g_.Tagesbreite * 0.5) - l;
+  const int l = PixelRunden(g_.Tagesbreite * 0.25);
+  const int r = PixelRunden(g_.Tagesbreite * 0.5) - l;
   const int unten = g_.UmsatzUnten + 5 * fy;
   f.SetzeStiftBreite(1);
   f.SetzeStiftStil(TStiftStil::Durchgezogen);

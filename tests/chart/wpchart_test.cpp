@@ -264,8 +264,8 @@ TEST(WPChart, HistogrammSchneidetBeiDreieinhalbfachemDurchschnittAb) {
   const auto dreiecke = l.Alle(TArt::Vieleck);
   ASSERT_EQ(dreiecke.size(), 1u);
   const int x = *chart.IndexZuX(6);
-  const int links = Runden(chart.Tagesbreite() * 0.25);
-  const int rechts = Runden(chart.Tagesbreite() * 0.5) - links;
+  const int links = PixelRunden(chart.Tagesbreite() * 0.25);
+  const int rechts = PixelRunden(chart.Tagesbreite() * 0.5) - links;
   EXPECT_EQ(dreiecke[0].Punkte, (std::vector<TPunkt>{{x - links, g.UmsatzOben - 2},
                                                      {x, g.UmsatzOben - 5},
                                                      {x + rechts, g.UmsatzOben - 2}}));
@@ -397,7 +397,7 @@ TEST(WPChart, PointFigureKreuzeUndKreiseAufDemRaster) {
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 300, 300);
   const double tb = chart.Tagesbreite();
-  const int b = std::max(1, Runden(tb));
+  const int b = std::max(1, PixelRunden(tb));
   // Every symbol sits on a box line: y = PlotUnten (mod b).
   for (const TAufruf& e : l.Alle(TArt::Ellipse)) {
     const int y = (e.y1 + e.y2 - 1) / 2;
@@ -497,6 +497,13 @@ TEST(WPChart, DruckflaecheBekommtKopfzeilenUndSkaliertePixel) {
   EXPECT_EQ(kopf->Schrift.Hoehe, 60);
   EXPECT_EQ(chart.Geometrie().RahmenOben, 460);
   EXPECT_EQ(chart.Geometrie().PlotLinks, 400);
+  // On paper the grid is drawn as black 2-pixel dashes, never as a dotted pen.
+  int striche = 0;
+  for (const TAufruf& a : l.Alle(TArt::Linie)) {
+    EXPECT_NE(a.Stift.Stil, TStiftStil::Punkt);
+    striche += a.y1 == a.y2 && a.x2 - a.x1 == 2 && a.Stift.Farbe == kSchwarz;
+  }
+  EXPECT_GT(striche, 50);
 }
 
 TEST(WPChart, UnzulaessigeTagezahlMeldetDivisionDurchNull) {
