@@ -17,7 +17,8 @@ BENCHMARK(BM_BoersentagAusDatum);
 
 void BM_DatumAusBoersentag(benchmark::State& state) {
   Boersentag n = BoersentagAusDatum(1, 1, 2024);
-  for (auto _ : state) benchmark::DoNotOptimize(DatumAusBoersentag(n++ % 1000000 + 260628));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(DatumAusBoersentag(n++ % 1000000 + 260628));
 }
 BENCHMARK(BM_DatumAusBoersentag);
 
@@ -31,7 +32,8 @@ void BM_KalendertagHinUndZurueck(benchmark::State& state) {
 BENCHMARK(BM_KalendertagHinUndZurueck);
 
 void BM_TextZuBoersentag(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(TextZuBoersentag("05.01.1998"));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(TextZuBoersentag("05.01.1998"));
 }
 BENCHMARK(BM_TextZuBoersentag);
 

@@ -16,12 +16,14 @@ TKurs Tageskurs(Boersentag tag) {
 TKurse Reihe(int anzahl) {
   TKurse kurse;
   kurse.Kapazitaet(anzahl);
-  for (int i = 0; i < anzahl; ++i) kurse.Setze(Tageskurs(kStart + i), TSetzModus::Ersetzen);
+  for (int i = 0; i < anzahl; ++i)
+    kurse.Setze(Tageskurs(kStart + i), TSetzModus::Ersetzen);
   return kurse;
 }
 
 void BM_SetzeAnhaengen10000(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(Reihe(10000));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(Reihe(10000));
 }
 BENCHMARK(BM_SetzeAnhaengen10000)->Unit(benchmark::kMicrosecond);
 
