@@ -1,0 +1,65 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/datum.h"
+#include "core/exception.h"
+#include "core/kurse.h"
+#include "store/wpverwaltung.h"
+
+namespace morvane {
+
+// Wrong usage of the command line (exit code 2).
+MORVANE_EXCEPTION(EAufruf, Exception);
+
+// The arguments of one command: positional arguments, options with a value
+// and switches.
+struct TAufruf {
+  std::vector<std::string> Argumente;
+  std::map<std::string, std::string> Optionen;
+  std::set<std::string> Schalter;
+
+  const std::string& Arg(std::size_t i) const { return Argumente.at(i); }
+  std::optional<std::string> Option(const std::string& name) const;
+  bool Hat(const std::string& schalter) const { return Schalter.count(schalter) != 0; }
+};
+
+// What a command may be given; `verwendung` is its usage line.
+struct TBefehlsform {
+  std::string Verwendung;
+  std::size_t MinArgumente = 0;
+  std::size_t MaxArgumente = 0;
+  std::vector<std::string> Optionen;
+  std::vector<std::string> Schalter;
+};
+
+// Splits the arguments after the command name; throws EAufruf for an unknown
+// option, an option without value or a wrong number of arguments.
+TAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsform& form);
+
+// Everything a command works with.
+struct TKontext {
+  const TWPVerwaltung& Verwaltung;
+  std::string Programmverzeichnis;
+  std::ostream& Aus;
+  std::ostream& Meldung;
+};
+
+// Output helpers of the machine-readable formats.
+std::string Zahl17(double wert);
+std::string ZahlOderStrich(double wert);
+std::string TextMaskiert(std::string_view text);
+// "Datum<TAB>Eroeffnung<TAB>Hoch<TAB>Tief<TAB>Schluss<TAB>Kassakurs<TAB>Umsatz".
+std::string KursZeile(const TKurs& kurs);
+// A date as the user types it; throws EAufruf naming the text.
+Kalendertag KalendertagLesen(const std::string& text);
+// An integer within grenzen; throws EAufruf naming the option.
+int GanzzahlLesen(const std::string& text, const std::string& name, int min, int max);
+
+}  // namespace morvane

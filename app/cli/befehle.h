@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/cli/aufruf.h"
+
+namespace morvane {
+
+using TBefehlsfunktion = std::function<void(const TKontext&, const TAufruf&)>;
+
+struct TCliBefehl {
+  std::string_view Name;
+  TBefehlsform Form;
+  TBefehlsfunktion Funktion;
+};
+
+// The commands of each group, for the dispatcher.
+std::vector<TCliBefehl> Lesebefehle();
+std::vector<TCliBefehl> Schreibbefehle();
+std::vector<TCliBefehl> Listenbefehle();
+std::vector<TCliBefehl> Beispieldatenbefehle();
+std::vector<TCliBefehl> Skriptbefehle();
+
+// Runs the command line (the arguments after the program name) and returns the
+// exit code: 0 success, 1 failure (message on `meldung`), 2 wrong usage.
+int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
+                  std::ostream& meldung);
+
+}  // namespace morvane

@@ -1,0 +1,102 @@
+#include <exception>
+#include <ostream>
+
+#include "app/cli/befehle.h"
+#include "store/einstellungen.h"
+#include "store/programmverzeichnis.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::string_view kAllgemein =
+    "Aufruf: morvane-cli [--programmverzeichnis DIR] [--datenverzeichnis DIR] BEFEHL "
+    "[ARGUMENTE]\n";
+
+std::vector<TCliBefehl> AlleBefehle() {
+  std::vector<TCliBefehl> alle;
+  for (auto gruppe : {Lesebefehle(), Listenbefehle(), Schreibbefehle(), Beispieldatenbefehle(),
+                      Skriptbefehle()}) {
+    for (auto& befehl : gruppe)
+      alle.push_back(std::move(befehl));
+  }
+  return alle;
+}
+
+void Uebersicht(std::ostream& aus, const std::vector<TCliBefehl>& befehle) {
+  aus << kAllgemein << "Befehle:\n";
+  for (const TCliBefehl& b : befehle)
+    aus << "  " << b.Form.Verwendung << '\n';
+}
+
+struct TGlobal {
+  std::optional<std::string> Datenverzeichnis;
+  std::vector<std::string> Rest;
+};
+
+// Takes --datenverzeichnis off the front of the arguments.
+TGlobal GlobalLesen(const std::vector<std::string>& argumente) {
+  TGlobal global;
+  std::size_t i = 0;
+  for (; i < argumente.size() && argumente[i] == "--datenverzeichnis"; i += 2) {
+    if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
+      throw EAufruf("Die Option --datenverzeichnis verlangt ein Verzeichnis.");
+    }
+    global.Datenverzeichnis = argumente[i + 1];
+  }
+  global.Rest.assign(argumente.begin() + static_cast<std::ptrdiff_t>(i), argumente.end());
+  return global;
+}
+
+std::string Datenverzeichnis(const TGlobal& global, const std::string& programmverzeichnis) {
+  if (global.Datenverzeichnis) {
+    std::string dir = *global.Datenverzeichnis;
+    if (dir.back() != '/') dir += '/';
+    return dir;
+  }
+  return TEinstellungen(programmverzeichnis).Datenverzeichnis();
+}
+
+}  // namespace
+
+int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
+                  std::ostream& meldung) {
+  const std::vector<TCliBefehl> befehle = AlleBefehle();
+  const TCliBefehl* befehl = nullptr;
+  try {
+    const std::string programm = ProgrammverzeichnisErmitteln(argumente);
+    const TGlobal global = GlobalLesen(OhneProgrammverzeichnisOption(argumente));
+    if (global.Rest.empty() || global.Rest[0] == "--help") {
+      Uebersicht(global.Rest.empty() ? meldung : aus, befehle);
+      return global.Rest.empty() ? 2 : 0;
+    }
+    for (const TCliBefehl& b : befehle) {
+      if (b.Name == global.Rest[0]) befehl = &b;
+    }
+    if (!befehl) throw EAufruf("Unbekannter Befehl: " + global.Rest[0]);
+    const std::vector<std::string> rest(global.Rest.begin() + 1, global.Rest.end());
+    for (const std::string& arg : rest) {
+      if (arg == "--help") {
+        aus << "Aufruf: morvane-cli " << befehl->Form.Verwendung << '\n';
+        return 0;
+      }
+    }
+    const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
+    const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm));
+    befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
+    aus.flush();
+    return 0;
+  } catch (const EAufruf& e) {
+    meldung << e.what() << '\n';
+    if (befehl) {
+      meldung << "Aufruf: morvane-cli " << befehl->Form.Verwendung << '\n';
+    } else {
+      Uebersicht(meldung, befehle);
+    }
+    return 2;
+  } catch (const std::exception& e) {
+    meldung << e.what() << '\n';
+    return 1;
+  }
+}
+
+}  // namespace morvane

@@ -1,0 +1,101 @@
+#include <algorithm>
+#include <ostream>
+
+#include "app/cli/befehle.h"
+#include "core/datumtext.h"
+#include "core/transaktionsbearbeitung.h"
+
+namespace morvane {
+namespace {
+
+void Kataloge(const TKontext& k, const TAufruf&) {
+  std::vector<std::string> liste;
+  k.Verwaltung.KatalogeAuflisten(liste);
+  std::sort(liste.begin(), liste.end());
+  for (const std::string& name : liste)
+    k.Aus << name << '\n';
+}
+
+void Wertpapiere(const TKontext& k, const TAufruf& a) {
+  std::vector<std::string> ids;
+  k.Verwaltung.WertpapiereAuflisten(a.Arg(0), ids);
+  for (const std::string& id : ids) {
+    k.Aus << id << '\t' << TextMaskiert(k.Verwaltung.StammdatenLaden(id).Bezeichnung) << '\n';
+  }
+}
+
+void Stammdaten(const TKontext& k, const TAufruf& a) {
+  const TWPStammdaten s = k.Verwaltung.StammdatenLaden(a.Arg(0));
+  const auto text = [&](std::string_view feld, const std::string& wert) {
+    k.Aus << feld << '\t' << TextMaskiert(wert) << '\n';
+  };
+  const auto zahl = [&](std::string_view feld, double wert) {
+    k.Aus << feld << '\t' << Zahl17(wert) << '\n';
+  };
+  const auto ganz = [&](std::string_view feld, int wert) { k.Aus << feld << '\t' << wert << '\n'; };
+  text("ID", s.ID);
+  text("Katalog", s.Katalog);
+  text("Bezeichnung", s.Bezeichnung);
+  text("WKN", s.WKN);
+  text("ISIN", s.ISIN);
+  ganz("Boerse", s.Boerse);
+  text("Kommentar", s.Kommentar);
+  ganz("WPTyp", s.WPTyp);
+  text("Waehrung", s.Waehrung);
+  zahl("KaufAbs", s.KaufAbs);
+  zahl("KaufRel", s.KaufRel);
+  zahl("KaufMin", s.KaufMin);
+  zahl("VerkaufAbs", s.VerkaufAbs);
+  zahl("VerkaufRel", s.VerkaufRel);
+  zahl("VerkaufMin", s.VerkaufMin);
+  ganz("KursquellenManuell", s.KursquellenManuell ? 1 : 0);
+  const auto reihe = [&](std::string_view name, const std::array<std::string, 3>& werte) {
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+      text(std::string(name) + std::to_string(i + 1), werte[i]);
+    }
+  };
+  reihe("QuelleAktuell", s.QuelleAktuell);
+  reihe("QuelleHistorisch", s.QuelleHistorisch);
+  reihe("IDAktuell", s.IDAktuell);
+  reihe("IDHistorisch", s.IDHistorisch);
+}
+
+void Transaktionen(const TKontext& k, const TAufruf& a) {
+  const TWPTransaktionen liste = k.Verwaltung.TransaktionenLaden(a.Arg(0));
+  for (int i = 0; i < liste.Anzahl(); ++i) {
+    k.Aus << TransaktionsZeile(liste.Transaktion(i)) << '\n';
+  }
+}
+
+Kalendertag KalendertagVon(Boersentag tag) {
+  const TDatum d = DatumAusBoersentag(tag);
+  return KalendertagAusDatum(d.Tag, d.Monat, d.Jahr);
+}
+
+void Kurse(const TKontext& k, const TAufruf& a) {
+  const auto von = a.Option("--von");
+  const auto bis = a.Option("--bis");
+  const Kalendertag ab = von ? KalendertagLesen(*von) : 0;
+  const std::optional<Kalendertag> ende =
+      bis ? std::optional<Kalendertag>(KalendertagLesen(*bis)) : std::nullopt;
+  const TKurse kurse = k.Verwaltung.KurseLaden(a.Arg(0));
+  for (const TKurs& kurs : kurse.Alle()) {
+    const Kalendertag tag = KalendertagVon(kurs.Datum);
+    if (tag < ab || (ende && tag > *ende)) continue;
+    k.Aus << KursZeile(kurs) << '\n';
+  }
+}
+
+}  // namespace
+
+std::vector<TCliBefehl> Lesebefehle() {
+  return {
+      {"kataloge", {"kataloge", 0, 0, {}, {}}, Kataloge},
+      {"wertpapiere", {"wertpapiere KATALOG", 1, 1, {}, {}}, Wertpapiere},
+      {"stammdaten", {"stammdaten ID", 1, 1, {}, {}}, Stammdaten},
+      {"transaktionen", {"transaktionen ID", 1, 1, {}, {}}, Transaktionen},
+      {"kurse", {"kurse ID [--von DATUM] [--bis DATUM]", 1, 1, {"--von", "--bis"}, {}}, Kurse},
+  };
+}
+
+}  // namespace morvane

@@ -1,0 +1,95 @@
+#include <ostream>
+
+#include "app/cli/befehle.h"
+#include "core/datei.h"
+#include "core/transaktionsbearbeitung.h"
+#include "store/csvimport.h"
+
+namespace morvane {
+namespace {
+
+void Anlegen(const TKontext& k, const TAufruf& a) {
+  TWPStammdaten s;
+  s.Bezeichnung = a.Arg(1);
+  s.ISIN = a.Option("--isin").value_or("");
+  s.WKN = a.Option("--wkn").value_or("");
+  s.Waehrung = a.Option("--waehrung").value_or(s.Waehrung);
+  if (auto typ = a.Option("--typ"))
+    s.WPTyp = static_cast<std::uint8_t>(GanzzahlLesen(*typ, "--typ", 0, 2));
+  if (auto boerse = a.Option("--boerse")) {
+    s.Boerse = static_cast<std::uint8_t>(GanzzahlLesen(*boerse, "--boerse", 0, 8));
+  }
+  const std::string id = k.Verwaltung.NeueID(a.Arg(0), a.Arg(1));
+  k.Verwaltung.StammdatenAendern(id, s);
+  k.Aus << id << '\n';
+}
+
+TTransaktionsEingabe EingabeLesen(const TAufruf& a) {
+  TTransaktionsEingabe e;
+  const std::string& art = a.Arg(1);
+  if (art == "kauf" || art == "verkauf") {
+    if (a.Argumente.size() != 6)
+      throw EAufruf("kauf und verkauf verlangen DATUM STUECK KURS BETRAG.");
+    e.Art = art == "kauf" ? TEingabeArt::Kauf : TEingabeArt::Verkauf;
+    e.Stueck = a.Arg(3);
+    e.Kurs = a.Arg(4);
+    e.Betrag = a.Arg(5);
+  } else if (art == "sonstige") {
+    if (a.Argumente.size() != 4) throw EAufruf("sonstige verlangt DATUM BETRAG.");
+    e.Art = TEingabeArt::Sonstige;
+    e.Betrag = a.Arg(3);
+  } else {
+    throw EAufruf("Unbekannte Transaktionsart: " + art + " (kauf, verkauf oder sonstige)");
+  }
+  e.Datum = a.Arg(2);
+  return e;
+}
+
+void Transaktion(const TKontext& k, const TAufruf& a) {
+  const TTransaktionsEingabe eingabe = EingabeLesen(a);
+  TTransaktionsbearbeitung bearbeitung(k.Verwaltung.TransaktionenLaden(a.Arg(0)));
+  bearbeitung.Hinzufuegen(eingabe);
+  k.Verwaltung.TransaktionenAendern(a.Arg(0), bearbeitung.Transaktionen());
+}
+
+void Split(const TKontext& k, const TAufruf& a) {
+  const TSplitEingabe split = SplitLesen(a.Arg(2), a.Arg(3), a.Arg(1));
+  TWertpapier wp = k.Verwaltung.WertpapierLaden(a.Arg(0));
+  wp.SplitEinfuegen(split.Datum, split.Von, split.Nach);
+  k.Verwaltung.WertpapierSpeichern(a.Arg(0), wp);
+}
+
+void Importiere(const TKontext& k, const TAufruf& a) {
+  if (!k.Verwaltung.Existiert(a.Arg(0))) {
+    throw EWPVerwaltung("Die ID '" + a.Arg(0) + "' verweist auf keine gültige Wertpapier-Datei.");
+  }
+  const TCsvImport ergebnis = CsvKurseLesen(DateiLesen(a.Arg(1)));
+  if (ergebnis.Uebernommen > 0) k.Verwaltung.KurseMischen(a.Arg(0), ergebnis.Kurse);
+  k.Meldung << CsvImportBericht(ergebnis) << '\n';
+}
+
+}  // namespace
+
+std::vector<TCliBefehl> Schreibbefehle() {
+  return {
+      {"anlegen",
+       {"anlegen KATALOG NAME [--isin X] [--wkn X] [--waehrung X] [--typ 0|1|2] [--boerse 0..8]",
+        2,
+        2,
+        {"--isin", "--wkn", "--waehrung", "--typ", "--boerse"},
+        {}},
+       Anlegen},
+      {"transaktion",
+       {"transaktion ID kauf|verkauf DATUM STUECK KURS BETRAG | transaktion ID sonstige DATUM "
+        "BETRAG",
+        4,
+        6,
+        {},
+        {}},
+       Transaktion},
+      {"split", {"split ID DATUM VON NACH", 4, 4, {}, {}}, Split},
+      {"importiere", {"importiere ID DATEI", 2, 2, {}, {}}, Importiere},
+  };
+}
+
+}  // namespace morvane
