@@ -1,0 +1,86 @@
+#include "store/csvimport.h"
+
+#include <gtest/gtest.h>
+
+#include "core/datum.h"
+
+namespace morvane {
+namespace {
+
+TEST(CsvImport, ReadsHeaderInAnyOrderSeparatorsAndDateForms) {
+  const TCsvImport a = CsvKurseLesen("Close,Datum,Volume\n1.5,2024-01-31,100\n");
+  ASSERT_EQ(a.Uebernommen, 1);
+  const TKurs* k = a.Kurse.Kurs(0);
+  EXPECT_EQ(k->Datum, BoersentagAusDatum(31, 1, 2024));
+  EXPECT_EQ(k->Schluss, 1.5);
+  EXPECT_EQ(k->Umsatz, 100);
+  EXPECT_EQ(k->Eroeffnung, 0);
+
+  const TCsvImport b =
+      CsvKurseLesen("\xEF\xBB\xBF" "Datum;Eröffnung;Hoch;Tief;Schluss;Kassa;Umsatz\r\n"
+                    "31.01.2024;10,5;11;10;10,75;10,6;\r\n");
+  ASSERT_EQ(b.Uebernommen, 1);
+  EXPECT_EQ(b.Kurse.Kurs(0)->Eroeffnung, 10.5);
+  EXPECT_EQ(b.Kurse.Kurs(0)->Kassakurs, 10.6);
+  EXPECT_EQ(b.Kurse.Kurs(0)->Umsatz, 0);
+
+  const TCsvImport c = CsvKurseLesen("date\tclose\n2024-02-01\t7\n");
+  ASSERT_EQ(c.Uebernommen, 1);
+  EXPECT_EQ(c.Kurse.Kurs(0)->Schluss, 7);
+}
+
+TEST(CsvImport, KeepsFullPrecisionAndReadsHeaderlessDefaultOrder) {
+  const TCsvImport r = CsvKurseLesen("2013-05-13,64.501427,65.414284,64.5,64.96286,79237200\n");
+  ASSERT_EQ(r.Uebernommen, 1);
+  EXPECT_EQ(r.Kurse.Kurs(0)->Eroeffnung, 64.501427);
+  EXPECT_EQ(r.Kurse.Kurs(0)->Schluss, 64.96286);
+  EXPECT_EQ(r.Kurse.Kurs(0)->Umsatz, 79237200);
+}
+
+TEST(CsvImport, RejectsBadLinesWithReasons) {
+  const TCsvImport r = CsvKurseLesen(
+      "Date,Open,High,Low,Close\n"
+      "2024-01-31,1,2,1,1.5\n"
+      "2024-02-03,1,2,1,1.5\n"  // Saturday
+      "31.13.2024,1,2,1,1.5\n"
+      "2024-02-01,abc,2,1,1.5\n"
+      "2024-02-02,,,,\n"
+      "2024-02-05,1,2,3,1.5\n"
+      "2024-02-06,-1,2,1,1.5\n");
+  EXPECT_EQ(r.Uebernommen, 1);
+  ASSERT_EQ(r.Abgelehnt.size(), 6u);
+  EXPECT_EQ(r.Abgelehnt[0], std::make_pair(3, std::string("ungültiges Datum \"2024-02-03\"")));
+  EXPECT_EQ(r.Abgelehnt[1].first, 4);
+  EXPECT_EQ(r.Abgelehnt[2],
+            std::make_pair(5, std::string("ungültige Zahl \"abc\" in Spalte Eröffnung")));
+  EXPECT_EQ(r.Abgelehnt[3], std::make_pair(6, std::string("keine Kurse")));
+  EXPECT_EQ(r.Abgelehnt[4],
+            std::make_pair(7, std::string("Hoch/Tief passen nicht zu den Kursen")));
+  EXPECT_EQ(r.Abgelehnt[5].first, 8);
+  EXPECT_EQ(CsvImportBericht(r),
+            "1 Kurse übernommen, 6 Zeilen abgelehnt.\n"
+            "Zeile 3: ungültiges Datum \"2024-02-03\"\n"
+            "Zeile 4: ungültiges Datum \"31.13.2024\"\n"
+            "Zeile 5: ungültige Zahl \"abc\" in Spalte Eröffnung\n"
+            "Zeile 6: keine Kurse\n"
+            "Zeile 7: Hoch/Tief passen nicht zu den Kursen\n...");
+}
+
+TEST(CsvImport, ReadsEveryShippedExampleFile) {
+  for (const char* datei : {"AAPL_2013-2018_observable.csv", "SP500_2000-2020_vega.csv",
+                            "MSFT_2000-2001_Rmetrics.csv"}) {
+    SCOPED_TRACE(datei);
+    FILE* f = std::fopen((std::string(MORVANE_BEISPIELDATEN) + "/" + datei).c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string text;
+    char puffer[65536];
+    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, f)) > 0;) text.append(puffer, n);
+    std::fclose(f);
+    const TCsvImport r = CsvKurseLesen(text);
+    EXPECT_TRUE(r.Abgelehnt.empty());
+    EXPECT_GT(r.Uebernommen, 200);
+  }
+}
+
+}  // namespace
+}  // namespace morvane
