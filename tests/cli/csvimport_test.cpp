@@ -16,9 +16,10 @@ TEST(CsvImport, ReadsHeaderInAnyOrderSeparatorsAndDateForms) {
   EXPECT_EQ(k->Umsatz, 100);
   EXPECT_EQ(k->Eroeffnung, 0);
 
-  const TCsvImport b =
-      CsvKurseLesen("\xEF\xBB\xBF" "Datum;Eröffnung;Hoch;Tief;Schluss;Kassa;Umsatz\r\n"
-                    "31.01.2024;10,5;11;10;10,75;10,6;\r\n");
+  const TCsvImport b = CsvKurseLesen(
+      "\xEF\xBB\xBF"
+      "Datum;Eröffnung;Hoch;Tief;Schluss;Kassa;Umsatz\r\n"
+      "31.01.2024;10,5;11;10;10,75;10,6;\r\n");
   ASSERT_EQ(b.Uebernommen, 1);
   EXPECT_EQ(b.Kurse.Kurs(0)->Eroeffnung, 10.5);
   EXPECT_EQ(b.Kurse.Kurs(0)->Kassakurs, 10.6);
@@ -54,8 +55,7 @@ TEST(CsvImport, RejectsBadLinesWithReasons) {
   EXPECT_EQ(r.Abgelehnt[2],
             std::make_pair(5, std::string("ungültige Zahl \"abc\" in Spalte Eröffnung")));
   EXPECT_EQ(r.Abgelehnt[3], std::make_pair(6, std::string("keine Kurse")));
-  EXPECT_EQ(r.Abgelehnt[4],
-            std::make_pair(7, std::string("Hoch/Tief passen nicht zu den Kursen")));
+  EXPECT_EQ(r.Abgelehnt[4], std::make_pair(7, std::string("Hoch/Tief passen nicht zu den Kursen")));
   EXPECT_EQ(r.Abgelehnt[5].first, 8);
   EXPECT_EQ(CsvImportBericht(r),
             "1 Kurse übernommen, 6 Zeilen abgelehnt.\n"
@@ -74,7 +74,8 @@ TEST(CsvImport, ReadsEveryShippedExampleFile) {
     ASSERT_NE(f, nullptr);
     std::string text;
     char puffer[65536];
-    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, f)) > 0;) text.append(puffer, n);
+    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, f)) > 0;)
+      text.append(puffer, n);
     std::fclose(f);
     const TCsvImport r = CsvKurseLesen(text);
     EXPECT_TRUE(r.Abgelehnt.empty());
