@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 #include <ostream>
 
 #include "app/cli/befehle.h"
@@ -76,12 +77,11 @@ void Kurse(const TKontext& k, const TAufruf& a) {
   const auto von = a.Option("--von");
   const auto bis = a.Option("--bis");
   const Kalendertag ab = von ? KalendertagLesen(*von) : 0;
-  const std::optional<Kalendertag> ende =
-      bis ? std::optional<Kalendertag>(KalendertagLesen(*bis)) : std::nullopt;
+  const Kalendertag ende = bis ? KalendertagLesen(*bis) : std::numeric_limits<Kalendertag>::max();
   const TKurse kurse = k.Verwaltung.KurseLaden(a.Arg(0));
   for (const TKurs& kurs : kurse.Alle()) {
     const Kalendertag tag = KalendertagVon(kurs.Datum);
-    if (tag < ab || (ende && tag > *ende)) continue;
+    if (tag < ab || tag > ende) continue;
     k.Aus << KursZeile(kurs) << '\n';
   }
 }

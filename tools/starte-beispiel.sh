@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Shows the shipped example data with the command-line front end of the build
+# directory given as first argument (default build/). The example data directory
+# beispiel-daten/ (not tracked) is created once; later runs reuse it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+cli="$build/app/morvane-cli"
+ziel="$PWD/beispiel-daten"
+daten="$ziel/daten"
+if [ ! -d "$daten/Beispiele" ]; then
+  mkdir -p "$ziel"
+  echo "Lege die Beispieldaten in $daten an ..." >&2
+  "$cli" --programmverzeichnis "$ziel" beispieldaten "$daten" >/dev/null
+fi
+aufruf=("$cli" --programmverzeichnis "$ziel" --datenverzeichnis "$daten")
+datum=11.05.2018
+echo "Depotübersicht am $datum (Katalog Beispiele):"
+"${aufruf[@]}" liste depot-uebersicht --kataloge Beispiele --datum "$datum"
+if "${aufruf[@]}" --help | grep -q '^  signale '; then
+  echo
+  echo "Signale für Apple am $datum:"
+  "${aufruf[@]}" signale "$daten/Beispiele/Apple.mv3" "$datum"
+fi
