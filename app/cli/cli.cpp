@@ -14,8 +14,8 @@ constexpr std::string_view kAllgemein =
 
 std::vector<TCliBefehl> AlleBefehle() {
   std::vector<TCliBefehl> alle;
-  for (auto gruppe : {Lesebefehle(), Listenbefehle(), Schreibbefehle(), Beispieldatenbefehle(),
-                      Skriptbefehle()}) {
+  for (auto gruppe : {Lesebefehle(), Listenbefehle(), Indikatorbefehle(), Schreibbefehle(),
+                      Beispieldatenbefehle(), Skriptbefehle()}) {
     for (auto& befehl : gruppe)
       alle.push_back(std::move(befehl));
   }

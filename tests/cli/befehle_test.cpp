@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "core/datumtext.h"
+#include "indicators/indanalyse.h"
 
 namespace morvane {
 namespace {
@@ -186,6 +190,68 @@ TEST_F(CliTest, FalscherAufrufGibtCode2) {
   const TErgebnis hilfe = Lauf({"kurse", "--help"});
   EXPECT_EQ(hilfe.Code, 0);
   EXPECT_EQ(hilfe.Aus, "Aufruf: morvane-cli kurse ID [--von DATUM] [--bis DATUM]\n");
+}
+
+}  // namespace
+}  // namespace morvane
+
+namespace morvane {
+namespace {
+
+// An indicator set needs a longer series: 80 trading days from 02.01.2024.
+class IndikatorTest : public CliTest {
+ protected:
+  std::string Wertpapier() {
+    const std::string id = Lauf({"anlegen", "Depot", "Ind"}).Aus;
+    std::string csv = "Datum,Hoch,Tief,Schluss\n";
+    Boersentag tag = BoersentagAusDatum(2, 1, 2024);
+    for (int i = 0; i < 80; ++i, ++tag) {
+      const double schluss = 100 + (i % 7) * 1.5 + i * 0.25;
+      csv += BoersentagZuText(tag) + "," + Zahl17(schluss + 1) + "," + Zahl17(schluss - 1) + "," +
+             Zahl17(schluss) + "\n";
+    }
+    const std::string pfad = id.substr(0, id.size() - 1);
+    EXPECT_EQ(Lauf({"importiere", pfad, Datei("i.csv", csv)}).Code, 0);
+    analyse_.emplace(vorlagen_);
+    analyse_->Berechnen(TWPVerwaltung(Daten()).KurseLaden(pfad));
+    return pfad;
+  }
+  TIndVorlagen vorlagen_;
+  std::optional<TIndAnalyse> analyse_;
+};
+
+TEST_F(IndikatorTest, SignaleReihenUndInfo) {
+  const std::string id = Wertpapier();
+  const Boersentag tag = BoersentagAusDatum(22, 4, 2024);
+  const TErgebnis s = Lauf({"signale", id, "22.04.2024"});
+  ASSERT_EQ(s.Code, 0) << s.Meldung;
+  std::string erwartet;
+  for (int g = 1; g <= 3; ++g) {
+    for (int i = 0; i < analyse_->Anzahl(g); ++i) {
+      const TIndikator& ind = analyse_->Indikator(g, i);
+      const auto wert = ind.Signal() ? ind.Signal()->Lesen(tag) : std::nullopt;
+      erwartet += std::to_string(g) + "\t" + std::to_string(i) + "\t" + ind.Kurzbezeichnung() +
+                  "\t" + (wert ? Zahl17(*wert) : "-") + "\n";
+    }
+  }
+  EXPECT_EQ(s.Aus, erwartet);
+  EXPECT_EQ(s.Aus.substr(0, 7), "1\t0\tRSI");
+
+  const TErgebnis r = Lauf({"reihen", id, "1", "0"});
+  ASSERT_EQ(r.Code, 0) << r.Meldung;
+  const TIndikator& rsi = analyse_->Indikator(1, 0);
+  const std::string erste = r.Aus.substr(0, r.Aus.find('\n'));
+  const Boersentag von = rsi.Oszillator()->Von();
+  EXPECT_EQ(erste.substr(0, 10), BoersentagZuText(von));
+  EXPECT_EQ(r.Aus.substr(r.Aus.rfind('\n', r.Aus.size() - 2) + 1, 10), "22.04.2024");
+  EXPECT_EQ(Lauf({"reihen", id, "1", "99"}).Code, 2);
+
+  const TErgebnis info = Lauf({"info", id, "1", "0", "22.04.2024"});
+  std::string text = rsi.Info(tag);
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  EXPECT_EQ(info.Aus, text + "\n");
+  EXPECT_EQ(info.Aus.rfind("Signal: ", 0), 0u);
+  EXPECT_EQ(Lauf({"info", id, "1", "0", "20.04.2024"}).Code, 2);  // Saturday
 }
 
 }  // namespace
