@@ -1,6 +1,6 @@
 #include "core/datumtext.h"
 #include "portfolio/depotlisten.h"
-#include "portfolio/textvergleich.h"
+#include "core/textvergleich.h"
 
 namespace morvane {
 

@@ -4,7 +4,7 @@
 
 #include "core/datumtext.h"
 #include "core/zahltext.h"
-#include "portfolio/textvergleich.h"
+#include "core/textvergleich.h"
 
 namespace morvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "portfolio/waehrungseintraege.h"
 
-#include "portfolio/textvergleich.h"
+#include "core/textvergleich.h"
 
 namespace morvane {
 

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "portfolio/textvergleich.h"
+#include "core/textvergleich.h"
 #include "portfolio/waehrungseintraege.h"
 
 namespace morvane {

@@ -1,4 +1,4 @@
-#include "portfolio/textvergleich.h"
+#include "core/textvergleich.h"
 
 #include <algorithm>
 #include <cstddef>
