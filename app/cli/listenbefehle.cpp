@@ -1,7 +1,9 @@
 #include <ostream>
 
 #include "app/cli/befehle.h"
+#include "indicators/depotindikatoren.h"
 #include "portfolio/depotlisten.h"
+#include "store/einstellungen.h"
 
 namespace morvane {
 namespace {
@@ -13,6 +15,13 @@ void ListeAusgeben(const TKontext& k, const TDepotListe& liste) {
   k.Aus << '\n';
   for (const std::string& zeile : liste.Zeilen)
     k.Aus << zeile << '\n';
+}
+
+void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
+  TDepotListe text{"", {}, liste.Zeilen};
+  for (const std::string& titel : liste.Spalten)
+    text.Spalten.push_back({titel});
+  ListeAusgeben(k, text);
 }
 
 std::vector<std::string> KatalogeLesen(const TKontext& k, const TAufruf& a) {
@@ -35,6 +44,33 @@ Kalendertag ListenDatum(const TAufruf& a) {
   return ListenDatumLesen(*datum);
 }
 
+// "GRUPPE:INDEX" of the indicator set.
+TIndWahl WahlLesen(const TAufruf& a, const TIndVorlagen& vorlagen) {
+  const auto text = a.Option("--indikator");
+  if (!text) throw EAufruf("Die Option --indikator fehlt.");
+  const std::size_t p = text->find(':');
+  if (p == std::string::npos) throw EAufruf("--indikator verlangt GRUPPE:INDEX, z. B. 1:0.");
+  TIndWahl wahl;
+  wahl.Gruppe = GanzzahlLesen(text->substr(0, p), "GRUPPE", 1, 3);
+  wahl.Index =
+      GanzzahlLesen(text->substr(p + 1), "INDEX", 0, vorlagen.Liste().Anzahl(wahl.Gruppe) - 1);
+  return wahl;
+}
+
+void IndikatorListe(const TKontext& k, const TAufruf& a, bool einzeln) {
+  TEinstellungen einstellungen(k.Programmverzeichnis);
+  IndEinstellungenEinstecken(einstellungen);
+  const TIndVorlagen& vorlagen = IndVorlagen(einstellungen);
+  const std::vector<std::string> kataloge = KatalogeLesen(k, a);
+  const Kalendertag datum = ListenDatum(a);
+  if (einzeln) {
+    const TIndWahl wahl = WahlLesen(a, vorlagen);
+    ListeAusgeben(k, DepotEinzelindikator(k.Verwaltung, vorlagen, kataloge, datum, wahl));
+  } else {
+    ListeAusgeben(k, DepotIndikatorsignale(k.Verwaltung, vorlagen, kataloge, datum));
+  }
+}
+
 void Liste(const TKontext& k, const TAufruf& a) {
   const std::string& name = a.Arg(0);
   if (name == "wp-transaktionen") {
@@ -52,6 +88,10 @@ void Liste(const TKontext& k, const TAufruf& a) {
     const int tage =
         BerechnungszeitraumLesen(a.Option("--tage").value_or(std::string(kStandardZeitraum)));
     ListeAusgeben(k, Volatilitaet(k.Verwaltung, KatalogeLesen(k, a), ListenDatum(a), tage));
+  } else if (name == "depot-signale") {
+    IndikatorListe(k, a, false);
+  } else if (name == "depot-einzelindikator") {
+    IndikatorListe(k, a, true);
   } else {
     throw EAufruf("Unbekannte Liste: " + name);
   }
@@ -62,11 +102,12 @@ void Liste(const TKontext& k, const TAufruf& a) {
 std::vector<TCliBefehl> Listenbefehle() {
   return {
       {"liste",
-       {"liste wp-transaktionen ID | depot-uebersicht|depot-gewinne|volatilitaet "
-        "[--kataloge A,B] --datum DATUM [--nur-bestand] [--tage N]",
+       {"liste wp-transaktionen ID | depot-uebersicht|depot-gewinne|volatilitaet|depot-signale|"
+        "depot-einzelindikator [--kataloge A,B] --datum DATUM [--nur-bestand] [--tage N] "
+        "[--indikator GRUPPE:INDEX]",
         1,
         2,
-        {"--kataloge", "--datum", "--tage"},
+        {"--kataloge", "--datum", "--tage", "--indikator"},
         {"--nur-bestand"}},
        Liste},
   };

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/datumtext.h"
+#include "indicators/depotindikatoren.h"
 #include "indicators/indanalyse.h"
 
 namespace morvane {
@@ -252,6 +253,35 @@ TEST_F(IndikatorTest, SignaleReihenUndInfo) {
   EXPECT_EQ(info.Aus, text + "\n");
   EXPECT_EQ(info.Aus.rfind("Signal: ", 0), 0u);
   EXPECT_EQ(Lauf({"info", id, "1", "0", "20.04.2024"}).Code, 2);  // Saturday
+}
+
+TEST_F(IndikatorTest, DepotIndikatorlisten) {
+  Wertpapier();
+  const Kalendertag tag = KalendertagAusDatum(22, 4, 2024);
+  const auto text = [](const TDepotIndListe& l) {
+    std::string t;
+    for (std::size_t i = 0; i < l.Spalten.size(); ++i)
+      t += (i ? "\t" : "") + l.Spalten[i];
+    t += "\n";
+    for (const std::string& z : l.Zeilen)
+      t += z + "\n";
+    return t;
+  };
+  const TWPVerwaltung verwaltung(Daten());
+  const TErgebnis s = Lauf({"liste", "depot-signale", "--kataloge", "Depot", "--datum", "22.4.24"});
+  ASSERT_EQ(s.Code, 0) << s.Meldung;
+  EXPECT_EQ(s.Aus, text(DepotIndikatorsignale(verwaltung, vorlagen_, {"Depot"}, tag)));
+  EXPECT_EQ(s.Aus.substr(0, s.Aus.find('\t')), "Katalog / WP-Bezeichnung");
+  EXPECT_NE(s.Aus.find("\nDepot / Ind\t"), std::string::npos);
+
+  const TErgebnis e =
+      Lauf({"liste", "depot-einzelindikator", "--datum", "22.04.2024", "--indikator", "2:1"});
+  ASSERT_EQ(e.Code, 0) << e.Meldung;
+  EXPECT_EQ(e.Aus, text(DepotEinzelindikator(verwaltung, vorlagen_, {"Depot"}, tag, {2, 1})));
+  EXPECT_EQ(Lauf({"liste", "depot-einzelindikator", "--datum", "22.04.2024"}).Code, 2);
+  EXPECT_EQ(
+      Lauf({"liste", "depot-einzelindikator", "--datum", "22.04.2024", "--indikator", "4:0"}).Code,
+      2);
 }
 
 }  // namespace
