@@ -44,7 +44,7 @@ TAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsfor
 
 std::string Zahl17(double wert) {
   char puffer[40];
-  std::snprintf(puffer, sizeof puffer, "%.17g", wert);
+  std::snprintf(puffer, sizeof puffer, "%.17g", wert == 0 ? 0.0 : wert);  // no "-0"
   std::string text = puffer;
   std::replace(text.begin(), text.end(), ',', '.');
   return text;

@@ -28,7 +28,8 @@ std::vector<TCliBefehl> Indikatorbefehle();
 
 // Runs the command line (the arguments after the program name) and returns the
 // exit code: 0 success, 1 failure (message on `meldung`), 2 wrong usage.
+// `zusatz` adds commands of the front end (the chart command with Qt).
 int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
-                  std::ostream& meldung);
+                  std::ostream& meldung, std::vector<TCliBefehl> zusatz = {});
 
 }  // namespace morvane

@@ -59,8 +59,10 @@ std::string Datenverzeichnis(const TGlobal& global, const std::string& programmv
 }  // namespace
 
 int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
-                  std::ostream& meldung) {
-  const std::vector<TCliBefehl> befehle = AlleBefehle();
+                  std::ostream& meldung, std::vector<TCliBefehl> zusatz) {
+  std::vector<TCliBefehl> befehle = AlleBefehle();
+  for (auto& b : zusatz)
+    befehle.push_back(std::move(b));
   const TCliBefehl* befehl = nullptr;
   try {
     const std::string programm = ProgrammverzeichnisErmitteln(argumente);

@@ -1,0 +1,70 @@
+#include "app/chartbefehl.h"
+
+#include "chart/chartvorlagen.h"
+#include "core/datumtext.h"
+#include "platform/chartbild.h"
+#include "store/einstellungen.h"
+
+namespace morvane {
+namespace {
+
+// The view from the settings, or a template of them, with the overrides.
+TChartAnsicht AnsichtLesen(const TKontext& k, const TAufruf& a) {
+  TEinstellungen einstellungen(k.Programmverzeichnis);
+  ChartEinstellungenEinstecken(einstellungen);
+  TChartAnsicht ansicht = ChartAnsicht(einstellungen);
+  if (auto vorlage = a.Option("--vorlage")) {
+    const auto& gewaehlt =
+        ChartVorlagen(einstellungen).Ansicht(GanzzahlLesen(*vorlage, "--vorlage", 1, 10));
+    if (!gewaehlt) throw EAufruf("Die Vorlage " + *vorlage + " ist leer.");
+    ansicht = *gewaehlt;
+  }
+  if (auto typ = a.Option("--typ")) {
+    ansicht.Charttyp = static_cast<std::uint8_t>(GanzzahlLesen(*typ, "--typ", 1, 5));
+  }
+  if (auto tage = a.Option("--tage")) {
+    ansicht.AlleTage = *tage == "alle";
+    if (!ansicht.AlleTage) {
+      ansicht.Tage = static_cast<std::uint16_t>(GanzzahlLesen(*tage, "--tage", 10, 50000));
+    }
+  }
+  if (a.Hat("--log")) ansicht.Logarithmisch = true;
+  return ansicht;
+}
+
+void Chart(const TKontext& k, const TAufruf& a) {
+  TChartBildOptionen optionen;
+  const auto ausgabe = a.Option("--ausgabe");
+  if (!ausgabe) throw EAufruf("Die Option --ausgabe fehlt.");
+  optionen.Datei = *ausgabe;
+  if (auto b = a.Option("--breite")) {
+    optionen.Breite = GanzzahlLesen(*b, "--breite", 1, kChartBildMaximum);
+  }
+  if (auto h = a.Option("--hoehe")) {
+    optionen.Hoehe = GanzzahlLesen(*h, "--hoehe", 1, kChartBildMaximum);
+  }
+  if (auto bis = a.Option("--bis")) {
+    const auto tag = TextZuBoersentag(*bis);
+    if (!tag) throw EAufruf("Ungültiges Datum oder kein Börsentag: " + *bis);
+    optionen.Bis = *tag;
+  }
+  const TChartAnsicht ansicht = AnsichtLesen(k, a);
+  const TWertpapier wertpapier = k.Verwaltung.WertpapierLaden(a.Arg(0));
+  const TQtUmgebung qt;
+  ChartAlsBildSpeichern(wertpapier, ansicht, optionen);
+}
+
+}  // namespace
+
+std::vector<TCliBefehl> Chartbefehle() {
+  return {{"chart",
+           {"chart ID --ausgabe DATEI.png|DATEI.pdf|DATEI.svg [--breite W] [--hoehe H] "
+            "[--vorlage N] [--typ 1..5] [--tage N|alle] [--bis DATUM] [--log]",
+            1,
+            1,
+            {"--ausgabe", "--breite", "--hoehe", "--vorlage", "--typ", "--tage", "--bis"},
+            {"--log"}},
+           Chart}};
+}
+
+}  // namespace morvane
