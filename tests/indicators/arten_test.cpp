@@ -20,16 +20,10 @@
 namespace morvane {
 namespace {
 
+using test::Folge;
 using test::Schlusskurse;
 using test::Start;
 using test::Werte;
-
-std::vector<double> Folge(int anzahl, double start, double schritt) {
-  std::vector<double> werte;
-  for (int i = 0; i < anzahl; ++i)
-    werte.push_back(start + i * schritt);
-  return werte;
-}
 
 // Every value of the series equals `erwartet`; the series has at least one.
 void AlleGleich(const TZeitreihe* reihe, double erwartet, const char* was) {

@@ -20,13 +20,6 @@ using namespace referenz;
 using test::Schlusskurse;
 using test::Start;
 
-std::vector<double> Gerade(int anzahl, double start, double schritt) {
-  std::vector<double> werte;
-  for (int i = 0; i < anzahl; ++i)
-    werte.push_back(start + i * schritt);
-  return werte;
-}
-
 TEST(GeradenListe, BereichUndSlots) {
   TGeradenListe leer(Start() + 3, Start());
   EXPECT_FALSE(leer.Enthaelt(Start()));
@@ -49,7 +42,7 @@ TEST(GeradenListe, BereichUndSlots) {
 TEST(IndTSF, GeradeLinie) {
   TIndTSF tsf;
   tsf.Param.Zeitraum = 5;
-  tsf.Berechnen(Schlusskurse(Gerade(12, 10, 0.5)));
+  tsf.Berechnen(Schlusskurse(test::Folge(12, 10, 0.5)));
   EXPECT_FALSE(tsf.Tsf()->Lesen(Start() + 3));
   for (int a = 4; a < 12; ++a) {
     const auto gerade = tsf.Geraden()->Lesen(Start() + a);
