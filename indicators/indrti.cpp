@@ -34,10 +34,11 @@ const TArtBeschreibung<TParamRTI>& TIndRTI::Beschreibung() {
 
 void TIndRTI::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
+  const std::vector<double> schluss = Schlussfolge(kurse);
   const double q = Param.Steigungsgrenze;
   signal_ = Preisbereich(kurse);
   for (int a = 0; q != 0 && a < std::ssize(k); ++a) {
-    const auto r = Regression(k, a, Param.Zeitraum);
+    const auto r = Regression(schluss, a, Param.Zeitraum);
     if (!r || r->YMittel == 0) continue;
     const double relativ = std::fabs(r->Steigung * 100.0 / r->YMittel);
     signal_->Setzen(k[a].Datum, 100.0 - 100.0 * std::exp2(-relativ / q));

@@ -22,12 +22,13 @@ const TArtBeschreibung<TParamTSF>& TIndTSF::Beschreibung() {
 
 void TIndTSF::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
+  const std::vector<double> schluss = Schlussfolge(kurse);
   const int n = Param.Zeitraum;
   geraden_ = TGeradenListe(kurse.ErsterTag(), kurse.LetzterTag());
   tsf_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
   for (int a = 0; a < std::ssize(k); ++a) {
-    const auto r = Regression(k, a, n);
+    const auto r = Regression(schluss, a, n);
     if (!r) continue;
     const TGerade gerade{k[a - n + 1].Datum, r->Wert(1), r->Wert(n)};
     geraden_->Setzen(k[a].Datum, gerade);

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "core/kurse.h"
 
@@ -16,9 +17,14 @@ struct TRegression {
   double Wert(double x) const { return YMittel + (x - XMittel) * Steigung; }
 };
 
-// The line over the records a-n+1..a (positions 1..n), using the points whose
-// close is positive. None before the n-th record, when the close of record a
-// is missing, and when fewer than two points remain.
-std::optional<TRegression> Regression(std::span<const TKurs> kurse, int a, int n);
+// The closes of the records in one flat array (0 where missing), for the
+// window loops.
+std::vector<double> Schlussfolge(const TKurse& kurse);
+
+// The line over the records a-n+1..a (positions 1..n) of `schluss`, using the
+// points whose close is positive. None before the n-th record, when the close
+// of record a is missing (so there is always one point), and when only one
+// point remains.
+std::optional<TRegression> Regression(std::span<const double> schluss, int a, int n);
 
 }  // namespace morvane

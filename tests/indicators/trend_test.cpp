@@ -81,6 +81,12 @@ TEST(IndRTI, FlachUndAnDerGrenze) {
   EXPECT_EQ(rti.Oszillator(), nullptr);
   EXPECT_EQ(*rti.Signal()->Lesen(Start() + 14), 0.0);
   EXPECT_FALSE(rti.Signal()->Lesen(Start() + 8));
+  // The same flat closes: the fitted line ends exactly on the close.
+  TIndTSF tsf;
+  tsf.Param.Zeitraum = 7;
+  tsf.Berechnen(Schlusskurse(std::vector<double>(15, 37.1)));
+  EXPECT_EQ(*tsf.Tsf()->Lesen(Start() + 14), 37.1);
+  EXPECT_EQ(*tsf.Oszillator()->Lesen(Start() + 14), 50.0);
 
   // Slope 1 at a mean of 100: 1 % per day.
   rti.Param.Zeitraum = 3;
