@@ -128,6 +128,29 @@ TEST(IndDMI, GleicheBewegungen) {
   EXPECT_EQ(dmi.Info(Start()), "Signal: 0 %\rOszillator: -\rposDI: -\rnegDI: -");
 }
 
+TEST(IndCHA, DatensatzUndPruefung) {
+  TIndCHA cha;
+  TBinaerSchreiber datei;
+  cha.Speichern(datei);
+  // Two words, the divisor as a 32-bit integer (15000), three check boxes.
+  const std::string erwartet("\x05\x00\x14\x00\x98\x3a\x00\x00\x00\x01\x00", 11);
+  EXPECT_EQ(datei.Daten().substr(datei.Daten().size() - 11), erwartet);
+
+  auto pruefe = [&](std::vector<std::string> texte) {
+    return cha.BerechnungPruefen(texte).value_or(TEingabefehler{-1, ""});
+  };
+  EXPECT_EQ(pruefe({"20", "20", "0"}),
+            (TEingabefehler{0,
+                            "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein "
+                            "als der der langfristigen AD-Linie."}));
+  EXPECT_EQ(pruefe({"5", "0", "0"}).Meldung, kMeldungGlaettungszeitraum);
+  EXPECT_EQ(pruefe({"5", "20", "0"}),
+            (TEingabefehler{2,
+                            "Im Nenner der Empfindlichkeit muss eine Zahl angegeben werden, die "
+                            "größer oder gleich 1 ist."}));
+  EXPECT_EQ(pruefe({"5", "20", "2000000"}).Feld, -1);
+}
+
 // The example prices with a day without volume, a day without a low and a day
 // without a range besides the gaps of the base data.
 class VolumenReferenz : public Referenz {
