@@ -73,10 +73,12 @@ std::string DateiLesen(const std::string& pfad) {
   if (::fstat(datei.fd(), &info) != 0) Fehler();
   if (S_ISDIR(info.st_mode)) throw EDatei(Fehlertext(EISDIR));
   std::string inhalt;
-  inhalt.resize(static_cast<std::size_t>(info.st_size));
+  // One byte more than the size, so the read that meets the end needs no
+  // second buffer; a file that grows meanwhile is still read whole.
+  inhalt.resize(static_cast<std::size_t>(info.st_size) + 1);
   std::size_t gelesen = 0;
   for (;;) {
-    if (gelesen == inhalt.size()) inhalt.resize(inhalt.size() + 4096);
+    if (gelesen == inhalt.size()) inhalt.resize(inhalt.size() * 2);
     const ssize_t n = ::read(datei.fd(), inhalt.data() + gelesen, inhalt.size() - gelesen);
     if (n < 0) {
       if (errno == EINTR) continue;

@@ -12,9 +12,9 @@ namespace {
 
 // The last two characters of the decimal text, or one character padded in front.
 std::string ZweiStellen(int zahl, char fuellung) {
-  std::string text = std::to_string(zahl);
+  const std::string text = std::to_string(zahl);
   if (text.size() >= 2) return text.substr(text.size() - 2);
-  return fuellung + text;
+  return std::string{fuellung, text[0]};
 }
 
 std::string Monatsname(int monat, unsigned format) {
@@ -52,12 +52,15 @@ std::string DatumZuText(int tag, int monat, int jahr, unsigned format) {
     text += (format & dfWochentagLang) ? kWochentagLang[w] : kWochentagKurz[w];
     text += ' ';
   }
-  text += ZweiStellen(tag, fuellung) + ".";
+  text += ZweiStellen(tag, fuellung);
+  text += '.';
   if (format & (dfMonatKurz | dfMonatLang)) {
-    text += " " + Monatsname(monat, format);
+    text += ' ';
+    text += Monatsname(monat, format);
     if (!(format & dfOhneJahr)) text += ' ';
   } else {
-    text += ZweiStellen(monat, fuellung) + ".";
+    text += ZweiStellen(monat, fuellung);
+    text += '.';
   }
   if (!(format & dfOhneJahr)) {
     text += (format & dfJahrKurz) ? ZweiStellen(jahr, fuellung) : std::to_string(jahr);

@@ -5,13 +5,6 @@
 namespace morvane {
 namespace {
 
-bool Ueber(double wert, double grenze) {
-  return wert != 0 && wert > grenze;
-}
-bool Unter(double wert, double grenze) {
-  return wert != 0 && wert < grenze;
-}
-
 bool ImGueltigenBereich(Boersentag datum) {
   return datum >= kErsterBoersentag && datum <= kLetzterBoersentag;
 }
@@ -25,21 +18,6 @@ TKurs Gemischt(const TKurs& alt, const TKurs& neu) {
 }
 
 }  // namespace
-
-bool TKurs::IstGueltig() const {
-  if (Hoch != 0 && (Ueber(Tief, Hoch) || Ueber(Eroeffnung, Hoch) || Ueber(Schluss, Hoch) ||
-                    Ueber(Kassakurs, Hoch))) {
-    return false;
-  }
-  if (Tief != 0 && (Unter(Eroeffnung, Tief) || Unter(Schluss, Tief) || Unter(Kassakurs, Tief))) {
-    return false;
-  }
-  return Umsatz >= 0;
-}
-
-bool TKurs::IstLeer() const {
-  return Kassakurs == 0 && Eroeffnung == 0 && Schluss == 0 && Hoch == 0 && Tief == 0 && Umsatz == 0;
-}
 
 double& KursFeld(TKurs& kurs, TKursFeld feld) {
   switch (feld) {

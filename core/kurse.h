@@ -20,10 +20,27 @@ struct TKurs {
   double Umsatz = 0;
 
   // High not below and low not above any other known price; volume >= 0.
-  bool IstGueltig() const;
+  bool IstGueltig() const {
+    if (Hoch != 0 && (Ueber(Tief, Hoch) || Ueber(Eroeffnung, Hoch) || Ueber(Schluss, Hoch) ||
+                      Ueber(Kassakurs, Hoch))) {
+      return false;
+    }
+    if (Tief != 0 && (Unter(Eroeffnung, Tief) || Unter(Schluss, Tief) || Unter(Kassakurs, Tief))) {
+      return false;
+    }
+    return Umsatz >= 0;
+  }
   // All six values are 0.
-  bool IstLeer() const;
+  bool IstLeer() const {
+    return Kassakurs == 0 && Eroeffnung == 0 && Schluss == 0 && Hoch == 0 && Tief == 0 &&
+           Umsatz == 0;
+  }
   friend bool operator==(const TKurs&, const TKurs&) = default;
+
+ private:
+  // A known value beyond a known limit.
+  static bool Ueber(double wert, double grenze) { return wert != 0 && wert > grenze; }
+  static bool Unter(double wert, double grenze) { return wert != 0 && wert < grenze; }
 };
 
 // Bits selecting price fields (factor, delete range, split adjustment).

@@ -366,14 +366,22 @@ class TLeser {
 
   void Datumsformat(TDatumParameter& datum) {
     const TToken t = tok_.Lesen();
-    datum.Format = ZeichenKuerzen(GrossSchreibenAscii(t.Wert()), 10);
-    auto gruppen = Datumsgruppen(GrossSchreibenAscii(t.Wert()));
-    if (!gruppen) Fehler("Datumsformat ungültig: \"" + t.Wert() + "\".", t.Position);
-    // A valid format never exceeds the stored length but by a trailing separator.
-    if (datum.Format.size() < GrossSchreibenAscii(t.Wert()).size()) {
-      gruppen = Datumsgruppen(datum.Format);
+    const std::string format = GrossSchreibenAscii(t.Wert());
+    datum.Format = ZeichenKuerzen(format, 10);
+    // The groups follow the stored text, which may have lost a trailing
+    // separator; a format invalid in either form is refused.
+    std::vector<TDatumsgruppe> gruppen;
+    if (!Datumsgruppen(format) || !GruppenLesen(datum.Format, gruppen)) {
+      Fehler("Datumsformat ungültig: \"" + t.Wert() + "\".", t.Position);
     }
-    datum.Gruppen = std::move(*gruppen);
+    datum.Gruppen = std::move(gruppen);
+  }
+
+  static bool GruppenLesen(std::string_view format, std::vector<TDatumsgruppe>& gruppen) {
+    auto gelesen = Datumsgruppen(format);
+    if (!gelesen) return false;
+    gruppen.swap(*gelesen);
+    return true;
   }
 
   std::vector<std::string> Namen(std::size_t anzahl, std::size_t maxLaenge, const char* meldung) {
