@@ -21,25 +21,27 @@ const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
 
 namespace {
 
-// The movements of one record against the one before; each may be missing.
+// The movements of one record against the one before; a missing one is 0
+// (it adds nothing to a window's sum).
 struct TBewegung {
-  std::optional<double> Auf;
-  std::optional<double> Ab;
-  std::optional<double> Spanne;  // true range
+  double Auf = 0;
+  double Ab = 0;
+  double Spanne = 0;  // true range
+  bool Alle = false;  // all three exist
 };
 
 TBewegung Bewegung(const TKurs& heute, const TKurs& gestern) {
   TBewegung b;
-  if (Vorhanden(heute.Hoch) && Vorhanden(gestern.Hoch)) {
-    b.Auf = std::max(0.0, heute.Hoch - gestern.Hoch);
-  }
-  if (Vorhanden(heute.Tief) && Vorhanden(gestern.Tief)) {
-    b.Ab = std::max(0.0, gestern.Tief - heute.Tief);
-  }
-  if (Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Schluss)) {
+  const bool auf = Vorhanden(heute.Hoch) && Vorhanden(gestern.Hoch);
+  const bool ab = Vorhanden(heute.Tief) && Vorhanden(gestern.Tief);
+  const bool spanne = Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Schluss);
+  if (auf) b.Auf = std::max(0.0, heute.Hoch - gestern.Hoch);
+  if (ab) b.Ab = std::max(0.0, gestern.Tief - heute.Tief);
+  if (spanne) {
     b.Spanne = std::max({heute.Hoch - heute.Tief, std::fabs(heute.Hoch - gestern.Schluss),
                          std::fabs(heute.Tief - gestern.Schluss)});
   }
+  b.Alle = auf && ab && spanne;
   return b;
 }
 
@@ -55,14 +57,14 @@ void TIndDMI::Rechnen(const TKurse& kurse) {
   negDI_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
   for (int i = 1; n >= 1 && i < std::ssize(k); ++i) {
-    if (!b[i].Auf || !b[i].Ab || !b[i].Spanne) continue;
+    if (!b[i].Alle) continue;
     double auf = 0;
     double ab = 0;
     double spanne = 0;
     for (int r = std::max(0, i - n + 1); r <= i; ++r) {
-      auf += b[r].Auf.value_or(0.0);
-      ab += b[r].Ab.value_or(0.0);
-      spanne += b[r].Spanne.value_or(0.0);
+      auf += b[r].Auf;
+      ab += b[r].Ab;
+      spanne += b[r].Spanne;
     }
     if (spanne != 0) {
       posDI_->Setzen(k[i].Datum, auf / spanne);
