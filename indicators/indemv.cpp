@@ -21,20 +21,21 @@ const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
 
 namespace {
 
-// Mean of the positive values of feld over the records von..bis; none when
-// there are none.
-template <typename Feld>
-std::optional<double> Mittelwert(std::span<const TKurs> k, int von, int bis, Feld feld) {
-  double summe = 0;
-  int anzahl = 0;
+// Mean volume and mean close of the records von..bis, each over the records
+// where it is present; false when either has none.
+bool Mittelwerte(std::span<const TKurs> k, int von, int bis, double& umsatz, double& schluss) {
+  double summeU = 0;
+  double summeS = 0;
+  int anzahlU = 0;
+  int anzahlS = 0;
   for (int r = von; r <= bis; ++r) {
-    const double w = k[r].*feld;
-    if (!Vorhanden(w)) continue;
-    summe += w;
-    ++anzahl;
+    if (Vorhanden(k[r].Umsatz)) summeU += k[r].Umsatz, ++anzahlU;
+    if (Vorhanden(k[r].Schluss)) summeS += k[r].Schluss, ++anzahlS;
   }
-  if (anzahl == 0) return std::nullopt;
-  return summe / anzahl;
+  if (anzahlU == 0 || anzahlS == 0) return false;
+  umsatz = summeU / anzahlU;
+  schluss = summeS / anzahlS;
+  return true;
 }
 
 }  // namespace
@@ -46,15 +47,15 @@ TZeitreihe TIndEMV::BoxRatioUndRohwerte(const TKurse& kurse) {
   for (int i = 0; i < std::ssize(k); ++i) {
     const TKurs& heute = k[i];
     if (!Vorhanden(heute.Umsatz) || !Vorhanden(heute.Hoch) || !Vorhanden(heute.Tief)) continue;
-    const auto umsatz = Mittelwert(k, std::max(0, i - 9), i, &TKurs::Umsatz);
-    const auto schluss = Mittelwert(k, std::max(0, i - 9), i, &TKurs::Schluss);
-    if (!umsatz || !schluss) continue;
+    double umsatz = 0;
+    double schluss = 0;
+    if (!Mittelwerte(k, std::max(0, i - 9), i, umsatz, schluss)) continue;
     if (heute.Hoch == heute.Tief) {
       roh.Setzen(heute.Datum, 0.0);  // a flat day does not move
       continue;
     }
     const double box =
-        (heute.Umsatz / *umsatz * 10.0) / ((heute.Hoch - heute.Tief) / *schluss * 25.0);
+        (heute.Umsatz / umsatz * 10.0) / ((heute.Hoch - heute.Tief) / schluss * 25.0);
     boxRatio_->Setzen(heute.Datum, box);
     if (const auto mm = midpoint_->Lesen(heute.Datum)) {
       if (box == 0) DivisionDurchNull();
