@@ -4,14 +4,23 @@
 
 #include "indicators/ind1gd.h"
 #include "indicators/ind2gd.h"
+#include "indicators/indadx.h"
 #include "indicators/indbol.h"
 #include "indicators/indcci.h"
 #include "indicators/indcdo.h"
+#include "indicators/indcha.h"
+#include "indicators/inddmi.h"
+#include "indicators/indemv.h"
 #include "indicators/indkst.h"
 #include "indicators/indmac.h"
+#include "indicators/indmfi.h"
 #include "indicators/indmom.h"
+#include "indicators/indnv.h"
 #include "indicators/indrsi.h"
+#include "indicators/indrti.h"
 #include "indicators/indsto.h"
+#include "indicators/indtsf.h"
+#include "indicators/indvhf.h"
 
 namespace morvane {
 
@@ -27,6 +36,8 @@ constexpr TIndikatortyp Typ() {
 constexpr std::array kTypen = {
     Typ<TIndRSI>(), Typ<TIndSTO>(), Typ<TIndMOM>(), Typ<TIndKST>(), Typ<TIndBOL>(),
     Typ<TIndCCI>(), Typ<TInd1GD>(), Typ<TInd2GD>(), Typ<TIndMAC>(), Typ<TIndCDO>(),
+    Typ<TIndNV>(),  Typ<TIndCHA>(), Typ<TIndEMV>(), Typ<TIndMFI>(), Typ<TIndDMI>(),
+    Typ<TIndTSF>(), Typ<TIndRTI>(), Typ<TIndADX>(), Typ<TIndVHF>(),
 };
 
 }  // namespace

@@ -20,16 +20,10 @@
 namespace morvane {
 namespace {
 
+using test::Folge;
 using test::Schlusskurse;
 using test::Start;
 using test::Werte;
-
-std::vector<double> Folge(int anzahl, double start, double schritt) {
-  std::vector<double> werte;
-  for (int i = 0; i < anzahl; ++i)
-    werte.push_back(start + i * schritt);
-  return werte;
-}
 
 // Every value of the series equals `erwartet`; the series has at least one.
 void AlleGleich(const TZeitreihe* reihe, double erwartet, const char* was) {
@@ -236,8 +230,10 @@ std::vector<std::string> AndereTexte(const TIndikator& indikator) {
 // read back by its class key and copied; the record has the kind's size.
 TEST(Arten, RundreiseUndKopie) {
   const std::map<std::string_view, std::size_t> parameterBytes = {
-      {"Ind1GD", 6}, {"Ind2GD", 9}, {"IndMAC", 11}, {"IndCDO", 14}, {"IndRSI", 3},
-      {"IndSTO", 6}, {"IndMOM", 5}, {"IndKST", 30}, {"IndBOL", 17}, {"IndCCI", 12}};
+      {"Ind1GD", 6}, {"Ind2GD", 9},  {"IndMAC", 11}, {"IndCDO", 14}, {"IndRSI", 3},
+      {"IndSTO", 6}, {"IndMOM", 5},  {"IndKST", 30}, {"IndBOL", 17}, {"IndCCI", 12},
+      {"IndNV", 4},  {"IndCHA", 11}, {"IndEMV", 8},  {"IndMFI", 7},  {"IndDMI", 4},
+      {"IndTSF", 6}, {"IndRTI", 10}, {"IndADX", 5},  {"IndVHF", 2}};
   for (const auto& typ : Indikatortypen()) {
     SCOPED_TRACE(std::string(typ.Schluessel));
     auto quelle = typ.Erzeugen();
@@ -292,7 +288,9 @@ TEST(Arten, ZuweisenVonAndererArtUebernimmtNurDieBasis) {
 TEST(Arten, VerzeichnisNachSchluessel) {
   const std::vector<std::pair<std::string_view, int>> erwartet = {
       {"IndRSI", 1}, {"IndSTO", 1}, {"IndMOM", 1}, {"IndKST", 1}, {"IndBOL", 1},
-      {"IndCCI", 1}, {"Ind1GD", 2}, {"Ind2GD", 2}, {"IndMAC", 2}, {"IndCDO", 2}};
+      {"IndCCI", 1}, {"Ind1GD", 2}, {"Ind2GD", 2}, {"IndMAC", 2}, {"IndCDO", 2},
+      {"IndNV", 2},  {"IndCHA", 2}, {"IndEMV", 2}, {"IndMFI", 2}, {"IndDMI", 2},
+      {"IndTSF", 2}, {"IndRTI", 3}, {"IndADX", 3}, {"IndVHF", 3}};
   const auto typen = Indikatortypen();
   ASSERT_EQ(typen.size(), erwartet.size());
   for (std::size_t i = 0; i < typen.size(); ++i) {
@@ -302,7 +300,7 @@ TEST(Arten, VerzeichnisNachSchluessel) {
     ASSERT_NE(indikator, nullptr);
     EXPECT_EQ(indikator->Schluessel(), typen[i].Schluessel);
     EXPECT_EQ(indikator->Typname(), typen[i].Typname);
-    EXPECT_TRUE(indikator->HatSignalgenerierung());
+    EXPECT_EQ(indikator->HatSignalgenerierung(), typen[i].Gruppe != 3);
   }
   EXPECT_EQ(ErzeugeIndikator("indRSI"), nullptr);
   EXPECT_EQ(ErzeugeIndikator(""), nullptr);
@@ -314,6 +312,11 @@ TEST(Arten, VerzeichnisNachSchluessel) {
   EXPECT_EQ(ErzeugeIndikator("IndCCI")->Entfernungssignal, 40);
   EXPECT_EQ(ErzeugeIndikator("IndCDO")->ExtremzoneUnten, 30);
   EXPECT_EQ(ErzeugeIndikator("IndMAC")->ExtremzoneUnten, 50);
+  EXPECT_EQ(ErzeugeIndikator("IndEMV")->ExtremzoneUnten, 30);
+  EXPECT_EQ(ErzeugeIndikator("IndDMI")->ExtremzoneUnten, 50);
+  EXPECT_EQ(ErzeugeIndikator("IndVHF")->Entfernungssignal, 40);
+  // The percent sign belongs to the code.
+  EXPECT_EQ(ErzeugeIndikator("IndNV")->Titel(), "NOTIS Percent Volatility (N%V)");
 }
 
 }  // namespace

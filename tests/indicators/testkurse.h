@@ -19,6 +19,14 @@ inline Boersentag Start() {
   return BoersentagAusDatum(5, 1, 1998);
 }
 
+// start, start + schritt, ... (anzahl values).
+inline std::vector<double> Folge(int anzahl, double start, double schritt) {
+  std::vector<double> werte;
+  for (int i = 0; i < anzahl; ++i)
+    werte.push_back(start + i * schritt);
+  return werte;
+}
+
 // One record per consecutive trading day with only the close set (0 leaves the
 // day without a record).
 inline TKurse Schlusskurse(const std::vector<double>& schluss, Boersentag ab = Start()) {

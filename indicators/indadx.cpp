@@ -1,0 +1,60 @@
+#include "indicators/indadx.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "indicators/indrti.h"
+
+namespace morvane {
+
+const TArtBeschreibung<TParamADX>& TIndADX::Beschreibung() {
+  using P = TParamADX;
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::DmiZeitraum, WordFeld("Berechnungszeitraum für DMI:", kMeldungZeitraum), {}},
+          {&P::Glaettung,
+           WordFeld("Glättung des DMI:",
+                    "Als Glättung muss eine Zahl angegeben werden, die größer oder gleich 1 ist."),
+           {}},
+          {&P::ZeigeDmi, {}, "Intensitäts-DMI"},
+      },
+      {}};
+  return beschreibung;
+}
+
+void TIndADX::Rechnen(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  TZeitreihe aufReihe = Preisbereich(kurse);
+  TZeitreihe abReihe = Preisbereich(kurse);
+  for (std::size_t i = 1; i < k.size(); ++i) {
+    if (Vorhanden(k[i].Hoch) && Vorhanden(k[i].Tief) && Vorhanden(k[i - 1].Hoch) &&
+        Vorhanden(k[i - 1].Tief)) {
+      aufReihe.Setzen(k[i].Datum, std::max(0.0, k[i].Hoch - k[i - 1].Hoch));
+      abReihe.Setzen(k[i].Datum, std::max(0.0, k[i - 1].Tief - k[i].Tief));
+    }
+  }
+  // Both movements exist on the same days, so one presence decides.
+  const TDichteReihe auf(aufReihe);
+  const TDichteReihe ab(abReihe);
+  const int n = Param.DmiZeitraum;
+  dmi_ = TZeitreihe(aufReihe.Von(), aufReihe.Bis());
+  for (int d = 0; n >= 1 && d < auf.Laenge(); ++d) {
+    if (!auf.Da(d)) continue;
+    double P = 0;
+    double N = 0;
+    for (int j = std::max(0, d - n + 1); j <= d; ++j) {
+      if (!auf.Da(j)) continue;
+      P += auf.Wert(j);
+      N += ab.Wert(j);
+    }
+    dmi_->Setzen(auf.Von() + d, P + N == 0 ? 0.0 : std::fabs(P - N) / (P + N) * 100.0);
+  }
+  signal_ = Durchschnitt(*dmi_, Param.Glaettung);
+}
+
+std::string TIndADX::Info(Boersentag datum) const {
+  return TrendintensitaetInfo(*this, datum, 0) + kInfoZeilenende +
+         InfoZeile("Intensitäts-DMI", IntensitaetsDmi(), datum, 2);
+}
+
+}  // namespace morvane

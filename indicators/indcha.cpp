@@ -1,0 +1,65 @@
+#include "indicators/indcha.h"
+
+#include <limits>
+
+namespace morvane {
+
+const TArtBeschreibung<TParamCHA>& TIndCHA::Beschreibung() {
+  using P = TParamCHA;
+  static const TEingabefeld nenner = [] {
+    TEingabefeld feld;
+    feld.Beschriftung = "Empfindlichkeit:";
+    feld.Vorsatz = "1 /";
+    feld.Minimum = 1;
+    feld.Maximum = std::numeric_limits<std::int32_t>::max();
+    feld.Meldung =
+        "Im Nenner der Empfindlichkeit muss eine Zahl angegeben werden, die größer oder gleich 1 "
+        "ist.";
+    return feld;
+  }();
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::KurzGlaettung,
+           WordFeld("Glättung für kurzfristige AD-Linie:", kMeldungGlaettungszeitraum),
+           {}},
+          {&P::LangGlaettung,
+           WordFeld("Glättung für langfristige AD-Linie:", kMeldungGlaettungszeitraum),
+           {}},
+          {&P::Empfindlichkeit, nenner, {}},
+          {&P::ZeigeAd, {}, "AD-Linie"},
+          {&P::ZeigeGeglaettet, {}, "AD-Linien (geglättet)"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {FeldPruefen(0), FeldPruefen(1),
+       Querpruefung(0, Kleiner(0, 1),
+                    "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein als der "
+                    "der langfristigen AD-Linie."),
+       FeldPruefen(2)}};
+  return beschreibung;
+}
+
+void TIndCHA::Rechnen(const TKurse& kurse) {
+  ad_ = Preisbereich(kurse);
+  double summe = 0;
+  for (const TKurs& k : kurse.Alle()) {
+    const bool da = Vorhanden(k.Hoch) && Vorhanden(k.Tief) && Vorhanden(k.Schluss) &&
+                    Vorhanden(k.Umsatz) && k.Hoch > k.Tief;
+    if (!da) continue;
+    summe += k.Umsatz * (2 * k.Schluss - k.Tief - k.Hoch) / (k.Hoch - k.Tief);
+    ad_->Setzen(k.Datum, summe);
+  }
+  kurz_ = LinearerDurchschnitt(*ad_, Param.KurzGlaettung);
+  lang_ = LinearerDurchschnitt(*ad_, Param.LangGlaettung);
+  oszillator_ = Preisbereich(kurse);
+  for (const TKurs& k : kurse.Alle()) {
+    const auto kurz = kurz_->Lesen(k.Datum);
+    const auto lang = lang_->Lesen(k.Datum);
+    if (!Vorhanden(k.Schluss) || !kurz || !lang) continue;
+    if (Param.Empfindlichkeit == 0) DivisionDurchNull();
+    oszillator_->Setzen(
+        k.Datum, Differenzoszillator((*kurz - *lang) / k.Schluss, 1.0 / Param.Empfindlichkeit));
+  }
+  SignalBerechnen();
+}
+
+}  // namespace morvane

@@ -1,0 +1,83 @@
+#include "indicators/inddmi.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvane {
+
+const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
+  using P = TParamDMI;
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::Zeitraum,
+           WordFeld("Berechnungszeitraum für posDI und negDI:", kMeldungZeitraum),
+           {}},
+          {&P::ZeigeDi, {}, "posDI und negDI-Linien"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {}};
+  return beschreibung;
+}
+
+namespace {
+
+// The movements of one record against the one before; a missing one is 0
+// (it adds nothing to a window's sum).
+struct TBewegung {
+  double Auf = 0;
+  double Ab = 0;
+  double Spanne = 0;  // true range
+  bool Alle = false;  // all three exist
+};
+
+TBewegung Bewegung(const TKurs& heute, const TKurs& gestern) {
+  TBewegung b;
+  const bool auf = Vorhanden(heute.Hoch) && Vorhanden(gestern.Hoch);
+  const bool ab = Vorhanden(heute.Tief) && Vorhanden(gestern.Tief);
+  const bool spanne = Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Schluss);
+  if (auf) b.Auf = std::max(0.0, heute.Hoch - gestern.Hoch);
+  if (ab) b.Ab = std::max(0.0, gestern.Tief - heute.Tief);
+  if (spanne) {
+    b.Spanne = std::max({heute.Hoch - heute.Tief, std::fabs(heute.Hoch - gestern.Schluss),
+                         std::fabs(heute.Tief - gestern.Schluss)});
+  }
+  b.Alle = auf && ab && spanne;
+  return b;
+}
+
+}  // namespace
+
+void TIndDMI::Rechnen(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  const int n = Param.Zeitraum;
+  std::vector<TBewegung> b(k.size());
+  for (std::size_t i = 1; i < k.size(); ++i)
+    b[i] = Bewegung(k[i], k[i - 1]);
+  posDI_ = Preisbereich(kurse);
+  negDI_ = Preisbereich(kurse);
+  oszillator_ = Preisbereich(kurse);
+  for (int i = 1; n >= 1 && i < std::ssize(k); ++i) {
+    if (!b[i].Alle) continue;
+    double auf = 0;
+    double ab = 0;
+    double spanne = 0;
+    for (int r = std::max(0, i - n + 1); r <= i; ++r) {
+      auf += b[r].Auf;
+      ab += b[r].Ab;
+      spanne += b[r].Spanne;
+    }
+    if (spanne != 0) {
+      posDI_->Setzen(k[i].Datum, auf / spanne);
+      negDI_->Setzen(k[i].Datum, ab / spanne);
+    }
+    oszillator_->Setzen(k[i].Datum, auf + ab == 0 ? 50.0 : auf / (auf + ab) * 100.0);
+  }
+  SignalBerechnen();
+}
+
+std::string TIndDMI::Info(Boersentag datum) const {
+  return InfoSignalOszillator(datum) + kInfoZeilenende + InfoZeile("posDI", PosDI(), datum, 1) +
+         kInfoZeilenende + InfoZeile("negDI", NegDI(), datum, 1);
+}
+
+}  // namespace morvane

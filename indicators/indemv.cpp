@@ -1,0 +1,90 @@
+#include "indicators/indemv.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
+  using P = TParamEMV;
+  static const TArtBeschreibung<P> beschreibung{
+      {
+          {&P::Glaettung, WordFeld("Glättung des EMV:", kMeldungGlaettungszeitraum), {}},
+          {&P::Empfindlichkeit, WordFeld("Empfindlichkeit:", kMeldungEmpfindlichkeit), {}},
+          {&P::ZeigeMidpoint, {}, "Midpoint Move"},
+          {&P::ZeigeBoxRatio, {}, "Box Ratio"},
+          {&P::ZeigeEmv, {}, "EMV (geglättet)"},
+          {&P::ZeigeOszillator, {}, "Oszillator"},
+      },
+      {}};
+  return beschreibung;
+}
+
+namespace {
+
+// Mean volume and mean close of the records von..bis, each over the records
+// where it is present; false when either has none.
+bool Mittelwerte(std::span<const TKurs> k, int von, int bis, double& umsatz, double& schluss) {
+  double summeU = 0;
+  double summeS = 0;
+  int anzahlU = 0;
+  int anzahlS = 0;
+  for (int r = von; r <= bis; ++r) {
+    if (Vorhanden(k[r].Umsatz)) summeU += k[r].Umsatz, ++anzahlU;
+    if (Vorhanden(k[r].Schluss)) summeS += k[r].Schluss, ++anzahlS;
+  }
+  if (anzahlU == 0 || anzahlS == 0) return false;
+  umsatz = summeU / anzahlU;
+  schluss = summeS / anzahlS;
+  return true;
+}
+
+}  // namespace
+
+TZeitreihe TIndEMV::BoxRatioUndRohwerte(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  boxRatio_ = Preisbereich(kurse);
+  TZeitreihe roh = Preisbereich(kurse);
+  for (int i = 0; i < std::ssize(k); ++i) {
+    const TKurs& heute = k[i];
+    if (!Vorhanden(heute.Umsatz) || !Vorhanden(heute.Hoch) || !Vorhanden(heute.Tief)) continue;
+    double umsatz = 0;
+    double schluss = 0;
+    if (!Mittelwerte(k, std::max(0, i - 9), i, umsatz, schluss)) continue;
+    if (heute.Hoch == heute.Tief) {
+      roh.Setzen(heute.Datum, 0.0);  // a flat day does not move
+      continue;
+    }
+    const double box =
+        (heute.Umsatz / umsatz * 10.0) / ((heute.Hoch - heute.Tief) / schluss * 25.0);
+    boxRatio_->Setzen(heute.Datum, box);
+    if (const auto mm = midpoint_->Lesen(heute.Datum)) {
+      if (box == 0) DivisionDurchNull();
+      roh.Setzen(heute.Datum, *mm / box);
+    }
+  }
+  return roh;
+}
+
+void TIndEMV::Rechnen(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  midpoint_ = Preisbereich(kurse);
+  for (std::size_t i = 1; i < k.size(); ++i) {
+    const TKurs& heute = k[i];
+    const TKurs& gestern = k[i - 1];
+    if (Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Hoch) &&
+        Vorhanden(gestern.Tief) && Vorhanden(heute.Schluss)) {
+      midpoint_->Setzen(heute.Datum, ((heute.Hoch + heute.Tief) - (gestern.Hoch + gestern.Tief)) /
+                                         (2.0 * heute.Schluss) * 1000.0);
+    }
+  }
+  emv_ = Durchschnitt(BoxRatioUndRohwerte(kurse), Param.Glaettung);
+  oszillator_ = TZeitreihe(emv_->Von(), emv_->Bis());
+  for (Boersentag d = emv_->Von(); emv_->Enthaelt(d); ++d) {
+    if (const auto emv = emv_->Lesen(d)) {
+      oszillator_->Setzen(d, Differenzoszillator(*emv, Param.Empfindlichkeit));
+    }
+  }
+  SignalBerechnen();
+}
+
+}  // namespace morvane
