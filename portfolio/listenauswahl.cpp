@@ -1,6 +1,6 @@
 #include "core/datumtext.h"
-#include "portfolio/depotlisten.h"
 #include "core/textvergleich.h"
+#include "portfolio/depotlisten.h"
 
 namespace morvane {
 

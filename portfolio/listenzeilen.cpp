@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/datumtext.h"
-#include "core/zahltext.h"
 #include "core/textvergleich.h"
+#include "core/zahltext.h"
 
 namespace morvane {
 namespace {

@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     vorlagen.Kategorien(kategorien);
     morvane::TWertpapierVorlagen::TListe liste;
     const std::size_t anzahl = vorlagen.Eintraege().size();
-    for (std::size_t k = 0; k <= kategorien.size(); ++k) vorlagen.InKategorie(k, liste);
+    for (std::size_t k = 0; k <= kategorien.size(); ++k)
+      vorlagen.InKategorie(k, liste);
     if (liste.size() > anzahl * kategorien.size()) std::abort();
     const std::string suche(reinterpret_cast<const char*>(daten), groesse < 3 ? groesse : 3);
     liste.clear();
@@ -47,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     vorlagen.SucheWKN(suche, liste);
     vorlagen.SucheName(suche, liste);
     if (liste.size() > 3 * anzahl) std::abort();
-    for (const auto* eintrag : liste) (void)morvane::OhneBoerse(*eintrag);
+    for (const auto* eintrag : liste)
+      (void)morvane::OhneBoerse(*eintrag);
   } catch (const morvane::EWertpapierVorlagen&) {
   }
   return 0;
