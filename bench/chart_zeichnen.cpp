@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/chartbenchdaten.h"
-#include "chart/aufzeichnungsleinwand.h"
+#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/wpchart.h"
 
 namespace morvane {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 
 namespace morvane {
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 
 namespace morvane {
 

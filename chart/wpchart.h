@@ -11,6 +11,7 @@
 #include "chart/grafikfeld.h"
 #include "chart/pointfigure.h"
 #include "core/wertpapier.h"
+#include "indicators/indikatorchart.h"
 
 namespace morvane {
 
@@ -50,7 +51,7 @@ enum TScrollCode : int {
 // while it is shown (until Leeren or the next SetzeWertpapier). Painting raises
 // EChart "Integer-Division durch 0" for a view of 1 day (0 in equivolume) and
 // "Fließkomma-Division durch 0" for a logarithmic scale of zero extent.
-class TChart_WPChart : public TGrafikfeld {
+class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
  public:
   using TTagEreignis = std::function<void(Boersentag)>;
   enum class TModus { PointFigure, Index, Kalender };
@@ -90,24 +91,25 @@ class TChart_WPChart : public TGrafikfeld {
   int LetzterGueltigerIndex() const;
   int LetzterIndex() const;
   int ErsterIndex() const;
-  Boersentag ErstesDatum() const;
-  Boersentag LetztesDatum() const;
+  Boersentag ErstesDatum() const override;
+  Boersentag LetztesDatum() const override;
 
   // Services for layers and overlays, using the geometry of the last paint.
   std::optional<int> IndexZuX(int i) const;
-  std::optional<int> DatumZuX(Boersentag d) const;
-  int WertZuY(double v);
+  std::optional<int> DatumZuX(Boersentag d) const override;
+  int WertZuY(double v) override;
   int UmsatzZuY(double max, double min, double v) const;
-  int SkalaZuY(double max, double min, double v) const;
+  int SkalaZuY(double max, double min, double v) const override;
   // A scale on the right of the price plot for a value drawn into it.
   void Skalenachse(TGrafikfenster& f, std::string_view suffix, TFarbe farbe, double max,
-                   double min);
+                   double min) override;
   // Dotted lines at `niveau` and 100 - `niveau` of a 0..100 scale.
-  void Bandlinien(TGrafikfenster& f, double niveau, TFarbe farbe);
+  void Bandlinien(TGrafikfenster& f, double niveau, TFarbe farbe) override;
   // One legend line in the top right corner, below the previous one.
-  void Legende(TGrafikfenster& f, std::string_view text, TFarbe farbe);
+  void Legende(TGrafikfenster& f, std::string_view text, TFarbe farbe) override;
   // A centred line below the title.
-  void Untertitel(TGrafikfenster& f, std::string_view text);
+  void Untertitel(TGrafikfenster& f, std::string_view text) override;
+  bool GraphStrecken() const override { return ansicht_.GraphStrecken; }
 
   const TChartGeometrie& Geometrie() const { return g_; }
   double Tagesbreite() const { return g_.Tagesbreite; }

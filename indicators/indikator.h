@@ -14,6 +14,7 @@
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
 #include "indicators/bausteine.h"
+#include "indicators/indikatorchart.h"
 #include "indicators/parameterseite.h"
 
 namespace morvane {
@@ -47,6 +48,9 @@ class TIndikator {
   double Annaeherungssteigung = 5.33;
   // Lower extreme-zone bound in points, 0..50; the upper one is 100 minus it.
   std::uint8_t ExtremzoneUnten = 50;
+  // Set once a line labelled the pane's scale in one draw pass; the chart
+  // clears it before each Zeichnen.
+  bool SkalaGezeichnet = false;
 
   const std::string& Bezeichnung() const { return bezeichnung_; }
   const std::string& Kurzbezeichnung() const { return kurzbezeichnung_; }
@@ -105,6 +109,10 @@ class TIndikator {
   // by CR).
   virtual std::string Info(Boersentag datum) const;
 
+  // Draws the indicator into the chart's price plot. The base draws the signal
+  // line (Anzeige 2 or 3); the kinds add their own lines after it.
+  virtual void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+
   // The signal at the date, 0 when there is none.
   double SignalAm(Boersentag datum) const;
   const TZeitreihe* Oszillator() const { return Zeiger(oszillator_); }
@@ -138,6 +146,20 @@ class TIndikator {
   static TBasisdaten BasisLesen(TBinaerLeser& datei);
   void BasisUebernehmen(const TBasisdaten& daten);
 
+  // Whether the kind's own lines are shown (Anzeige 1 or 2).
+  bool LinienAngezeigt() const { return Anzeige == 1 || Anzeige == 2; }
+
+  // Draws a series with a solid pen of width 1. max != min: a fixed scale;
+  // max = min = 0: a scale over the series' values (visible ones when the chart
+  // scales to the visible range); max = min = -1: on the chart's price axis.
+  // The first scaled line of a pass labels the scale (and, with `zonen`, draws
+  // the extreme-zone lines). Nothing is drawn without a series or values.
+  void Linie(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
+             std::string_view einheit, double max, double min, const TZeitreihe* reihe);
+  // The oscillator line: blue, 0..100 points with the zone lines, legend
+  // "Oszillator".
+  void OszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+
   // The two common Info lines ("Signal: ..." and "Oszillator: ...").
   std::string InfoSignalOszillator(Boersentag datum) const;
 
@@ -162,6 +184,15 @@ TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double
 // "Bezeichnung: -" when there is no value.
 std::string InfoZeile(std::string_view bezeichnung, const TZeitreihe* reihe, Boersentag datum,
                       int dezimalen, std::string_view einheit = {});
+
+// Smallest and largest value of a series over the dates a scale covers: the
+// visible dates when the chart scales to the visible range, else the whole
+// series. None without a series or without a value there.
+struct TWertebereich {
+  double Min = 0;
+  double Max = 0;
+};
+std::optional<TWertebereich> Wertebereich(const TZeitreihe* reihe, const TIndikatorChart& chart);
 
 // Separator of the Info lines.
 inline constexpr char kInfoZeilenende = '\r';

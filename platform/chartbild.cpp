@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 #include "chart/wpchart.h"
 #include "platform/qtleinwand.h"
 

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "chart/leinwand.h"
+#include "grafik/leinwand.h"
 
 namespace morvane {
 

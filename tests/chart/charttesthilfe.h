@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "chart/aufzeichnungsleinwand.h"
+#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/wpchart.h"
 #include "core/datum.h"
 #include "core/wertpapier.h"

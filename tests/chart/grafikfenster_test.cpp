@@ -1,8 +1,8 @@
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 
 #include <gtest/gtest.h>
 
-#include "chart/aufzeichnungsleinwand.h"
+#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/grafikfeld.h"
 #include "core/exception.h"
 

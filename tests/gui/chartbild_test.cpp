@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "beispielpapier.h"
-#include "chart/aufzeichnungsleinwand.h"
+#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/chartfehler.h"
 #include "chart/wpchart.h"
 

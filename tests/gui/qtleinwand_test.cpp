@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QImage>
 
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 
 namespace morvane {
 namespace {

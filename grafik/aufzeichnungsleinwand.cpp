@@ -1,4 +1,4 @@
-#include "chart/aufzeichnungsleinwand.h"
+#include "grafik/aufzeichnungsleinwand.h"
 
 #include "core/textkodierung.h"
 

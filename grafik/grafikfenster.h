@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "chart/leinwand.h"
+#include "grafik/leinwand.h"
 
 namespace morvane {
 

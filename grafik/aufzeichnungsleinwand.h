@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/leinwand.h"
+#include "grafik/leinwand.h"
 
 namespace morvane {
 

@@ -26,7 +26,13 @@ struct TFarbe {
 inline constexpr TFarbe kSchwarz = TFarbe::RGB(0, 0, 0);
 inline constexpr TFarbe kWeiss = TFarbe::RGB(255, 255, 255);
 inline constexpr TFarbe kRot = TFarbe::RGB(255, 0, 0);
+// Dark green, as the classic palette names it; kHellgruen is the bright one.
 inline constexpr TFarbe kGruen = TFarbe::RGB(0, 128, 0);
+inline constexpr TFarbe kHellgruen = TFarbe::RGB(0, 255, 0);
+inline constexpr TFarbe kBlau = TFarbe::RGB(0, 0, 255);
+inline constexpr TFarbe kCyan = TFarbe::RGB(0, 255, 255);
+inline constexpr TFarbe kMagenta = TFarbe::RGB(255, 0, 255);
+inline constexpr TFarbe kOliv = TFarbe::RGB(128, 128, 0);
 inline constexpr TFarbe kDunkelrot = TFarbe::RGB(128, 0, 0);
 inline constexpr TFarbe kSilber = TFarbe::RGB(192, 192, 192);
 

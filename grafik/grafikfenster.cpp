@@ -1,4 +1,4 @@
-#include "chart/grafikfenster.h"
+#include "grafik/grafikfenster.h"
 
 #include <algorithm>
 #include <cmath>
