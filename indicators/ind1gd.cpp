@@ -44,4 +44,14 @@ std::string TInd1GD::Info(Boersentag datum) const {
          InfoZeile("gleitender Durchschnitt", Durchschnittslinie(), datum, 2);
 }
 
+std::string TageLinie(int tage) {
+  return std::to_string(tage) + " Tage Linie";
+}
+
+void TInd1GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  const std::string legende = TageLinie(Param.Zeitraum);
+  if (Param.ZeigeDurchschnitt) Preislinie(f, chart, {Durchschnittslinie(), kGruen, legende});
+}
+
 }  // namespace morvane

@@ -13,6 +13,9 @@ struct TParam1GD {
   friend bool operator==(const TParam1GD&, const TParam1GD&) = default;
 };
 
+// Legend of a moving average over `tage` days ("30 Tage Linie").
+std::string TageLinie(int tage);
+
 // One moving average of the close against the close.
 class TInd1GD : public TIndikatorArt<TInd1GD, TParam1GD> {
  public:
@@ -22,6 +25,7 @@ class TInd1GD : public TIndikatorArt<TInd1GD, TParam1GD> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParam1GD>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* Durchschnittslinie() const { return Zeiger(durchschnitt_); }
   std::string Info(Boersentag datum) const override;

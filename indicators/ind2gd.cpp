@@ -1,5 +1,7 @@
 #include "indicators/ind2gd.h"
 
+#include "indicators/ind1gd.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParam2GD>& TInd2GD::Beschreibung() {
@@ -49,6 +51,14 @@ std::string TInd2GD::Info(Boersentag datum) const {
          InfoZeile("kurzfristiger gleitender Durchschnitt", KurzerDurchschnitt(), datum, 2) +
          kInfoZeilenende +
          InfoZeile("langfristiger gleitender Durchschnitt", LangerDurchschnitt(), datum, 2);
+}
+
+void TInd2GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  const std::string lang = TageLinie(Param.LangZeitraum);
+  const std::string kurz = TageLinie(Param.KurzZeitraum);
+  if (Param.ZeigeLang) Preislinie(f, chart, {LangerDurchschnitt(), kGruen, lang});
+  if (Param.ZeigeKurz) Preislinie(f, chart, {KurzerDurchschnitt(), kHellgruen, kurz});
 }
 
 }  // namespace morvane

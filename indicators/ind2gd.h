@@ -24,6 +24,7 @@ class TInd2GD : public TIndikatorArt<TInd2GD, TParam2GD> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParam2GD>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* KurzerDurchschnitt() const { return Zeiger(kurz_); }
   const TZeitreihe* LangerDurchschnitt() const { return Zeiger(lang_); }

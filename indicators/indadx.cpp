@@ -57,4 +57,11 @@ std::string TIndADX::Info(Boersentag datum) const {
          InfoZeile("Intensitäts-DMI", IntensitaetsDmi(), datum, 2);
 }
 
+void TIndADX::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (Anzeige == 2 || Anzeige == 3) IntensitaetZeichnen(f, chart);
+  if (!LinienAngezeigt() || !Param.ZeigeDmi) return;
+  Linie(f, chart, kHellgruen, false, {}, 100, 0, IntensitaetsDmi());
+  chart.Legende(f, "Intensitäts-DMI", kHellgruen);
+}
+
 }  // namespace morvane

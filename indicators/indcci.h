@@ -27,6 +27,7 @@ class TIndCCI : public TIndikatorArt<TIndCCI, TParamCCI> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 20;
   static const TArtBeschreibung<TParamCCI>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* TypischerPreis() const { return Zeiger(tp_); }
   const TZeitreihe* TypischerPreisGeglaettet() const { return Zeiger(tpGeglaettet_); }

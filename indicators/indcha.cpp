@@ -1,5 +1,6 @@
 #include "indicators/indcha.h"
 
+#include <array>
 #include <limits>
 
 namespace morvane {
@@ -60,6 +61,26 @@ void TIndCHA::Rechnen(const TKurse& kurse) {
         k.Datum, Differenzoszillator((*kurz - *lang) / k.Schluss, 1.0 / Param.Empfindlichkeit));
   }
   SignalBerechnen();
+}
+
+void TIndCHA::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  const TIndLinie ad{AdLinie(), kGruen, "AD-Linie"};
+  if (!Param.ZeigeGeglaettet) {
+    if (Param.ZeigeAd) Hilfslinie(f, chart, ad);
+    return;
+  }
+  const std::array<TIndLinie, 3> linien = {
+      ad, TIndLinie{KurzeLinie(), kHellgruen, "AD-Linien (kurzfristig, geglättet)"},
+      TIndLinie{LangeLinie(), kCyan, "AD-Linien (langfristig, geglättet)"}};
+  const std::span<const TIndLinie> geglaettet = std::span(linien).subspan(1);
+  std::optional<TWertebereich> bereich = GemeinsamerBereich(geglaettet, chart);
+  if (!bereich) return;
+  if (!Param.ZeigeAd) {
+    LinienAufSkala(f, chart, geglaettet, *bereich);
+    return;
+  }
+  LinienAufSkala(f, chart, linien, Vereinigung(*bereich, Wertebereich(ad.Reihe, chart)));
 }
 
 }  // namespace morvane

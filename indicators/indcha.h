@@ -24,6 +24,7 @@ class TIndCHA : public TIndikatorArt<TIndCHA, TParamCHA> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamCHA>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* AdLinie() const { return Zeiger(ad_); }
   const TZeitreihe* KurzeLinie() const { return Zeiger(kurz_); }

@@ -1,5 +1,7 @@
 #include "indicators/inddmi.h"
 
+#include <array>
+
 #include <algorithm>
 #include <cmath>
 
@@ -78,6 +80,15 @@ void TIndDMI::Rechnen(const TKurse& kurse) {
 std::string TIndDMI::Info(Boersentag datum) const {
   return InfoSignalOszillator(datum) + kInfoZeilenende + InfoZeile("posDI", PosDI(), datum, 1) +
          kInfoZeilenende + InfoZeile("negDI", NegDI(), datum, 1);
+}
+
+void TIndDMI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  if (!Param.ZeigeDi) return;
+  const std::array<TIndLinie, 2> linien = {TIndLinie{PosDI(), kHellgruen, "posDI-Linie"},
+                                           TIndLinie{NegDI(), kGruen, "negDI-Linie"}};
+  if (const auto bereich = GemeinsamerBereich(linien, chart))
+    LinienAufSkala(f, chart, linien, *bereich);
 }
 
 }  // namespace morvane

@@ -21,6 +21,7 @@ class TIndDMI : public TIndikatorArt<TIndDMI, TParamDMI> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamDMI>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* PosDI() const { return Zeiger(posDI_); }
   const TZeitreihe* NegDI() const { return Zeiger(negDI_); }

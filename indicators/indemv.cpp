@@ -87,4 +87,11 @@ void TIndEMV::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
+void TIndEMV::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  if (Param.ZeigeEmv) Hilfslinie(f, chart, {EmvGeglaettet(), kHellgruen, "EMV (geglättet)"});
+  if (Param.ZeigeBoxRatio) Hilfslinie(f, chart, {BoxRatio(), kCyan, "Box Ratio"});
+  if (Param.ZeigeMidpoint) Hilfslinie(f, chart, {MidpointMove(), kOliv, "Midpoint Move"});
+}
+
 }  // namespace morvane

@@ -77,4 +77,12 @@ std::string TIndGesamt::Info(Boersentag datum) const {
   return (Gruppe == 3 ? "Trendintensität: " : "Signal: ") + wert;
 }
 
+void TIndGesamt::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (Anzeige == 0) return;
+  if (Gruppe == 3)
+    IntensitaetZeichnen(f, chart);
+  else
+    SignalverlaufZeichnen(f, chart);
+}
+
 }  // namespace morvane

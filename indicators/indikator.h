@@ -24,6 +24,24 @@ namespace morvane {
 inline constexpr std::array<std::string_view, 4> kGruppentext = {
     "", "Zyklusanalyse-Indikatoren", "Trendfolge-Indikatoren", "Trendintensitäts-Indikatoren"};
 
+// max = min = kPreisachse tells Linie to draw on the chart's price axis.
+inline constexpr double kPreisachse = -1;
+
+// A value range of a scale.
+struct TWertebereich {
+  double Min = 0;
+  double Max = 0;
+};
+
+// A line of a kind as the chart shows it: the series, its colour, its legend
+// text and the unit its scale is labelled with.
+struct TIndLinie {
+  const TZeitreihe* Reihe = nullptr;
+  TFarbe Farbe;
+  std::string_view Legende;
+  std::string_view Einheit = {};
+};
+
 // Base of every indicator. An indicator is computed over one security's prices
 // and owns the series it produced: an oscillator on a 0..100 point scale and a
 // signal from -100 % (sell) to +100 % (buy) derived from it by the signal
@@ -153,12 +171,34 @@ class TIndikator {
   // max = min = 0: a scale over the series' values (visible ones when the chart
   // scales to the visible range); max = min = -1: on the chart's price axis.
   // The first scaled line of a pass labels the scale (and, with `zonen`, draws
-  // the extreme-zone lines). Nothing is drawn without a series or values.
+  // the extreme-zone lines). Nothing is drawn without a series or values;
+  // values that are not finite are skipped like missing ones.
   void Linie(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
              std::string_view einheit, double max, double min, const TZeitreihe* reihe);
+  // As Linie on the scale `bereich`, taken as it is: a common scale of several
+  // lines stays fixed even when it collapses to 0..0 or -1..-1.
+  void LinieAufSkala(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
+                     std::string_view einheit, TWertebereich bereich, const TZeitreihe* reihe);
+
+  // The signal line (Anzeige 2 or 3), then, when the kind's lines are shown
+  // (Anzeige 1 or 2), the oscillator if `oszillator`. Returns whether the
+  // kind's own lines follow.
+  bool SignalUndOszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart, bool oszillator);
   // The oscillator line: blue, 0..100 points with the zone lines, legend
   // "Oszillator".
   void OszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+  // The signal in red on -100..100 % with the legend "Signalverlauf".
+  void SignalverlaufZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+  // The intensity (the Signal series) in red on 0..100 % with the legend
+  // "Trendintensität".
+  void IntensitaetZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+
+  // An auxiliary line with its legend: on its own scale over its values, on the
+  // price axis, or on a scale it shares with other lines.
+  void Hilfslinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie);
+  void Preislinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie);
+  void LinienAufSkala(TGrafikfenster& f, TIndikatorChart& chart, std::span<const TIndLinie> linien,
+                      TWertebereich bereich);
 
   // The two common Info lines ("Signal: ..." and "Oszillator: ...").
   std::string InfoSignalOszillator(Boersentag datum) const;
@@ -187,12 +227,15 @@ std::string InfoZeile(std::string_view bezeichnung, const TZeitreihe* reihe, Boe
 
 // Smallest and largest value of a series over the dates a scale covers: the
 // visible dates when the chart scales to the visible range, else the whole
-// series. None without a series or without a value there.
-struct TWertebereich {
-  double Min = 0;
-  double Max = 0;
-};
+// series. None without a series or without a finite value there.
 std::optional<TWertebereich> Wertebereich(const TZeitreihe* reihe, const TIndikatorChart& chart);
+
+// One scale over several lines: from the smallest to the largest of their
+// values. None as soon as one of the lines has no value in the scaled range.
+std::optional<TWertebereich> GemeinsamerBereich(std::span<const TIndLinie> linien,
+                                                const TIndikatorChart& chart);
+// The range widened to take in `weiterer` (unchanged when that is none).
+TWertebereich Vereinigung(TWertebereich bereich, const std::optional<TWertebereich>& weiterer);
 
 // Separator of the Info lines.
 inline constexpr char kInfoZeilenende = '\r';

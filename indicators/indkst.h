@@ -26,6 +26,7 @@ class TIndKST : public TIndikatorArt<TIndKST, TParamKST> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamKST>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* KstUngeglaettet() const { return Zeiger(ungeglaettet_); }
   const TZeitreihe* KstGeglaettet() const { return Zeiger(geglaettet_); }

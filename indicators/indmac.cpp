@@ -1,5 +1,7 @@
 #include "indicators/indmac.h"
 
+#include <array>
+
 namespace morvane {
 
 TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger) {
@@ -51,6 +53,20 @@ void TIndMAC::Rechnen(const TKurse& kurse) {
   linien_ = MacdBerechnen(kurse, Param.KurzZeitraum, Param.LangZeitraum, Param.TriggerZeitraum);
   oszillator_ = MacOszillator(kurse, *linien_, Param.Empfindlichkeit);
   SignalBerechnen();
+}
+
+void TIndMAC::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  const std::array<TIndLinie, 2> linien = {TIndLinie{Macd(), kGruen, "MACD"},
+                                           TIndLinie{Trigger(), kHellgruen, "Trigger"}};
+  if (Param.ZeigeMacd && Param.ZeigeTrigger) {
+    if (const auto bereich = GemeinsamerBereich(linien, chart)) {
+      LinienAufSkala(f, chart, linien, *bereich);
+      return;
+    }
+  }
+  if (Param.ZeigeMacd) Hilfslinie(f, chart, linien[0]);
+  if (Param.ZeigeTrigger) Hilfslinie(f, chart, linien[1]);
 }
 
 }  // namespace morvane

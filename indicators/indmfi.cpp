@@ -75,4 +75,10 @@ std::string TIndMFI::Info(Boersentag datum) const {
          InfoZeile("Typischer Preis", TypischerPreis(), datum, 2);
 }
 
+void TIndMFI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  if (Param.ZeigeRatio) Hilfslinie(f, chart, {MoneyRatio(), kGruen, "Money Ratio"});
+  if (Param.ZeigeTp) Preislinie(f, chart, {TypischerPreis(), kCyan, "Typischer Preis"});
+}
+
 }  // namespace morvane

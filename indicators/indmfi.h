@@ -23,6 +23,7 @@ class TIndMFI : public TIndikatorArt<TIndMFI, TParamMFI> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamMFI>& Beschreibung();
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* TypischerPreis() const { return Zeiger(tp_); }
   const TZeitreihe* MoneyRatio() const { return Zeiger(ratio_); }

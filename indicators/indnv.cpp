@@ -1,5 +1,7 @@
 #include "indicators/indnv.h"
 
+#include <array>
+
 namespace morvane {
 
 const TArtBeschreibung<TParamNV>& TIndNV::Beschreibung() {
@@ -36,6 +38,17 @@ void TIndNV::Rechnen(const TKurse& kurse) {
     oszillator_->Setzen(d, summe == 0 ? 50.0 : *p / summe * 100.0);
   }
   SignalBerechnen();
+}
+
+void TIndNV::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  if (!Param.ZeigeLinien) return;
+  const std::array<TIndLinie, 2> linien = {
+      TIndLinie{PositiveLinie(), kGruen, "positive Volatilitätslinie (geglättet)"},
+      TIndLinie{NegativeLinie(), kHellgruen, "negative Volatilitätslinie (geglättet)"}};
+  // The scale starts at 0 and reaches the larger of the two maxima.
+  if (const auto bereich = GemeinsamerBereich(linien, chart))
+    LinienAufSkala(f, chart, linien, TWertebereich{0, bereich->Max});
 }
 
 }  // namespace morvane

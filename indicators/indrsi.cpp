@@ -41,4 +41,8 @@ void TIndRSI::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
+void TIndRSI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator);
+}
+
 }  // namespace morvane

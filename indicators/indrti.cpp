@@ -53,4 +53,8 @@ std::string TrendintensitaetInfo(const TIndikator& indikator, Boersentag datum, 
   return "Trendintensität: " + ZahlZuText(dezimalen, indikator.SignalAm(datum)) + " %";
 }
 
+void TIndRTI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (Anzeige != 0) IntensitaetZeichnen(f, chart);
+}
+
 }  // namespace morvane

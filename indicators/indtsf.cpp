@@ -1,5 +1,8 @@
 #include "indicators/indtsf.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "indicators/regression.h"
 
 namespace morvane {
@@ -44,6 +47,35 @@ void TIndTSF::Rechnen(const TKurse& kurse) {
 
 std::string TIndTSF::Info(Boersentag datum) const {
   return InfoSignalOszillator(datum) + kInfoZeilenende + InfoZeile("TSF", Tsf(), datum, 2);
+}
+
+void TIndTSF::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+  if (Param.ZeigeGeraden) {
+    GeradenZeichnen(f, chart);
+    chart.Legende(f, "Regressionsgeraden", kGruen);
+  }
+  if (Param.ZeigeTsf) Preislinie(f, chart, {Tsf(), kCyan, "TSF"});
+}
+
+void TIndTSF::GeradenZeichnen(TGrafikfenster& f, TIndikatorChart& chart) const {
+  if (!geraden_ || chart.ErstesDatum() <= 0) return;
+  f.SetzeStiftFarbe(kGruen);
+  f.SetzeStiftStil(TStiftStil::Durchgezogen);
+  f.SetzeStiftBreite(1);
+  // A segment ends at its slot; those ending up to n - 1 days after the last
+  // visible date still begin within the visible range.
+  const Boersentag von = std::max(chart.ErstesDatum(), geraden_->Von());
+  const Boersentag bis =
+      std::min(chart.LetztesDatum() + std::max(Param.Zeitraum - 1, 0), geraden_->Bis());
+  for (Boersentag d = von; d <= bis; ++d) {
+    const std::optional<TGerade> gerade = geraden_->Lesen(d);
+    if (!gerade || !std::isfinite(gerade->Startwert) || !std::isfinite(gerade->Endwert)) continue;
+    const std::optional<int> x1 = chart.DatumZuX(gerade->Startdatum);
+    const std::optional<int> x2 = chart.DatumZuX(d);
+    if (!x1 || !x2) continue;
+    f.Linie(*x1, chart.WertZuY(gerade->Startwert), *x2, chart.WertZuY(gerade->Endwert));
+  }
 }
 
 }  // namespace morvane

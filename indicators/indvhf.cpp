@@ -43,4 +43,8 @@ std::string TIndVHF::Info(Boersentag datum) const {
   return TrendintensitaetInfo(*this, datum, 0);
 }
 
+void TIndVHF::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  if (Anzeige != 0) IntensitaetZeichnen(f, chart);
+}
+
 }  // namespace morvane
