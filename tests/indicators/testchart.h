@@ -1,0 +1,110 @@
+// A chart for drawing tests: simple linear positions, and a record of the
+// scales, zone lines and legends the indicators asked for.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grafik/aufzeichnungsleinwand.h"
+#include "grafik/grafikfenster.h"
+#include "indicators/indikatorchart.h"
+
+namespace morvane::test {
+
+struct TSkalenaufruf {
+  std::string Einheit;
+  TFarbe Farbe;
+  double Max = 0;
+  double Min = 0;
+};
+
+struct TLegendenaufruf {
+  std::string Text;
+  TFarbe Farbe;
+  friend bool operator==(const TLegendenaufruf&, const TLegendenaufruf&) = default;
+};
+
+// x = 10 per day from the first visible date; a price v lies at y = 5000 - v
+// (so prices land far below any scale); a value on a scale max..min lies at
+// y = 1000 (max - v) / (max - min), the middle 500 when max = min.
+class TTestChart : public TIndikatorChart {
+ public:
+  TTestChart(Boersentag erstes, Boersentag letztes) : Erstes(erstes), Letztes(letztes) {}
+
+  Boersentag Erstes = 0;
+  Boersentag Letztes = 0;
+  bool Strecken = true;
+  std::set<Boersentag> OhneX;  // dates without an x position
+
+  std::vector<TSkalenaufruf> Skalen;
+  std::vector<std::pair<double, TFarbe>> Baender;
+  std::vector<TLegendenaufruf> Legenden;
+  // Whether a price was mapped to y.
+  bool PreisGefragt = false;
+
+  Boersentag ErstesDatum() const override { return Erstes; }
+  Boersentag LetztesDatum() const override { return Letztes; }
+  std::optional<int> DatumZuX(Boersentag d) const override {
+    if (OhneX.contains(d)) return std::nullopt;
+    return X(d);
+  }
+  int WertZuY(double wert) override {
+    PreisGefragt = true;
+    return Runden(5000 - wert);
+  }
+  int SkalaZuY(double max, double min, double wert) const override {
+    skalenbereiche_.emplace(max, min);
+    if (max == min) return 500;
+    return Runden(1000 * (max - wert) / (max - min));
+  }
+  void Skalenachse(TGrafikfenster&, std::string_view einheit, TFarbe farbe, double max,
+                   double min) override {
+    Skalen.push_back({std::string(einheit), farbe, max, min});
+  }
+  void Bandlinien(TGrafikfenster&, double niveau, TFarbe farbe) override {
+    Baender.emplace_back(niveau, farbe);
+  }
+  void Legende(TGrafikfenster&, std::string_view text, TFarbe farbe) override {
+    Legenden.push_back({std::string(text), farbe});
+  }
+  void Untertitel(TGrafikfenster&, std::string_view) override {}
+  bool GraphStrecken() const override { return Strecken; }
+
+  int X(Boersentag d) const { return 10 * (d - Erstes); }
+  // The scales values were mapped on (SkalaZuY is const, hence mutable).
+  const std::set<std::pair<double, double>>& Bereiche() const { return skalenbereiche_; }
+  std::vector<std::string> Legendentexte() const {
+    std::vector<std::string> texte;
+    for (const auto& l : Legenden)
+      texte.push_back(l.Text);
+    return texte;
+  }
+
+ private:
+  static int Runden(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
+  }
+  mutable std::set<std::pair<double, double>> skalenbereiche_;
+};
+
+// A recording canvas with a surface over it, as the chart hands it over.
+struct TTestFlaeche {
+  TAufzeichnungsLeinwand Leinwand;
+  TGrafikfenster Fenster{Leinwand, TRechteck{0, 0, 100000, 100000}};
+
+  // The line calls drawn with a pen of the colour.
+  std::vector<TAufruf> Linien(TFarbe farbe) const {
+    std::vector<TAufruf> linien;
+    for (const TAufruf& a : Leinwand.Alle(TAufruf::TArt::Linie))
+      if (a.Stift.Farbe == farbe) linien.push_back(a);
+    return linien;
+  }
+  std::size_t AnzahlLinien() const { return Leinwand.Alle(TAufruf::TArt::Linie).size(); }
+};
+
+}  // namespace morvane::test
