@@ -13,6 +13,7 @@ namespace morvane {
 namespace {
 
 using test::Start;
+using test::TStrecke;
 using test::TTestChart;
 using test::TTestFlaeche;
 
@@ -45,18 +46,6 @@ TZeitreihe Reihe(const std::vector<double>& werte, bool nanBehalten = false) {
   return reihe;
 }
 
-struct TStrecke {
-  int x1, y1, x2, y2;
-  friend bool operator==(const TStrecke&, const TStrecke&) = default;
-};
-
-std::vector<TStrecke> Strecken(const std::vector<TAufruf>& linien) {
-  std::vector<TStrecke> s;
-  for (const TAufruf& a : linien)
-    s.push_back({a.x1, a.y1, a.x2, a.y2});
-  return s;
-}
-
 TEST(Linie, DieDreiSkalenfaelle) {
   const TZeitreihe reihe = Reihe({20, 80, 50});
   {
@@ -73,9 +62,9 @@ TEST(Linie, DieDreiSkalenfaelle) {
     ASSERT_EQ(chart.Baender.size(), 1u);
     EXPECT_EQ(chart.Baender[0], std::make_pair(30.0, kBlau));
     EXPECT_TRUE(ind.SkalaGezeichnet);
-    const auto linien = flaeche.Linien(kBlau);
-    EXPECT_EQ(Strecken(linien), (std::vector<TStrecke>{{0, 800, 10, 200}, {10, 200, 20, 500}}));
-    for (const TAufruf& a : linien) {
+    EXPECT_EQ(flaeche.Strecken(kBlau),
+              (std::vector<TStrecke>{{0, 800, 10, 200}, {10, 200, 20, 500}}));
+    for (const TAufruf& a : flaeche.Linien(kBlau)) {
       EXPECT_EQ(a.Stift.Breite, 1);
       EXPECT_EQ(a.Stift.Stil, TStiftStil::Durchgezogen);
     }
@@ -90,7 +79,7 @@ TEST(Linie, DieDreiSkalenfaelle) {
     EXPECT_EQ(chart.Skalen[0].Max, 80);
     EXPECT_EQ(chart.Skalen[0].Min, 20);
     EXPECT_TRUE(chart.Baender.empty());
-    EXPECT_EQ(Strecken(flaeche.Linien(kGruen)),
+    EXPECT_EQ(flaeche.Strecken(kGruen),
               (std::vector<TStrecke>{{0, 1000, 10, 0}, {10, 0, 20, 500}}));
   }
   {
@@ -103,7 +92,7 @@ TEST(Linie, DieDreiSkalenfaelle) {
     EXPECT_TRUE(chart.Baender.empty());
     EXPECT_FALSE(ind.SkalaGezeichnet);
     EXPECT_TRUE(chart.Bereiche().empty());
-    EXPECT_EQ(Strecken(flaeche.Linien(kCyan)),
+    EXPECT_EQ(flaeche.Strecken(kCyan),
               (std::vector<TStrecke>{{0, 4980, 10, 4920}, {10, 4920, 20, 4950}}));
   }
 }
@@ -145,7 +134,7 @@ TEST(Linie, LueckenUndTageOhneXUnterbrechenDieLinieNicht) {
   TTestIndikator ind;
   ind.Linie(flaeche.Fenster, chart, kCyan, false, "", kPreisachse, kPreisachse, &reihe);
   EXPECT_EQ(
-      Strecken(flaeche.Linien(kCyan)),
+      flaeche.Strecken(kCyan),
       (std::vector<TStrecke>{{0, 5000, 10, 4990}, {10, 4990, 30, 4970}, {30, 4970, 50, 4950}}));
 }
 
@@ -196,7 +185,7 @@ TEST(Linie, NichtEndlicheWerteZaehlenAlsFehlend) {
   ASSERT_EQ(chart.Skalen.size(), 1u);
   EXPECT_EQ(chart.Skalen[0].Max, 20);
   EXPECT_EQ(chart.Skalen[0].Min, 10);
-  EXPECT_EQ(Strecken(flaeche.Linien(kGruen)), (std::vector<TStrecke>{{10, 1000, 30, 0}}));
+  EXPECT_EQ(flaeche.Strecken(kGruen), (std::vector<TStrecke>{{10, 1000, 30, 0}}));
 
   const TZeitreihe nurNaN = Reihe({kNaN, kUnendlich}, true);
   EXPECT_FALSE(Wertebereich(&nurNaN, chart));
@@ -215,7 +204,7 @@ TEST(Linie, EineGemeinsameSkalaBleibtAuchBeiGleichenGrenzenEineSkala) {
     EXPECT_FALSE(chart.PreisGefragt);
     ASSERT_EQ(chart.Skalen.size(), 1u);
     EXPECT_EQ(chart.Skalen[0].Max, wert);
-    EXPECT_EQ(Strecken(flaeche.Linien(kGruen)), (std::vector<TStrecke>{{0, 500, 10, 500}}));
+    EXPECT_EQ(flaeche.Strecken(kGruen), (std::vector<TStrecke>{{0, 500, 10, 500}}));
   }
 }
 
@@ -256,7 +245,7 @@ TEST(BasisZeichnen, SignalverlaufNurBeiAnzeigeZweiUndDrei) {
     EXPECT_EQ(chart.Skalen[0].Min, -100);
     EXPECT_TRUE(chart.Baender.empty());
     EXPECT_EQ(chart.Legenden, (std::vector<test::TLegendenaufruf>{{"Signalverlauf", kRot}}));
-    EXPECT_EQ(Strecken(flaeche.Linien(kRot)),
+    EXPECT_EQ(flaeche.Strecken(kRot),
               (std::vector<TStrecke>{{0, 1000, 10, 300}, {10, 300, 20, 0}}));
   }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -26,6 +27,9 @@ struct TLegendenaufruf {
   std::string Text;
   TFarbe Farbe;
   friend bool operator==(const TLegendenaufruf&, const TLegendenaufruf&) = default;
+  friend void PrintTo(const TLegendenaufruf& l, std::ostream* os) {
+    *os << '"' << l.Text << "\" #" << std::hex << l.Farbe.Wert << std::dec;
+  }
 };
 
 // x = 10 per day from the first visible date; a price v lies at y = 5000 - v
@@ -77,12 +81,6 @@ class TTestChart : public TIndikatorChart {
   int X(Boersentag d) const { return 10 * (d - Erstes); }
   // The scales values were mapped on (SkalaZuY is const, hence mutable).
   const std::set<std::pair<double, double>>& Bereiche() const { return skalenbereiche_; }
-  std::vector<std::string> Legendentexte() const {
-    std::vector<std::string> texte;
-    for (const auto& l : Legenden)
-      texte.push_back(l.Text);
-    return texte;
-  }
 
  private:
   static int Runden(double v) {
@@ -90,6 +88,15 @@ class TTestChart : public TIndikatorChart {
     return static_cast<int>(std::lround(std::clamp(v, -1e9, 1e9)));
   }
   mutable std::set<std::pair<double, double>> skalenbereiche_;
+};
+
+// A line as drawn: from (x1, y1) to (x2, y2).
+struct TStrecke {
+  int x1, y1, x2, y2;
+  friend bool operator==(const TStrecke&, const TStrecke&) = default;
+  friend void PrintTo(const TStrecke& s, std::ostream* os) {
+    *os << "(" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ")";
+  }
 };
 
 // A recording canvas with a surface over it, as the chart hands it over.
@@ -103,6 +110,12 @@ struct TTestFlaeche {
     for (const TAufruf& a : Leinwand.Alle(TAufruf::TArt::Linie))
       if (a.Stift.Farbe == farbe) linien.push_back(a);
     return linien;
+  }
+  std::vector<TStrecke> Strecken(TFarbe farbe) const {
+    std::vector<TStrecke> strecken;
+    for (const TAufruf& a : Linien(farbe))
+      strecken.push_back({a.x1, a.y1, a.x2, a.y2});
+    return strecken;
   }
   std::size_t AnzahlLinien() const { return Leinwand.Alle(TAufruf::TArt::Linie).size(); }
 };
