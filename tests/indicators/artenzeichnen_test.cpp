@@ -21,6 +21,7 @@
 namespace morvane {
 namespace {
 
+using test::Skalen;
 using test::TLegendenaufruf;
 using test::TStrecke;
 using test::TTestChart;
@@ -38,30 +39,26 @@ TTestChart ChartUeber(int von, int bis) {
   return TTestChart(Kurse().Kurs(von)->Datum, Kurse().Kurs(bis)->Datum);
 }
 
-TTestChart GanzerChart() {
-  return ChartUeber(0, Kurse().Anzahl() - 1);
-}
+// One draw pass of an indicator in a display mode.
+struct TZeichnung {
+  TZeichnung(TIndikator& ind, int anzeige, TTestChart chart) : Chart(std::move(chart)) {
+    ind.Anzeige = static_cast<std::uint8_t>(anzeige);
+    ind.SkalaGezeichnet = false;
+    ind.Zeichnen(Flaeche.Fenster, Chart);
+  }
+  TTestChart Chart;
+  TTestFlaeche Flaeche;
+};
 
-// Smallest and largest value of a series within the chart's visible dates.
+// Smallest and largest value of the series within the chart's visible dates.
 TWertebereich Sichtbar(const TZeitreihe* reihe, const TTestChart& chart) {
-  EXPECT_NE(reihe, nullptr);
   std::optional<TWertebereich> b;
   for (const auto& [tag, wert] : test::Werte(*reihe)) {
-    if (tag < chart.Erstes || tag > chart.Letztes) continue;
-    if (!b) b = TWertebereich{wert, wert};
-    b->Min = std::min(b->Min, wert);
-    b->Max = std::max(b->Max, wert);
+    if (tag >= chart.Erstes && tag <= chart.Letztes)
+      b = Vereinigung(b.value_or(TWertebereich{wert, wert}), TWertebereich{wert, wert});
   }
   EXPECT_TRUE(b);
   return b.value_or(TWertebereich{});
-}
-
-void ErwarteSkala(const test::TSkalenaufruf& skala, std::string_view einheit, TFarbe farbe,
-                  double max, double min) {
-  EXPECT_EQ(skala.Einheit, einheit);
-  EXPECT_EQ(skala.Farbe, farbe);
-  EXPECT_EQ(skala.Max, max);
-  EXPECT_EQ(skala.Min, min);
 }
 
 // Every check box of the kind set.
@@ -133,7 +130,7 @@ Legenden Erwartet(std::string_view schluessel, int gruppe, int anzeige) {
   return l;
 }
 
-TEST(ArtenZeichnen, JedeArtZeichntIhreLinienMitLegendeInDerRichtigenFarbe) {
+TEST(ArtenZeichnen, JedeArtZeichnetIhreLinienMitLegendeInDerRichtigenFarbe) {
   ASSERT_EQ(Indikatortypen().size(), EigeneLegenden().size());
   for (const TIndikatortyp& typ : Indikatortypen()) {
     const auto ind = typ.Erzeugen();
@@ -141,166 +138,115 @@ TEST(ArtenZeichnen, JedeArtZeichntIhreLinienMitLegendeInDerRichtigenFarbe) {
     ind->Berechnen(Kurse());
     for (int anzeige = 1; anzeige <= 3; ++anzeige) {
       SCOPED_TRACE(std::string(typ.Schluessel) + " Anzeige " + std::to_string(anzeige));
-      TTestFlaeche flaeche;
-      TTestChart chart = ChartUeber(60, 240);
-      ind->Anzeige = static_cast<std::uint8_t>(anzeige);
-      ind->SkalaGezeichnet = false;
-      ind->Zeichnen(flaeche.Fenster, chart);
+      const TZeichnung z(*ind, anzeige, ChartUeber(60, 240));
       const Legenden erwartet = Erwartet(typ.Schluessel, typ.Gruppe, anzeige);
-      EXPECT_EQ(chart.Legenden, erwartet);
+      EXPECT_EQ(z.Chart.Legenden, erwartet);
       // Every legend stands for lines actually drawn in its colour.
       for (const auto& l : erwartet)
-        EXPECT_GT(flaeche.Linien(l.Farbe).size(), 10u) << l.Text;
-      ASSERT_FALSE(chart.Skalen.empty());
-      EXPECT_EQ(chart.Skalen.size(), 1u) << "only the first line labels the scale";
+        EXPECT_GT(z.Flaeche.Linien(l.Farbe).size(), 10u) << l.Text;
+      // Only the first line labels the scale.
       const TLegendenaufruf& erste = erwartet.front();
-      if (erste == kOszillator) {
-        ErwarteSkala(chart.Skalen[0], "P.", kBlau, 100, 0);
-        EXPECT_EQ(chart.Baender,
-                  (std::vector<std::pair<double, TFarbe>>{{ind->ExtremzoneUnten, kBlau}}));
-      } else if (erste == kSignal) {
-        ErwarteSkala(chart.Skalen[0], "%", kRot, 100, -100);
-      } else if (erste == kIntensitaet) {
-        ErwarteSkala(chart.Skalen[0], "%", kRot, 100, 0);
-      } else {
-        ErwarteSkala(chart.Skalen[0], "", kHellgruen, 100, 0);  // ADX's DMI
-      }
+      const test::TSkalenaufruf skala =
+          erste == kOszillator    ? test::TSkalenaufruf{"P.", kBlau, 100, 0}
+          : erste == kSignal      ? test::TSkalenaufruf{"%", kRot, 100, -100}
+          : erste == kIntensitaet ? test::TSkalenaufruf{"%", kRot, 100, 0}
+                                  : test::TSkalenaufruf{"", kHellgruen, 100, 0};
+      EXPECT_EQ(z.Chart.Skalen, (Skalen{skala}));
+      EXPECT_EQ(z.Chart.Baender.size(), erste == kOszillator ? 1u : 0u);
     }
   }
 }
 
-TEST(ArtenZeichnen, OszillatorNurMitSeinemKaestchen) {
-  const auto ind = ErzeugeIndikator("IndRSI");
-  ind->Berechnen(Kurse());
-  ind->AllgemeinUebernehmen({false});
-  ind->Anzeige = 1;
-  TTestFlaeche flaeche;
-  TTestChart chart = GanzerChart();
-  ind->Zeichnen(flaeche.Fenster, chart);
-  EXPECT_EQ(flaeche.AnzahlLinien(), 0u);
-  EXPECT_TRUE(chart.Legenden.empty());
-  EXPECT_TRUE(chart.Skalen.empty());
+TEST(ArtenZeichnen, OszillatorUndAdxDmiNurMitIhremKaestchen) {
+  const auto rsi = ErzeugeIndikator("IndRSI");
+  rsi->Berechnen(Kurse());
+  rsi->AllgemeinUebernehmen({false});
+  const TZeichnung ohne(*rsi, 1, ChartUeber(0, 100));
+  EXPECT_EQ(ohne.Flaeche.AnzahlLinien(), 0u);
+  EXPECT_TRUE(ohne.Chart.Legenden.empty());
+
+  TIndADX adx;
+  adx.Berechnen(Kurse());
+  adx.Param.ZeigeDmi = false;
+  for (int anzeige : {1, 2, 3}) {
+    const TZeichnung z(adx, anzeige, ChartUeber(0, 100));
+    EXPECT_EQ(z.Chart.Legenden, anzeige == 1 ? Legenden{} : Legenden{kIntensitaet});
+    EXPECT_TRUE(z.Flaeche.Linien(kHellgruen).empty());
+  }
 }
 
 TEST(ArtenZeichnen, MacdUndTriggerAufGemeinsamerSkalaSonstJedeFuerSich) {
   TIndMAC mac;
   mac.Berechnen(Kurse());
-  mac.Anzeige = 1;
-  TTestChart chart = ChartUeber(150, 240);
-  const TWertebereich macd = Sichtbar(mac.Macd(), chart);
+  const TTestChart chart = ChartUeber(150, 240);
   const TWertebereich trigger = Sichtbar(mac.Trigger(), chart);
-  ASSERT_FALSE(macd.Min == trigger.Min && macd.Max == trigger.Max);
-  const TWertebereich gemeinsam{std::min(macd.Min, trigger.Min), std::max(macd.Max, trigger.Max)};
-  {
-    SCOPED_TRACE("beide");
-    TTestFlaeche flaeche;
-    mac.Zeichnen(flaeche.Fenster, chart);
-    ASSERT_EQ(chart.Skalen.size(), 1u);
-    ErwarteSkala(chart.Skalen[0], "", kGruen, gemeinsam.Max, gemeinsam.Min);
-    EXPECT_EQ(chart.Bereiche(),
-              (std::set<std::pair<double, double>>{{gemeinsam.Max, gemeinsam.Min}}));
-  }
-  {
-    SCOPED_TRACE("mit Signal: die Linien bleiben auf der gemeinsamen Skala");
-    TTestChart c = ChartUeber(150, 240);
-    TTestFlaeche flaeche;
-    mac.Anzeige = 2;
-    mac.SkalaGezeichnet = false;
-    mac.Zeichnen(flaeche.Fenster, c);
-    ASSERT_EQ(c.Skalen.size(), 1u);
-    EXPECT_EQ(c.Skalen[0].Einheit, "%");
-    EXPECT_TRUE(c.Bereiche().contains({gemeinsam.Max, gemeinsam.Min}));
-  }
-  {
-    SCOPED_TRACE("nur Trigger");
-    TTestChart c = ChartUeber(150, 240);
-    TTestFlaeche flaeche;
-    mac.Anzeige = 1;
-    mac.SkalaGezeichnet = false;
-    mac.Param.ZeigeMacd = false;
-    mac.Zeichnen(flaeche.Fenster, c);
-    ASSERT_EQ(c.Skalen.size(), 1u);
-    ErwarteSkala(c.Skalen[0], "", kHellgruen, trigger.Max, trigger.Min);
-    EXPECT_EQ(c.Legenden, (Legenden{{"Trigger", kHellgruen}}));
-    EXPECT_TRUE(flaeche.Linien(kGruen).empty());
-  }
+  const TWertebereich gemeinsam = Vereinigung(Sichtbar(mac.Macd(), chart), trigger);
+  ASSERT_FALSE(gemeinsam.Min == trigger.Min && gemeinsam.Max == trigger.Max);
+
+  const TZeichnung beide(mac, 1, chart);
+  EXPECT_EQ(beide.Chart.Skalen, (Skalen{{"", kGruen, gemeinsam.Max, gemeinsam.Min}}));
+  EXPECT_EQ(beide.Chart.Bereiche(),
+            (std::set<std::pair<double, double>>{{gemeinsam.Max, gemeinsam.Min}}));
+  // Under the signal's scale the two lines stay on their common one.
+  const TZeichnung mitSignal(mac, 2, chart);
+  EXPECT_EQ(mitSignal.Chart.Skalen, (Skalen{{"%", kRot, 100, -100}}));
+  EXPECT_TRUE(mitSignal.Chart.Bereiche().contains({gemeinsam.Max, gemeinsam.Min}));
+
+  mac.Param.ZeigeMacd = false;
+  const TZeichnung nurTrigger(mac, 1, chart);
+  EXPECT_EQ(nurTrigger.Chart.Skalen, (Skalen{{"", kHellgruen, trigger.Max, trigger.Min}}));
+  EXPECT_EQ(nurTrigger.Chart.Legenden, (Legenden{{"Trigger", kHellgruen}}));
+  EXPECT_TRUE(nurTrigger.Flaeche.Linien(kGruen).empty());
 }
 
 TEST(ArtenZeichnen, ChaikinSkalaUmfasstDieAdLinieNurWennSieGezeigtWird) {
   TIndCHA cha;
   cha.Berechnen(Kurse());
-  cha.Anzeige = 1;
-  TTestChart chart = ChartUeber(100, 200);
+  const TTestChart chart = ChartUeber(100, 200);
   const TWertebereich ad = Sichtbar(cha.AdLinie(), chart);
-  const TWertebereich kurz = Sichtbar(cha.KurzeLinie(), chart);
-  const TWertebereich lang = Sichtbar(cha.LangeLinie(), chart);
-  const TWertebereich geglaettet{std::min(kurz.Min, lang.Min), std::max(kurz.Max, lang.Max)};
-  const TWertebereich alle{std::min(geglaettet.Min, ad.Min), std::max(geglaettet.Max, ad.Max)};
+  const TWertebereich geglaettet =
+      Vereinigung(Sichtbar(cha.KurzeLinie(), chart), Sichtbar(cha.LangeLinie(), chart));
+  const TWertebereich alle = Vereinigung(geglaettet, ad);
   ASSERT_FALSE(alle.Min == geglaettet.Min && alle.Max == geglaettet.Max);
 
   struct TFall {
     bool ad, geglaettet;
-    std::optional<TWertebereich> skala;
+    Skalen skalen;
     std::size_t legenden;
   };
-  for (const TFall& fall : {TFall{false, true, geglaettet, 2}, TFall{true, true, alle, 3},
-                            TFall{true, false, ad, 1}, TFall{false, false, std::nullopt, 0}}) {
+  for (const TFall& fall :
+       {TFall{false, true, {{"", kHellgruen, geglaettet.Max, geglaettet.Min}}, 2},
+        TFall{true, true, {{"", kGruen, alle.Max, alle.Min}}, 3},
+        TFall{true, false, {{"", kGruen, ad.Max, ad.Min}}, 1}, TFall{false, false, {}, 0}}) {
     SCOPED_TRACE(testing::Message() << "AD " << fall.ad << ", geglättet " << fall.geglaettet);
     cha.Param.ZeigeAd = fall.ad;
     cha.Param.ZeigeGeglaettet = fall.geglaettet;
-    cha.SkalaGezeichnet = false;
-    TTestChart c = ChartUeber(100, 200);
-    TTestFlaeche flaeche;
-    cha.Zeichnen(flaeche.Fenster, c);
-    EXPECT_EQ(c.Legenden.size(), fall.legenden);
-    if (!fall.skala) {
-      EXPECT_TRUE(c.Skalen.empty());
-      continue;
-    }
-    ASSERT_EQ(c.Skalen.size(), 1u);
-    EXPECT_EQ(c.Skalen[0].Max, fall.skala->Max);
-    EXPECT_EQ(c.Skalen[0].Min, fall.skala->Min);
-    EXPECT_EQ(c.Bereiche().size(), 1u) << "all lines on the one scale";
-    EXPECT_EQ(flaeche.Linien(kGruen).empty(), !fall.ad);
+    const TZeichnung z(cha, 1, chart);
+    EXPECT_EQ(z.Chart.Skalen, fall.skalen);
+    EXPECT_EQ(z.Chart.Legenden.size(), fall.legenden);
+    EXPECT_EQ(z.Chart.Bereiche().size(), fall.skalen.size()) << "all lines on the one scale";
   }
 }
 
 TEST(ArtenZeichnen, VolatilitaetAbNullUndDmiGemeinsamNurMitWertenInBeidenLinien) {
-  TTestChart chart = ChartUeber(100, 200);
-  {
-    TIndNV nv;
-    nv.Berechnen(Kurse());
-    nv.Anzeige = 1;
-    TTestFlaeche flaeche;
-    nv.Zeichnen(flaeche.Fenster, chart);
-    const double max =
-        std::max(Sichtbar(nv.PositiveLinie(), chart).Max, Sichtbar(nv.NegativeLinie(), chart).Max);
-    ASSERT_EQ(chart.Skalen.size(), 1u);
-    ErwarteSkala(chart.Skalen[0], "", kGruen, max, 0);
-  }
+  const TTestChart chart = ChartUeber(100, 200);
+  TIndNV nv;
+  nv.Berechnen(Kurse());
+  const TZeichnung volatilitaet(nv, 1, chart);
+  const double max =
+      std::max(Sichtbar(nv.PositiveLinie(), chart).Max, Sichtbar(nv.NegativeLinie(), chart).Max);
+  EXPECT_EQ(volatilitaet.Chart.Skalen, (Skalen{{"", kGruen, max, 0}}));
+
   TIndDMI dmi;
   dmi.Berechnen(Kurse());
-  dmi.Anzeige = 1;
-  {
-    TTestChart c = ChartUeber(100, 200);
-    TTestFlaeche flaeche;
-    dmi.Zeichnen(flaeche.Fenster, c);
-    const TWertebereich pos = Sichtbar(dmi.PosDI(), c);
-    const TWertebereich neg = Sichtbar(dmi.NegDI(), c);
-    ASSERT_EQ(c.Skalen.size(), 1u);
-    ErwarteSkala(c.Skalen[0], "", kHellgruen, std::max(pos.Max, neg.Max),
-                 std::min(pos.Min, neg.Min));
-  }
-  {
-    // Before the first price nothing is visible: no common scale, no line.
-    const Boersentag vorher = Kurse().ErsterTag() - 30;
-    TTestChart c(vorher, vorher + 10);
-    TTestFlaeche flaeche;
-    dmi.SkalaGezeichnet = false;
-    dmi.Zeichnen(flaeche.Fenster, c);
-    EXPECT_TRUE(c.Skalen.empty());
-    EXPECT_TRUE(c.Legenden.empty());
-  }
+  const TZeichnung di(dmi, 1, chart);
+  const TWertebereich b = Vereinigung(Sichtbar(dmi.PosDI(), chart), Sichtbar(dmi.NegDI(), chart));
+  EXPECT_EQ(di.Chart.Skalen, (Skalen{{"", kHellgruen, b.Max, b.Min}}));
+  // Before the first price nothing is visible: no common scale, no line.
+  const Boersentag vorher = Kurse().ErsterTag() - 30;
+  const TZeichnung leer(dmi, 1, TTestChart(vorher, vorher + 10));
+  EXPECT_TRUE(leer.Chart.Skalen.empty());
+  EXPECT_TRUE(leer.Chart.Legenden.empty());
 }
 
 TEST(ArtenZeichnen, RegressionsgeradenBeginnenImSichtbarenBereich) {
@@ -309,12 +255,10 @@ TEST(ArtenZeichnen, RegressionsgeradenBeginnenImSichtbarenBereich) {
   tsf.Param.ZeigeGeraden = true;
   tsf.Param.ZeigeTsf = false;
   tsf.Berechnen(Kurse());
-  tsf.Anzeige = 1;
   TTestChart chart = ChartUeber(100, 120);
-  const TGeradenListe& geraden = *tsf.Geraden();
   // Segments with an end without x are skipped.
   chart.OhneX = {Kurse().Kurs(105)->Datum, Kurse().Kurs(110)->Datum};
-
+  const TGeradenListe& geraden = *tsf.Geraden();
   std::vector<TStrecke> erwartet;
   for (Boersentag d = chart.Erstes; d <= chart.Letztes + 9; ++d) {
     const auto g = geraden.Lesen(d);
@@ -322,36 +266,19 @@ TEST(ArtenZeichnen, RegressionsgeradenBeginnenImSichtbarenBereich) {
     erwartet.push_back({chart.X(g->Startdatum), static_cast<int>(std::lround(5000 - g->Startwert)),
                         chart.X(d), static_cast<int>(std::lround(5000 - g->Endwert))});
   }
-  // The range reaches past the last visible record and leaves segments out on
-  // both sides.
+  // The range reaches past the last visible record, and there are segments
+  // left out on both sides.
   ASSERT_GT(erwartet.size(), 21u);
-  ASSERT_TRUE(
-      std::ranges::any_of(chart.OhneX, [&](Boersentag d) { return geraden.Lesen(d).has_value(); }));
+  ASSERT_TRUE(geraden.Lesen(Kurse().Kurs(105)->Datum));
   ASSERT_TRUE(geraden.Lesen(Kurse().Kurs(99)->Datum));
   ASSERT_TRUE(geraden.Lesen(Kurse().Kurs(135)->Datum));
 
-  TTestFlaeche flaeche;
-  tsf.Zeichnen(flaeche.Fenster, chart);
-  EXPECT_EQ(flaeche.Strecken(kGruen), erwartet);
-  for (const TAufruf& a : flaeche.Linien(kGruen))
+  const TZeichnung z(tsf, 1, chart);
+  EXPECT_EQ(z.Flaeche.Strecken(kGruen), erwartet);
+  for (const TAufruf& a : z.Flaeche.Linien(kGruen))
     EXPECT_EQ(a.Stift.Breite, 1);
-  EXPECT_EQ(chart.Legenden, (Legenden{{"Regressionsgeraden", kGruen}}));
-  EXPECT_TRUE(chart.Skalen.empty());
-}
-
-TEST(ArtenZeichnen, AdxZeigtIntensitaetUndDmiNachAnzeigeUndKaestchen) {
-  TIndADX adx;
-  adx.Berechnen(Kurse());
-  adx.Param.ZeigeDmi = false;
-  for (std::uint8_t anzeige : {1, 2, 3}) {
-    adx.Anzeige = anzeige;
-    adx.SkalaGezeichnet = false;
-    TTestChart chart = GanzerChart();
-    TTestFlaeche flaeche;
-    adx.Zeichnen(flaeche.Fenster, chart);
-    EXPECT_EQ(chart.Legenden, anzeige == 1 ? Legenden{} : Legenden{kIntensitaet});
-    EXPECT_TRUE(flaeche.Linien(kHellgruen).empty());
-  }
+  EXPECT_EQ(z.Chart.Legenden, (Legenden{{"Regressionsgeraden", kGruen}}));
+  EXPECT_TRUE(z.Chart.Skalen.empty());
 }
 
 TEST(ArtenZeichnen, GesamtsignalZeichnetSeineReiheBeiJederAnzeige) {
@@ -365,42 +292,32 @@ TEST(ArtenZeichnen, GesamtsignalZeichnetSeineReiheBeiJederAnzeige) {
   for (TIndGruppe* gruppe : {&gruppe3, &gruppe2}) {
     for (auto& ind : *gruppe)
       ind->Berechnen(Kurse());
-    TIndikator& gesamt = *gruppe->back();
-    for (std::uint8_t anzeige = 0; anzeige <= 3; ++anzeige) {
-      const bool intensitaet = gruppe == &gruppe3;
-      SCOPED_TRACE(testing::Message() << "Gruppe " << (intensitaet ? 3 : 2) << " Anzeige "
-                                      << static_cast<int>(anzeige));
-      gesamt.Anzeige = anzeige;
-      gesamt.SkalaGezeichnet = false;
-      TTestChart chart = ChartUeber(10, 40);
-      TTestFlaeche flaeche;
-      gesamt.Zeichnen(flaeche.Fenster, chart);
+    const bool intensitaet = gruppe == &gruppe3;
+    for (int anzeige = 0; anzeige <= 3; ++anzeige) {
+      SCOPED_TRACE(testing::Message()
+                   << "Gruppe " << (intensitaet ? 3 : 2) << " Anzeige " << anzeige);
+      const TZeichnung z(*gruppe->back(), anzeige, ChartUeber(10, 40));
       if (anzeige == 0) {
-        EXPECT_EQ(flaeche.AnzahlLinien(), 0u);
+        EXPECT_EQ(z.Flaeche.AnzahlLinien(), 0u);
         continue;
       }
-      ASSERT_EQ(chart.Skalen.size(), 1u);
-      ErwarteSkala(chart.Skalen[0], "%", kRot, 100, intensitaet ? 0 : -100);
-      EXPECT_EQ(chart.Legenden, (Legenden{intensitaet ? kIntensitaet : kSignal}));
+      EXPECT_EQ(z.Chart.Skalen, (Skalen{{"%", kRot, 100, intensitaet ? 0.0 : -100.0}}));
+      EXPECT_EQ(z.Chart.Legenden, (Legenden{intensitaet ? kIntensitaet : kSignal}));
       // The aggregate has a value at every date, holidays included.
-      EXPECT_EQ(flaeche.Linien(kRot).size(),
-                static_cast<std::size_t>(chart.Letztes - chart.Erstes));
+      EXPECT_EQ(z.Flaeche.Linien(kRot).size(),
+                static_cast<std::size_t>(z.Chart.Letztes - z.Chart.Erstes));
     }
   }
 }
 
 TEST(ArtenZeichnen, OhneKurseWirdNichtsGezeichnet) {
-  TTestChart chart(0, 0);
   for (const TIndikatortyp& typ : Indikatortypen()) {
     const auto ind = typ.Erzeugen();
     AllesAnzeigen(*ind);
     ind->Berechnen(TKurse{});
-    for (std::uint8_t anzeige : {1, 2}) {
-      ind->Anzeige = anzeige;
-      ind->SkalaGezeichnet = false;
-      TTestFlaeche flaeche;
-      ind->Zeichnen(flaeche.Fenster, chart);
-      EXPECT_EQ(flaeche.AnzahlLinien(), 0u) << typ.Schluessel;
+    for (int anzeige : {1, 2}) {
+      const TZeichnung z(*ind, anzeige, TTestChart(0, 0));
+      EXPECT_EQ(z.Flaeche.AnzahlLinien(), 0u) << typ.Schluessel;
     }
   }
 }

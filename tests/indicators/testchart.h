@@ -21,7 +21,13 @@ struct TSkalenaufruf {
   TFarbe Farbe;
   double Max = 0;
   double Min = 0;
+  friend bool operator==(const TSkalenaufruf&, const TSkalenaufruf&) = default;
+  friend void PrintTo(const TSkalenaufruf& s, std::ostream* os) {
+    *os << '"' << s.Einheit << "\" #" << std::hex << s.Farbe.Wert << std::dec << " " << s.Max
+        << ".." << s.Min;
+  }
 };
+using Skalen = std::vector<TSkalenaufruf>;
 
 struct TLegendenaufruf {
   std::string Text;
