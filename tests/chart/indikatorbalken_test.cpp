@@ -134,21 +134,6 @@ TEST_F(IndikatorBalken, LayoutNachGroesseUndFaktor) {
   EXPECT_EQ(leinwand.Alle(TArt::Rechteck)[0].y1, 180);
 }
 
-TEST_F(IndikatorBalken, Farbverlaeufe) {
-  Zeichnen();
-  const TBild& s = balken.SignalBild();
-  ASSERT_EQ(s.Breite, 30);
-  ASSERT_EQ(s.Hoehe, 60);
-  EXPECT_EQ(s.At(0, 0), TFarbe::RGB(0, 0, 255));     // blue at the top
-  EXPECT_EQ(s.At(5, 29), TFarbe::RGB(0, 246, 9));    // green just above the middle
-  EXPECT_EQ(s.At(5, 31), TFarbe::RGB(255, 246, 0));  // yellow just below
-  EXPECT_EQ(s.At(29, 59), TFarbe::RGB(255, 8, 0));   // red at the bottom
-  const TBild& i = balken.IntensitaetBild();
-  ASSERT_EQ(i.Hoehe, 61);
-  EXPECT_EQ(i.At(0, 60), kCyan);
-  EXPECT_EQ(i.At(0, 0), TFarbe::RGB(0, 176, 176));
-}
-
 TEST_F(IndikatorBalken, MesserFuellungen) {
   vorlagen.Ersetzen(Satz({{100, -50, 0}, {}, {0, 50}}));
   balken.SetzeWertpapier(&wp);
@@ -178,6 +163,16 @@ TEST_F(IndikatorBalken, MesserFuellungen) {
   EXPECT_EQ(kopie(195)->Quelle, (TRechteck{1, 32, 29, 61}));
   EXPECT_EQ(kopie(195)->Ziel, (TRechteck{196, 48, 224, 77}));
   EXPECT_EQ(kopie(195)->Unten, kCyan);
+  EXPECT_EQ(balken.SignalBild().At(0, 0), TFarbe::RGB(0, 0, 255));
+  EXPECT_EQ(balken.SignalBild().At(29, 59), TFarbe::RGB(255, 8, 0));
+  EXPECT_EQ(balken.IntensitaetBild().At(0, 0), TFarbe::RGB(0, 176, 176));
+
+  balken.SetzeGrenzen({0, 0, 39, 9});  // 5 x 5 gauges: bars stay inside
+  Zeichnen();
+  EXPECT_EQ(leinwand.Kopien.size(), 4u);
+  for (const TKopie& k : leinwand.Kopien)
+    EXPECT_TRUE(k.Quelle.Oben >= 0 && k.Quelle.Unten <= 6 && k.Ziel.Oben > 18 &&
+                k.Ziel.Unten <= 22);
 }
 
 TEST_F(IndikatorBalken, TrefferUeberGruppenLueckenUndHoehe) {
