@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -95,10 +96,10 @@ class TChart_Indikatoren : public TGrafikfeld {
   // Gauge size for the field's size and the vertical factor.
   TLayout Layout(int faktorY) const;
   void LayoutSetzen(int faktorY);
-  // Left edge of each group's first gauge (the group has Anzahl gauges) and
-  // the x after the last group.
+  // Left edge of each group's first gauge, indexed by group 1..3, and the x
+  // after the last group and its gap.
   struct TGruppenLage {
-    int Start[4] = {0, 0, 0, 0};
+    std::array<int, 4> Start{};
     int Ende = 0;
   };
   TGruppenLage GruppenLage(int zellbreite) const;
