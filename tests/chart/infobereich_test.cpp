@@ -154,7 +154,7 @@ TEST(Infobereich, UmsatzGruppiertInStueck) {
   EXPECT_EQ(umsatz->y1, 175);
 }
 
-TEST(Infobereich, BaenderHinterJederZweitenZeileUndDemBestand) {
+TEST(Infobereich, BaenderUndBestandOhneTransaktionen) {
   TWertpapier wp = Papier({10});
   TChart_Infobereich info;
   info.SetzeWertpapier(&wp);
@@ -171,20 +171,10 @@ TEST(Infobereich, BaenderHinterJederZweitenZeileUndDemBestand) {
   // Rows 1, 3 and 5 from one pixel above the label; the holding's band after
   // the 30-pixel gap below the day block.
   EXPECT_EQ(oben, (std::vector<int>{39, 89, 139, 219}));
-  EXPECT_EQ(l.SucheText("Bestand:")->y1, 220);
+  EXPECT_EQ(ZeileBei(l, 220), (std::vector<std::string>{"Bestand:", "0 St."}));
   // Every text goes on a clear brush, so the bands stay visible behind it.
   for (const TAufruf& t : l.Texte())
     EXPECT_EQ(t.Pinsel.Stil, TPinselStil::Leer) << t.Text;
-}
-
-TEST(Infobereich, BestandOhneTransaktionenNull) {
-  TWertpapier wp = Papier({10});
-  TChart_Infobereich info;
-  info.SetzeWertpapier(&wp);
-  info.SetzeTag(Tag(0));
-  TAufzeichnungsLeinwand l;
-  Zeichnen(info, l);
-  EXPECT_EQ(ZeileBei(l, 220), (std::vector<std::string>{"Bestand:", "0 St."}));
 }
 
 TEST(Infobereich, BuchgewinnSchwarzUndVerlustRot) {
