@@ -12,8 +12,8 @@
 #include <cstdlib>
 #include <memory>
 
-#include "grafik/grafikfenster.h"
 #include "chart/wpchart.h"
+#include "grafik/grafikfenster.h"
 #include "platform/qtleinwand.h"
 
 namespace morvane {
@@ -45,20 +45,14 @@ int Groesse(const std::optional<int>& wert, int standard) {
   throw EChartBild("Konnte Datei '" + datei + "' nicht schreiben: " + grund.toStdString());
 }
 
-// Paints the chart over the whole device at the given factors.
-void Malen(QPainter& painter, int breite, int hoehe, int faktorX, int faktorY,
-           const TWertpapier& wp, const TChartAnsicht& ansicht,
-           const std::optional<Boersentag>& bis) {
-  TChart_WPChart chart;
-  chart.SetzeAnsicht(ansicht);
-  chart.SetzeWertpapier(&wp);
-  if (bis) chart.SetzeEndeDatum(*bis);
+// Paints the field over the whole device at the given factors.
+void Malen(QPainter& painter, int breite, int hoehe, int faktorX, int faktorY, TGrafikfeld& feld) {
   const TRechteck seite{0, 0, breite - 1, hoehe - 1};
-  chart.SetzeGrenzen(seite);
+  feld.SetzeGrenzen(seite);
   TQtLeinwand leinwand(painter);
   TGrafikfenster fenster(leinwand, seite, static_cast<std::uint16_t>(faktorX),
                          static_cast<std::uint16_t>(faktorY));
-  chart.ZeichneIn(fenster);
+  feld.ZeichneIn(fenster);
 }
 
 void Festschreiben(QSaveFile& datei, const std::string& name) {
@@ -73,6 +67,15 @@ void Oeffnen(QSaveFile& datei, const std::string& name) {
 
 void ChartAlsBildSpeichern(const TWertpapier& wp, const TChartAnsicht& ansicht,
                            const TChartBildOptionen& o) {
+  TChart_WPChart chart;
+  chart.SetzeAnsicht(ansicht);
+  chart.SetzeWertpapier(&wp);
+  if (o.Bis) chart.SetzeEndeDatum(*o.Bis);
+  FeldAlsBildSpeichern(chart, wp.Bezeichnung, o);
+}
+
+void FeldAlsBildSpeichern(TGrafikfeld& feld, const std::string& titel,
+                          const TChartBildOptionen& o) {
   const TFormat format = FormatVon(o.Datei);
   const int breite = Groesse(o.Breite, kChartBildBreite);
   const int hoehe = Groesse(o.Hoehe, kChartBildHoehe);
@@ -84,7 +87,7 @@ void ChartAlsBildSpeichern(const TWertpapier& wp, const TChartAnsicht& ansicht,
       bild.fill(::Qt::white);
       {
         QPainter painter(&bild);
-        Malen(painter, breite, hoehe, 1, 1, wp, ansicht, o.Bis);
+        Malen(painter, breite, hoehe, 1, 1, feld);
       }
       Oeffnen(datei, o.Datei);
       if (!bild.save(&datei, "PNG")) Schreibfehler(o.Datei, datei.errorString());
@@ -96,11 +99,11 @@ void ChartAlsBildSpeichern(const TWertpapier& wp, const TChartAnsicht& ansicht,
       svg.setOutputDevice(&datei);
       svg.setSize(QSize(breite, hoehe));
       svg.setViewBox(QRect(0, 0, breite, hoehe));
-      svg.setTitle(QString::fromStdString(wp.Bezeichnung));
+      svg.setTitle(QString::fromStdString(titel));
       QPainter painter;
       if (!painter.begin(&svg)) Schreibfehler(o.Datei, datei.errorString());
       painter.fillRect(QRect(0, 0, breite, hoehe), ::Qt::white);
-      Malen(painter, breite, hoehe, 1, 1, wp, ansicht, o.Bis);
+      Malen(painter, breite, hoehe, 1, 1, feld);
       painter.end();
       break;
     }
@@ -108,7 +111,7 @@ void ChartAlsBildSpeichern(const TWertpapier& wp, const TChartAnsicht& ansicht,
       Oeffnen(datei, o.Datei);
       QPdfWriter pdf(&datei);
       pdf.setResolution(o.PdfAufloesung);
-      pdf.setTitle(QString::fromStdString(wp.Bezeichnung));
+      pdf.setTitle(QString::fromStdString(titel));
       pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
       if (o.Breite || o.Hoehe)
         pdf.setPageSize(
@@ -120,7 +123,7 @@ void ChartAlsBildSpeichern(const TWertpapier& wp, const TChartAnsicht& ansicht,
       if (!painter.begin(&pdf)) Schreibfehler(o.Datei, datei.errorString());
       const QRect seite = painter.viewport();
       const int faktor = std::max(1, o.PdfAufloesung / 60);
-      Malen(painter, seite.width(), seite.height(), faktor, faktor, wp, ansicht, o.Bis);
+      Malen(painter, seite.width(), seite.height(), faktor, faktor, feld);
       painter.end();
       break;
     }

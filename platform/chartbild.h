@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/chartansicht.h"
+#include "chart/grafikfeld.h"
 #include "core/datum.h"
 #include "core/exception.h"
 #include "core/wertpapier.h"
@@ -39,6 +40,13 @@ inline constexpr int kChartBildMaximum = 20000;
 // chart's own arithmetic errors. Needs a QGuiApplication (see TQtUmgebung).
 void ChartAlsBildSpeichern(const TWertpapier& wertpapier, const TChartAnsicht& ansicht,
                            const TChartBildOptionen& optionen);
+
+// The same for any field (a whole chart field with indicator bar and info
+// area, say): its bounds become the picture or page; `titel` names the SVG or
+// PDF document. The field keeps those bounds afterwards. Options.Bis is left to
+// the caller.
+void FeldAlsBildSpeichern(TGrafikfeld& feld, const std::string& titel,
+                          const TChartBildOptionen& optionen);
 
 // A QGuiApplication for programs without a window (command line, tests):
 // created only when none exists, on the "offscreen" platform unless
