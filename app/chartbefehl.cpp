@@ -1,7 +1,10 @@
 #include "app/chartbefehl.h"
 
+#include "app/cli/indikatorauswahl.h"
+#include "chart/chartfeld.h"
 #include "chart/chartvorlagen.h"
 #include "core/datumtext.h"
+#include "indicators/indvorlagen.h"
 #include "platform/chartbild.h"
 #include "store/einstellungen.h"
 
@@ -9,9 +12,7 @@ namespace morvane {
 namespace {
 
 // The view from the settings, or a template of them, with the overrides.
-TChartAnsicht AnsichtLesen(const TKontext& k, const TAufruf& a) {
-  TEinstellungen einstellungen(k.Programmverzeichnis);
-  ChartEinstellungenEinstecken(einstellungen);
+TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TAufruf& a) {
   TChartAnsicht ansicht = ChartAnsicht(einstellungen);
   if (auto vorlage = a.Option("--vorlage")) {
     const auto& gewaehlt =
@@ -32,7 +33,7 @@ TChartAnsicht AnsichtLesen(const TKontext& k, const TAufruf& a) {
   return ansicht;
 }
 
-void Chart(const TKontext& k, const TAufruf& a) {
+TChartBildOptionen OptionenLesen(const TAufruf& a) {
   TChartBildOptionen optionen;
   const auto ausgabe = a.Option("--ausgabe");
   if (!ausgabe) throw EAufruf("Die Option --ausgabe fehlt.");
@@ -48,10 +49,25 @@ void Chart(const TKontext& k, const TAufruf& a) {
     if (!tag) throw EAufruf("Ungültiges Datum oder kein Börsentag: " + *bis);
     optionen.Bis = *tag;
   }
-  const TChartAnsicht ansicht = AnsichtLesen(k, a);
-  const TWertpapier wertpapier = k.Verwaltung.WertpapierLaden(a.Arg(0));
+  return optionen;
+}
+
+// The whole chart field as the main window shows it: chart, indicator bar and
+// info area as the view says, with the chosen indicators drawn in. The
+// settings file is only read; the overrides are not saved.
+void Chart(const TKontext& k, const TAufruf& a) {
+  const TChartBildOptionen optionen = OptionenLesen(a);
+  TEinstellungen einstellungen(k.Programmverzeichnis);
+  ChartEinstellungenEinstecken(einstellungen);
+  IndEinstellungenEinstecken(einstellungen);
+  TChartAnsicht ansicht = AnsichtLesen(einstellungen, a);
+  TChartFeld feld(k.Verwaltung, ansicht, IndVorlagen(einstellungen));
+  feld.ZeigeWertpapier(a.Arg(0));
+  if (auto liste = a.Option("--indikatoren"))
+    IndikatorenAnzeigen(feld.IndikatorBalken().Analyse(), *liste);
+  if (optionen.Bis) feld.Chart().SetzeEndeDatum(*optionen.Bis);
   const TQtUmgebung qt;
-  ChartAlsBildSpeichern(wertpapier, ansicht, optionen);
+  FeldAlsBildSpeichern(feld, feld.Wertpapier()->Bezeichnung, optionen);
 }
 
 }  // namespace
@@ -59,10 +75,12 @@ void Chart(const TKontext& k, const TAufruf& a) {
 std::vector<TCliBefehl> Chartbefehle() {
   return {{"chart",
            {"chart ID --ausgabe DATEI.png|DATEI.pdf|DATEI.svg [--breite W] [--hoehe H] "
-            "[--vorlage N] [--typ 1..5] [--tage N|alle] [--bis DATUM] [--log]",
+            "[--vorlage N] [--typ 1..5] [--tage N|alle] [--bis DATUM] [--log] "
+            "[--indikatoren G:I[:MODUS],...]",
             1,
             1,
-            {"--ausgabe", "--breite", "--hoehe", "--vorlage", "--typ", "--tage", "--bis"},
+            {"--ausgabe", "--breite", "--hoehe", "--vorlage", "--typ", "--tage", "--bis",
+             "--indikatoren"},
             {"--log"}},
            Chart}};
 }

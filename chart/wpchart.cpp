@@ -34,7 +34,7 @@ void TChart_WPChart::SetzeWertpapier(const TWertpapier* wertpapier) {
   eqGueltig_ = false;
   endeDatum_ = LetztesDatum();
   if (onTag_) onTag_(LetztesDatum());
-  SetzeEndeDatum(endeDatum_);
+  EndeSetzen(endeDatum_);
   NeuZeichnen(true);
 }
 
@@ -51,7 +51,7 @@ void TChart_WPChart::SetzeAnsicht(const TChartAnsicht& ansicht) {
   ansicht_ = ansicht;
   PFNeuAufbauen();
   AlleTageAnwenden();
-  SetzeEndeDatum(endeDatum_);
+  EndeSetzen(endeDatum_);
   if (onTag_) onTag_(LetztesDatum());
 }
 
@@ -131,6 +131,11 @@ Boersentag TChart_WPChart::LetztesDatum() const {
 }
 
 void TChart_WPChart::SetzeEndeDatum(Boersentag d) {
+  EndeSetzen(d);
+  Melden();
+}
+
+void TChart_WPChart::EndeSetzen(Boersentag d) {
   eqGueltig_ = false;
   if (!wertpapier_) return;
   const TKurse& kurse = wertpapier_->Kurse;

@@ -69,7 +69,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   // Appends a layer (not owned) painted after everything else.
   void NeueEbene(TChart_WPChart_Ebene* ebene) { ebenen_.push_back(ebene); }
   // Sets the last visible day as applying a view does (a day without a record
-  // or outside the prices shows the end of the prices).
+  // or outside the prices shows the end of the prices) and reports it.
   void SetzeEndeDatum(Boersentag datum);
 
   // Moves the visible range; returns the new last visible date.
@@ -128,6 +128,8 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   void AlleTageAnwenden();
   void KursfelderPruefen();
   Boersentag Melden();
+  // SetzeEndeDatum without the report.
+  void EndeSetzen(Boersentag datum);
   void Klemmen();
 
   // Geometry and the per-paint equivolume widths.

@@ -40,12 +40,19 @@ double SkalenSchritt(double max, double min, int hoehe, int fy) {
   return Schritt(k);
 }
 
+// More labels than any page has room for: a range far beyond the largest step
+// (an indicator gone wild) would otherwise label for ever, and above 2^53
+// counting down by one no longer moves.
+constexpr int kMaxSkalenWerte = 10000;
+
 // Calls `label`(value) for trunc(max/step)*step and every step below it down
 // to min.
 template <class F>
 void SkalenWerte(double max, double min, double schritt, F label) {
   const double erster = std::trunc(max / schritt);
-  for (double n = erster; n * schritt >= min; n -= 1)
+  if (!std::isfinite(erster) || !std::isfinite(min)) return;
+  int anzahl = 0;
+  for (double n = erster; n * schritt >= min && anzahl < kMaxSkalenWerte; n -= 1, ++anzahl)
     label(n * schritt);
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "chart/chartfehler.h"
 #include "charttesthilfe.h"
@@ -576,6 +578,35 @@ TEST(WPChart, LegendeUndSkalenachseFuerEbenen) {
   EXPECT_NE(l.SucheText("10 %"), nullptr);
   EXPECT_NE(l.SucheText("0 %"), nullptr);
   EXPECT_EQ(l.SucheText("5 %"), nullptr);
+}
+
+TEST(WPChart, SkalenachseEndetAuchBeiUnmaessigenWerten) {
+  TWertpapier wp = Papier({10, 11});
+  TChart_WPChart chart;
+  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeWertpapier(&wp);
+  struct TEbene : TChart_WPChart_Ebene {
+    using TChart_WPChart_Ebene::TChart_WPChart_Ebene;
+    double Max = 0, Min = 0;
+    void Geaendert() override {}
+    void Zeichne(TGrafikfenster& f) override { Chart().Skalenachse(f, "P.", kBlau, Max, Min); }
+  } ebene(chart);
+  chart.NeueEbene(&ebene);
+  const auto beschriftungen = [&](double max, double min) {
+    ebene.Max = max;
+    ebene.Min = min;
+    TAufzeichnungsLeinwand l;
+    Zeichnen(chart, l, 400, 381);
+    return std::count_if(l.Aufrufe().begin(), l.Aufrufe().end(), [](const TAufruf& a) {
+      return a.Art == TAufruf::TArt::Text && a.Schrift.Farbe == kBlau;
+    });
+  };
+  // Beyond 2^53 counting down by one step stands still; without a limit these
+  // never returned.
+  EXPECT_LE(beschriftungen(1e300, -1e300), 10000);
+  EXPECT_EQ(beschriftungen(std::numeric_limits<double>::infinity(), 0), 0);
+  EXPECT_EQ(beschriftungen(std::nan(""), 0), 0);
+  EXPECT_EQ(beschriftungen(100, 0), 11);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// Painting the whole chart field (candles with volume, three indicators drawn
+// in, indicator bar, info area) into a QImage through the Qt canvas.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cstdlib>
+#include <filesystem>
+
+#include "bench/chartbenchdaten.h"
+#include "chart/chartfeld.h"
+#include "platform/chartbild.h"
+#include "platform/qtleinwand.h"
+
+namespace morvane {
+namespace {
+
+// A data directory of its own, removed afterwards.
+class TDatenverzeichnis {
+ public:
+  TDatenverzeichnis() {
+    std::string muster = (std::filesystem::temp_directory_path() / "morvane_bench_XXXXXX").string();
+    if (!mkdtemp(muster.data())) std::abort();
+    pfad_ = muster;
+  }
+  ~TDatenverzeichnis() { std::filesystem::remove_all(pfad_); }
+  const std::string& Pfad() const { return pfad_; }
+
+ private:
+  std::string pfad_;
+};
+
+void BM_ChartfeldInQImage(benchmark::State& state) {
+  static TQtUmgebung umgebung;
+  TDatenverzeichnis daten;
+  TWPVerwaltung store(daten.Pfad());
+  const std::string id = store.NeueID("Aktien", "Benchmark AG");
+  store.WertpapierSpeichern(id, bench::Kerzenpapier());
+
+  TChartAnsicht ansicht = bench::Kerzenansicht();
+  ansicht.Indikatoren = true;
+  ansicht.Infobereich = true;
+  const TIndVorlagen vorlagen;
+  TChartFeld feld(store, ansicht, vorlagen);
+  feld.ZeigeWertpapier(id);
+  // One oscillator, one trend follower and one trend-intensity kind, each with
+  // its lines and its signal.
+  TIndAnalyse& analyse = feld.IndikatorBalken().Analyse();
+  for (const auto [gruppe, index] : {std::pair{1, 0}, std::pair{2, 2}, std::pair{3, 0}})
+    analyse.Indikator(gruppe, index).Anzeige = 2;
+  feld.SetzeGrenzen(bench::kSeite);
+
+  QImage bild(bench::kBreite, bench::kHoehe, QImage::Format_RGB32);
+  for (auto _ : state) {
+    bild.fill(Qt::white);
+    QPainter painter(&bild);
+    TQtLeinwand leinwand(painter);
+    TGrafikfenster fenster(leinwand, bench::kSeite);
+    feld.Zeichne(fenster);
+  }
+}
+BENCHMARK(BM_ChartfeldInQImage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace morvane
