@@ -46,7 +46,7 @@ void BM_ChartfeldInQImage(benchmark::State& state) {
   // One oscillator, one trend follower and one trend-intensity kind, each with
   // its lines and its signal.
   TIndAnalyse& analyse = feld.IndikatorBalken().Analyse();
-  for (const auto [gruppe, index] : {std::pair{1, 0}, std::pair{2, 2}, std::pair{3, 0}})
+  for (const auto& [gruppe, index] : {std::pair{1, 0}, std::pair{2, 2}, std::pair{3, 0}})
     analyse.Indikator(gruppe, index).Anzeige = 2;
   feld.SetzeGrenzen(bench::kSeite);
 
