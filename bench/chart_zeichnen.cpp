@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/chartbenchdaten.h"
-#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/wpchart.h"
+#include "grafik/aufzeichnungsleinwand.h"
 
 namespace morvane {
 namespace {

@@ -2,15 +2,13 @@
 // in, indicator bar, info area) into a QImage through the Qt canvas.
 #include <benchmark/benchmark.h>
 
-#include <QImage>
-#include <QPainter>
 #include <cstdlib>
 #include <filesystem>
 
 #include "bench/chartbenchdaten.h"
+#include "bench/qimagemalen.h"
 #include "chart/chartfeld.h"
 #include "platform/chartbild.h"
-#include "platform/qtleinwand.h"
 
 namespace morvane {
 namespace {
@@ -50,14 +48,7 @@ void BM_ChartfeldInQImage(benchmark::State& state) {
     analyse.Indikator(gruppe, index).Anzeige = 2;
   feld.SetzeGrenzen(bench::kSeite);
 
-  QImage bild(bench::kBreite, bench::kHoehe, QImage::Format_RGB32);
-  for (auto _ : state) {
-    bild.fill(Qt::white);
-    QPainter painter(&bild);
-    TQtLeinwand leinwand(painter);
-    TGrafikfenster fenster(leinwand, bench::kSeite);
-    feld.Zeichne(fenster);
-  }
+  bench::InQImageMalen(state, feld);
 }
 BENCHMARK(BM_ChartfeldInQImage)->Unit(benchmark::kMillisecond);
 
