@@ -22,3 +22,10 @@ if "${aufruf[@]}" --help | grep -q '^  signale '; then
   echo "Signale für Apple am $datum:"
   "${aufruf[@]}" signale "$daten/Beispiele/Apple.mv3" "$datum"
 fi
+if "${aufruf[@]}" --help | grep -q '^  chart '; then
+  bild="$ziel/Apple-Chart.png"
+  "${aufruf[@]}" chart "$daten/Beispiele/Apple.mv3" --ausgabe "$bild" --vorlage 1 --typ 3 \
+    --bis "$datum" --indikatoren 1:0,3:0
+  echo
+  echo "Chart für Apple mit RSI, RTI, Indikator-Balken und Infobereich: $bild"
+fi
