@@ -70,8 +70,9 @@ inline void PreiseLesen(std::string_view satz, TKurs& k) {
 }
 
 // Reads `anzahl` price records of `groesse` bytes each, fills an empty TKurs
-// from each with `dekodieren(satz, kurs)` and stores it with Setze(…, Ersetzen): records out
-// of range, invalid or empty are dropped, a later one for the same day wins.
+// from each with `dekodieren(satz, kurs)` and stores it as Setze(…, Ersetzen)
+// does: records out of range, invalid or empty are dropped, a later one for
+// the same day wins.
 // The list is taken from `leser` as a whole, so a count the rest of the data
 // cannot hold fails before anything is allocated.
 template <class F>
