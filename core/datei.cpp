@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -66,20 +67,24 @@ std::string Fehlertext(int fehlernummer) {
   }
 }
 
-std::string DateiLesen(const std::string& pfad) {
+std::string_view DateiLesenIn(const std::string& pfad, std::string& puffer,
+                              std::size_t hoechstens) {
   TDeskriptor datei(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
   if (datei.fd() < 0) Fehler();
   struct stat info {};
   if (::fstat(datei.fd(), &info) != 0) Fehler();
   if (S_ISDIR(info.st_mode)) throw EDatei(Fehlertext(EISDIR));
-  std::string inhalt;
-  // One byte more than the size, so the read that meets the end needs no
-  // second buffer; a file that grows meanwhile is still read whole.
-  inhalt.resize(static_cast<std::size_t>(info.st_size) + 1);
+  // Room for one byte more than the size, so the read that meets the end
+  // needs no second buffer; a file that grows meanwhile is still read whole.
+  const std::size_t erwartet = std::min(static_cast<std::size_t>(info.st_size) + 1, hoechstens);
+  if (puffer.size() < erwartet) puffer.resize(erwartet);
   std::size_t gelesen = 0;
-  for (;;) {
-    if (gelesen == inhalt.size()) inhalt.resize(inhalt.size() * 2);
-    const ssize_t n = ::read(datei.fd(), inhalt.data() + gelesen, inhalt.size() - gelesen);
+  while (gelesen < hoechstens) {
+    if (gelesen == puffer.size()) {
+      puffer.resize(std::min(std::max<std::size_t>(2 * puffer.size(), 4096), hoechstens));
+    }
+    const std::size_t platz = std::min(puffer.size(), hoechstens) - gelesen;
+    const ssize_t n = ::read(datei.fd(), puffer.data() + gelesen, platz);
     if (n < 0) {
       if (errno == EINTR) continue;
       Fehler();
@@ -87,8 +92,34 @@ std::string DateiLesen(const std::string& pfad) {
     if (n == 0) break;
     gelesen += static_cast<std::size_t>(n);
   }
-  inhalt.resize(gelesen);
+  return std::string_view(puffer.data(), gelesen);
+}
+
+std::string DateiLesen(const std::string& pfad) {
+  std::string inhalt;
+  inhalt.resize(DateiLesenIn(pfad, inhalt).size());
   return inhalt;
+}
+
+namespace {
+
+// The buffer of TDateiInhalt of this thread.
+struct TThreadPuffer {
+  std::string puffer;
+  bool belegt = false;
+};
+thread_local TThreadPuffer threadPuffer;
+
+}  // namespace
+
+TDateiInhalt::TLeihe::TLeihe() : geliehen_(threadPuffer.belegt ? nullptr : &threadPuffer.puffer) {
+  if (geliehen_) threadPuffer.belegt = true;
+}
+
+TDateiInhalt::TLeihe::~TLeihe() {
+  if (!geliehen_) return;
+  if (geliehen_->capacity() > kBehaltenBis) std::string().swap(*geliehen_);
+  threadPuffer.belegt = false;
 }
 
 void DateiAtomarSchreiben(const std::string& pfad, std::string_view daten, unsigned modus) {

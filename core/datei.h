@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -11,8 +13,53 @@ namespace morvane {
 // gefunden"), callers put the file name around it.
 MORVANE_EXCEPTION(EDatei, Exception);
 
+constexpr std::size_t kGanzeDatei = std::numeric_limits<std::size_t>::max();
+
 // Reads a whole file with one read into memory.
 std::string DateiLesen(const std::string& pfad);
+
+// Reads at most `hoechstens` bytes from the start of a file into `puffer` and
+// returns them (the front of `puffer`). The buffer keeps its size and
+// capacity, so reading file after file into it allocates only for a file
+// larger than every one before; bytes behind the returned ones are stale.
+std::string_view DateiLesenIn(const std::string& pfad, std::string& puffer,
+                              std::size_t hoechstens = kGanzeDatei);
+
+// The content of a file, read into a buffer that the calling thread reuses for
+// the next file it reads this way. Loading one file after another then
+// neither allocates nor touches fresh memory for every file. A buffer that
+// grew beyond kBehaltenBis is freed afterwards, so one unusually large file
+// does not pin its size. While one object holds the thread's buffer, another
+// one on the same thread reads into a buffer of its own.
+class TDateiInhalt {
+ public:
+  static constexpr std::size_t kBehaltenBis = std::size_t{4} << 20;
+
+  explicit TDateiInhalt(const std::string& pfad, std::size_t hoechstens = kGanzeDatei)
+      : daten_(DateiLesenIn(pfad, leihe_.Puffer(), hoechstens)) {}
+  TDateiInhalt(const TDateiInhalt&) = delete;
+  TDateiInhalt& operator=(const TDateiInhalt&) = delete;
+
+  std::string_view Daten() const { return daten_; }
+
+ private:
+  // The thread's buffer for the lifetime of the object, or an own one.
+  class TLeihe {
+   public:
+    TLeihe();
+    ~TLeihe();
+    TLeihe(const TLeihe&) = delete;
+    TLeihe& operator=(const TLeihe&) = delete;
+    std::string& Puffer() { return geliehen_ ? *geliehen_ : eigener_; }
+
+   private:
+    std::string* geliehen_;
+    std::string eigener_;
+  };
+
+  TLeihe leihe_;
+  std::string_view daten_;
+};
 
 // Replaces a file atomically: writes a temporary file in the same directory,
 // flushes it to disk and renames it over `pfad`. On failure the previous file

@@ -30,6 +30,13 @@ struct TKurs {
     }
     return Umsatz >= 0;
   }
+  // All five prices known and between low and high, volume not negative: a
+  // valid, non-empty record, told apart with a few comparisons (any NaN fails
+  // here and is left to IstGueltig).
+  bool IstVollstaendigGueltig() const {
+    return (Tief > 0) & (Tief <= Eroeffnung) & (Tief <= Schluss) & (Tief <= Kassakurs) &
+           (Eroeffnung <= Hoch) & (Schluss <= Hoch) & (Kassakurs <= Hoch) & (Umsatz >= 0);
+  }
   // All six values are 0.
   bool IstLeer() const {
     return Kassakurs == 0 && Eroeffnung == 0 && Schluss == 0 && Hoch == 0 && Tief == 0 &&
@@ -81,6 +88,11 @@ class TKurse {
   // Insert, replace, merge or delete one day; rejected records are dropped
   // silently.
   void Setze(const TKurs& kurs, TSetzModus modus);
+  // Stores `anzahl` records, each filled in by `lesen(kurs)` starting from an
+  // empty record, as Setze(…, Ersetzen) would. Loading a file meets them in
+  // ascending order; then each is read straight into its place at the end.
+  template <class F>
+  void Anhaengen(int anzahl, F&& lesen);
   // Merges every record of another series (used for downloaded prices).
   void Mische(const TKurse& andere);
   // Copies the other series unchanged.
@@ -96,7 +108,38 @@ class TKurse {
   std::span<const TKurs> Alle() const { return kurse_; }
 
  private:
+  // A record that Setze(…, Ersetzen) would store behind a last day `letzter`
+  // (0 for an empty series).
+  static bool IstNeuerLetzterTag(const TKurs& kurs, Boersentag letzter) {
+    return kurs.Datum >= kErsterBoersentag && kurs.Datum <= kLetzterBoersentag &&
+           kurs.Datum > letzter &&
+           (kurs.IstVollstaendigGueltig() || (!kurs.IstLeer() && kurs.IstGueltig()));
+  }
+
   std::vector<TKurs> kurse_;
 };
+
+template <class F>
+void TKurse::Anhaengen(int anzahl, F&& lesen) {
+  if (anzahl <= 0) return;
+  kurse_.reserve(kurse_.size() + static_cast<std::size_t>(anzahl));
+  for (int i = 0; i < anzahl; ++i) {
+    const Boersentag letzter = kurse_.empty() ? 0 : kurse_.back().Datum;
+    // Filled in place: building the record elsewhere and copying it costs
+    // more than everything else here.
+    TKurs& neu = kurse_.emplace_back();
+    try {
+      lesen(neu);
+    } catch (...) {
+      kurse_.pop_back();
+      throw;
+    }
+    if (!IstNeuerLetzterTag(neu, letzter)) {
+      const TKurs kurs = neu;
+      kurse_.pop_back();
+      Setze(kurs, TSetzModus::Ersetzen);
+    }
+  }
+}
 
 }  // namespace morvane

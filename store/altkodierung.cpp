@@ -76,11 +76,11 @@ void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpap
   transaktionen(leser, wertpapier.Transaktionen);
   if (umfang == TLeseumfang::Transaktionen) return;
   constexpr std::size_t kGroesse = 48;
-  KurseLesen(leser, leser.Anzahl(kGroesse), kGroesse, wertpapier.Kurse, [](std::string_view satz) {
-    TKurs k = PreiseBei(satz);
-    k.Umsatz = Int32Bei(satz, 44);
-    return k;
-  });
+  KurseLesen(leser, leser.Anzahl(kGroesse), kGroesse, wertpapier.Kurse,
+             [](std::string_view satz, TKurs& k) {
+               PreiseLesen(satz, k);
+               k.Umsatz = Int32Bei(satz, 44);
+             });
 }
 
 }  // namespace morvane

@@ -18,13 +18,11 @@ Boersentag TagAusKalendertag(Kalendertag n) {
   return BoersentagAusKalendertag(n);
 }
 
-TKurs KursAusSatz(std::string_view satz) {
+void KursAusSatz(std::string_view satz, TKurs& k) {
   TBinaerLeser werte(satz);
-  TKurs k;
   k.Kassakurs = Real6(werte);
   k.Schluss = k.Kassakurs;
   k.Datum = TagAusKalendertag(werte.Int32());
-  return k;
 }
 
 }  // namespace

@@ -30,9 +30,8 @@ std::vector<THandel> HandelLesen(TBinaerLeser& leser) {
   return handel;
 }
 
-TKurs KursAusSatz(std::string_view satz) {
+void KursAusSatz(std::string_view satz, TKurs& k) {
   TBinaerLeser werte(satz.substr(6));
-  TKurs k;
   k.Datum = DatumBei(satz);
   k.Kassakurs = Real6(werte);
   k.Eroeffnung = k.Kassakurs;
@@ -40,7 +39,6 @@ TKurs KursAusSatz(std::string_view satz) {
   k.Tief = Real6(werte);
   k.Schluss = Real6(werte);
   k.Umsatz = werte.Int32();
-  return k;
 }
 
 void TransaktionenEinfuegen(const std::vector<THandel>& handel, TWertpapier& wertpapier) {

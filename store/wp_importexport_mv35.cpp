@@ -117,11 +117,11 @@ void TransaktionSchreiben(TBinaerSchreiber& schreiber, const TTransaktion& t) {
   }
 }
 
-TKurs KursLesen(std::string_view satz) {
-  TKurs k = PreiseBei(satz);
+// A lambda rather than a function, so that the loop over the records inlines it.
+constexpr auto KursLesen = [](std::string_view satz, TKurs& k) {
+  PreiseLesen(satz, k);
   k.Umsatz = DoubleBei(satz, 44);
-  return k;
-}
+};
 
 void KursSchreiben(TBinaerSchreiber& schreiber, const TKurs& k) {
   schreiber.Int32(k.Datum);

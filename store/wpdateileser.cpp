@@ -1,5 +1,7 @@
 #include "store/wpdateileser.h"
 
+#include <optional>
+
 #include "core/datei.h"
 
 namespace morvane {
@@ -18,13 +20,13 @@ TWertpapier TWPDateiLeser::AusDaten(std::string_view daten, const std::string& p
 }
 
 TWertpapier TWPDateiLeser::Laden(const std::string& pfad, TLeseumfang umfang) const {
-  std::string daten;
+  std::optional<TDateiInhalt> datei;
   try {
-    daten = DateiLesen(pfad);
+    datei.emplace(pfad);
   } catch (const Exception& e) {
     Werfen("Konnte Datei '" + pfad + "' nicht öffnen: " + e.Meldung());
   }
-  return AusDaten(daten, pfad, umfang);
+  return AusDaten(datei->Daten(), pfad, umfang);
 }
 
 TWertpapier TWPDateiLeser::WertpapierLaden(const std::string& pfad) const {

@@ -60,27 +60,30 @@ void GebuehrenLesen(TBinaerLeser& leser, TWPStammdaten& stammdaten);
 
 // Date and the five prices of a price record of the versions 3.0 to 3.5,
 // which differ only in how the volume follows at offset 44.
-inline TKurs PreiseBei(std::string_view satz) {
-  TKurs k;
+inline void PreiseLesen(std::string_view satz, TKurs& k) {
   k.Datum = Int32Bei(satz, 0);
   k.Kassakurs = DoubleBei(satz, 4);
   k.Eroeffnung = DoubleBei(satz, 12);
   k.Schluss = DoubleBei(satz, 20);
   k.Hoch = DoubleBei(satz, 28);
   k.Tief = DoubleBei(satz, 36);
-  return k;
 }
 
-// Reads `anzahl` price records of `groesse` bytes each, turns each into a
-// TKurs with `dekodieren` and stores it with Setze(…, Ersetzen): records out
-// of range, invalid or empty are dropped, a later one for the same day wins.
+// Reads `anzahl` price records of `groesse` bytes each, fills an empty TKurs
+// from each with `dekodieren(satz, kurs)` and stores it as Setze(…, Ersetzen)
+// does: records out of range, invalid or empty are dropped, a later one for
+// the same day wins.
+// The list is taken from `leser` as a whole, so a count the rest of the data
+// cannot hold fails before anything is allocated.
 template <class F>
 void KurseLesen(TBinaerLeser& leser, std::int32_t anzahl, std::size_t groesse, TKurse& kurse,
                 F&& dekodieren) {
-  kurse.Kapazitaet(anzahl);
-  for (std::int32_t i = 0; i < anzahl; ++i) {
-    kurse.Setze(dekodieren(leser.Roh(groesse)), TSetzModus::Ersetzen);
-  }
+  if (anzahl < 0) throw ELesefehler("Lesefehler: ungültige Anzahl " + std::to_string(anzahl));
+  const char* satz = leser.Roh(static_cast<std::size_t>(anzahl) * groesse).data();
+  kurse.Anhaengen(anzahl, [&](TKurs& kurs) {
+    dekodieren(std::string_view(satz, groesse), kurs);
+    satz += groesse;
+  });
 }
 
 }  // namespace morvane

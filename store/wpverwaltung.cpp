@@ -26,38 +26,20 @@ constexpr std::size_t kStammdatenAnfang = 64 * 1024;
 
 const TWP_ImportExport_MV35 kMV35;
 
-// At most the first `hoechstens` bytes of a file, for loaders that need only
-// its beginning.
-std::string DateiAnfangLesen(const std::string& pfad, std::size_t hoechstens) {
-  const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw EDatei(Fehlertext(errno));
-  std::string inhalt(hoechstens, '\0');
-  std::size_t gelesen = 0;
-  int fehler = 0;
-  while (gelesen < hoechstens) {
-    const ssize_t n = ::read(fd, inhalt.data() + gelesen, hoechstens - gelesen);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) fehler = errno;
-    if (n <= 0) break;
-    gelesen += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
-  if (fehler != 0) throw EDatei(Fehlertext(fehler));
-  inhalt.resize(gelesen);
-  return inhalt;
-}
-
 TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
   const auto ungueltig = [&] {
     return EWPVerwaltung("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
   };
   try {
     if (umfang == TLeseumfang::Stammdaten) {
-      const std::string anfang = DateiAnfangLesen(id, kStammdatenAnfang);
-      if (auto wertpapier = MitLeserketteLesen(anfang, id, umfang)) return std::move(*wertpapier);
-      if (anfang.size() < kStammdatenAnfang) throw ungueltig();
+      const TDateiInhalt anfang(id, kStammdatenAnfang);
+      if (auto wertpapier = MitLeserketteLesen(anfang.Daten(), id, umfang)) {
+        return std::move(*wertpapier);
+      }
+      if (anfang.Daten().size() < kStammdatenAnfang) throw ungueltig();
     }
-    if (auto wertpapier = MitLeserketteLesen(DateiLesen(id), id, umfang)) {
+    const TDateiInhalt datei(id);
+    if (auto wertpapier = MitLeserketteLesen(datei.Daten(), id, umfang)) {
       return std::move(*wertpapier);
     }
   } catch (const EDatei&) {

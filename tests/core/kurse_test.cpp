@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
+#include <span>
+#include <vector>
+
+#include "core/exception.h"
 #include "core/kursbearbeitung.h"
 
 namespace morvane {
@@ -108,6 +114,97 @@ TEST(Kurse, IndexGrenzen) {
   EXPECT_EQ(leer.IndexBis(kTag), -1);
   EXPECT_EQ(leer.ErsterTag(), 0);
   EXPECT_EQ(leer.LetzterTag(), 0);
+}
+
+TEST(Kurs, DerSchnelleTestErkenntNurGueltigeUndNichtLeereSaetze) {
+  EXPECT_TRUE(Voll(kTag).IstVollstaendigGueltig());
+  EXPECT_FALSE(NurSchluss(kTag, 5).IstVollstaendigGueltig());  // left to the full test
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double werte[] = {0, -1, 1, 2, 3, nan, inf};
+  int schnell = 0;
+  for (double kassa : werte)
+    for (double eroeffnung : werte)
+      for (double schluss : werte)
+        for (double hoch : werte)
+          for (double tief : werte)
+            for (double umsatz : werte) {
+              const TKurs k{kTag, kassa, eroeffnung, schluss, hoch, tief, umsatz};
+              if (!k.IstVollstaendigGueltig()) continue;
+              ++schnell;
+              ASSERT_TRUE(k.IstGueltig() && !k.IstLeer())
+                  << kassa << ' ' << eroeffnung << ' ' << schluss << ' ' << hoch << ' ' << tief
+                  << ' ' << umsatz;
+            }
+  EXPECT_GT(schnell, 100);
+}
+
+// Equal records; a NaN equals a NaN here.
+bool GleicheSaetze(std::span<const TKurs> a, std::span<const TKurs> b) {
+  const auto gleich = [](double x, double y) { return x == y || (x != x && y != y); };
+  return std::ranges::equal(a, b, [&](const TKurs& x, const TKurs& y) {
+    return x.Datum == y.Datum && gleich(x.Kassakurs, y.Kassakurs) &&
+           gleich(x.Eroeffnung, y.Eroeffnung) && gleich(x.Schluss, y.Schluss) &&
+           gleich(x.Hoch, y.Hoch) && gleich(x.Tief, y.Tief) && gleich(x.Umsatz, y.Umsatz);
+  });
+}
+
+TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
+  TKurs ungueltig = Voll(kTag + 4);
+  ungueltig.Hoch = 1;
+  TKurs negativerUmsatz = Voll(kTag + 5);
+  negativerUmsatz.Umsatz = -1;
+  TKurs mitNan = Voll(kTag + 6);
+  mitNan.Kassakurs = std::numeric_limits<double>::quiet_NaN();
+  TKurs ersatz = Voll(kTag + 1);
+  ersatz.Schluss = 11.5;
+  const std::vector<TKurs> saetze = {Voll(kTag + 1),
+                                     Voll(kTag + 3),
+                                     NurSchluss(kTag + 2, 7),
+                                     ungueltig,
+                                     Voll(kTag + 4),
+                                     negativerUmsatz,
+                                     mitNan,
+                                     TKurs{kTag + 7},
+                                     TKurs{kTag + 3},
+                                     ersatz,
+                                     Voll(kErsterBoersentag - 1),
+                                     Voll(kTag - 5),
+                                     Voll(kTag + 8),
+                                     Voll(kLetzterBoersentag + 1),
+                                     NurSchluss(kTag + 9, 3)};
+
+  TKurse einzeln = Reihe({kTag});
+  for (const TKurs& k : saetze)
+    einzeln.Setze(k, TSetzModus::Ersetzen);
+  TKurse angehaengt = Reihe({kTag});
+  std::size_t i = 0;
+  angehaengt.Anhaengen(static_cast<int>(saetze.size()), [&](TKurs& k) {
+    EXPECT_TRUE(k.IstLeer());
+    EXPECT_EQ(k.Datum, 0);
+    k = saetze[i++];
+  });
+
+  EXPECT_EQ(i, saetze.size());
+  EXPECT_EQ(einzeln.Anzahl(), 8);
+  EXPECT_TRUE(GleicheSaetze(angehaengt.Alle(), einzeln.Alle()));
+}
+
+TEST(Kurse, EinFehlerBeimLesenLaesstKeinenHalbenSatzZurueck) {
+  TKurse kurse;
+  int gelesen = 0;
+  EXPECT_THROW(kurse.Anhaengen(5,
+                               [&](TKurs& k) {
+                                 k.Datum = kTag + gelesen;
+                                 if (++gelesen == 3) throw Exception("Lesefehler");
+                                 k = Voll(k.Datum);
+                               }),
+               Exception);
+  ASSERT_EQ(kurse.Anzahl(), 2);
+  EXPECT_EQ(kurse.LetzterTag(), kTag + 1);
+  kurse.Anhaengen(0, [](TKurs&) { FAIL(); });
+  kurse.Anhaengen(-1, [](TKurs&) { FAIL(); });
+  EXPECT_EQ(kurse.Anzahl(), 2);
 }
 
 TEST(Kurse, MitFaktorMultiplizieren) {

@@ -19,6 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   }
   try {
     const TWertpapier geladen = format.AusDaten(eingabe, "fuzz.mv3", TLeseumfang::Alles);
+    // Whatever the file held, the series keeps its rules: valid, non-empty
+    // records of the allowed years in strictly ascending order.
+    Boersentag letzter = 0;
+    for (const TKurs& k : geladen.Kurse.Alle()) {
+      if (k.Datum < kErsterBoersentag || k.Datum > kLetzterBoersentag || k.Datum <= letzter ||
+          k.IstLeer() || !k.IstGueltig()) {
+        std::abort();
+      }
+      letzter = k.Datum;
+    }
     // A loaded security must survive a save and a reload byte for byte.
     const std::string kodiert = TWP_ImportExport_MV35::Kodieren(geladen);
     const TWertpapier wieder = format.AusDaten(kodiert, "fuzz.mv3", TLeseumfang::Alles);
