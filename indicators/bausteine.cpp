@@ -16,21 +16,63 @@ TZeitreihe Preisbereich(const TKurse& kurse) {
 
 namespace {
 
-// Weight of window position j (1..n). The exponential weights are scaled by
-// 2^-n, which changes no quotient but keeps long windows finite.
-std::vector<double> Fenstergewichte(int gewichtung, int n) {
-  if (gewichtung != kgLinear && gewichtung != kgExponentiell) return {};
-  std::vector<double> gewicht(static_cast<std::size_t>(n) + 1, 1.0);
-  for (int j = 1; j <= n; ++j) {
-    if (gewichtung == kgLinear) gewicht[j] = j;
-    if (gewichtung == kgExponentiell) gewicht[j] = std::ldexp(1.0, j - n);
-  }
-  return gewicht;
+// Two doubles in one register (a GCC/Clang vector extension).
+using TPaar = double __attribute__((vector_size(16)));
+
+TPaar Paar(const double* p) {
+  TPaar paar;
+  std::memcpy(&paar, p, sizeof paar);
+  return paar;
 }
 
-// Weights of positions 1..n, or none for an unweighted window.
-const double* Gewichte(const std::vector<double>& gewicht) {
-  return gewicht.empty() ? nullptr : gewicht.data() + 1;
+double Summe(TPaar a, TPaar b) {
+  return (a[0] + a[1]) + (b[0] + b[1]);
+}
+
+// Sum of v[k] - bezug over k in [a, e), weighted with g[k - a] when g is
+// given.
+double Lanensumme(const double* v, int a, int e, double bezug, const double* g) {
+  const TPaar b = {bezug, bezug};
+  TPaar s0 = {0, 0}, s1 = {0, 0};
+  int k = a;
+  if (g) {
+    for (; k + 4 <= e; k += 4) {
+      s0 += Paar(g + (k - a)) * (Paar(v + k) - b);
+      s1 += Paar(g + (k - a) + 2) * (Paar(v + k + 2) - b);
+    }
+  } else {
+    for (; k + 4 <= e; k += 4) {
+      s0 += Paar(v + k) - b;
+      s1 += Paar(v + k + 2) - b;
+    }
+  }
+  double rest = 0;
+  if (g) {
+    for (; k < e; ++k)
+      rest += g[k - a] * (v[k] - bezug);
+  } else {
+    for (; k < e; ++k)
+      rest += v[k] - bezug;
+  }
+  return Summe(s0, s1) + rest;
+}
+
+// Plain sum of g[0..anzahl) in four lanes.
+double Gewichtssumme(const double* g, int anzahl) {
+  return Lanensumme(g, 0, anzahl, 0.0, nullptr);
+}
+
+// The exponential weights are scaled by 2^-n, which changes no quotient but
+// keeps long windows finite. An unknown weighting is taken as unweighted.
+TFenstergewichte Fenstergewichte(int gewichtung, int n) {
+  TFenstergewichte gewichte;
+  if (gewichtung != kgLinear && gewichtung != kgExponentiell) return gewichte;
+  gewichte.Gewicht.resize(static_cast<std::size_t>(n));
+  for (int j = 1; j <= n; ++j) {
+    gewichte.Gewicht[j - 1] = gewichtung == kgLinear ? j : std::ldexp(1.0, j - n);
+  }
+  gewichte.Summe = Gewichtssumme(gewichte.Gewicht.data(), n);
+  return gewichte;
 }
 
 }  // namespace
@@ -40,22 +82,22 @@ TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
   if (n < 1) return ergebnis;
   const auto k = kurse.Alle();
   const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
-  const std::vector<double> gewicht = Fenstergewichte(gewichtung, n);
+  const TFenstergewichte gewichte = Fenstergewichte(gewichtung, n);
   for (int i = 0; i < schluss.Laenge(); ++i) {
     if (!schluss.Da(i)) continue;
-    ergebnis.Setzen(k[i].Datum, *schluss.Mittel(i - n + 1, i, Gewichte(gewicht)));
+    ergebnis.Setzen(k[i].Datum, *schluss.Mittel(i - n + 1, i, gewichte));
   }
   return ergebnis;
 }
 
 namespace {
 
-TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const std::vector<double>& gewicht) {
+TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const TFenstergewichte& gewichte) {
   TZeitreihe ergebnis(reihe.Von(), reihe.Bis());
   if (n < 1) return ergebnis;
   const TDichteReihe werte(reihe);
   for (int d = 0; d < werte.Laenge(); ++d) {
-    if (auto mittel = werte.Mittel(d - n + 1, d, Gewichte(gewicht))) {
+    if (auto mittel = werte.Mittel(d - n + 1, d, gewichte)) {
       ergebnis.Setzen(werte.Von() + d, *mittel);
     }
   }
@@ -146,71 +188,25 @@ std::pair<int, int> TDichteReihe::Bereich(int von, int bis) const {
   return {davor_[static_cast<std::size_t>(erster)], davor_[static_cast<std::size_t>(letzter) + 1]};
 }
 
-namespace {
-
-// Two doubles in one register (a GCC/Clang vector extension).
-using TPaar = double __attribute__((vector_size(16)));
-
-TPaar Paar(const double* p) {
-  TPaar paar;
-  std::memcpy(&paar, p, sizeof paar);
-  return paar;
-}
-
-double Summe(TPaar a, TPaar b) {
-  return (a[0] + a[1]) + (b[0] + b[1]);
-}
-
-// Sum of v[k] - bezug over k in [a, e), weighted with g[k - a] when g is
-// given.
-double Lanensumme(const double* v, int a, int e, double bezug, const double* g) {
-  const TPaar b = {bezug, bezug};
-  TPaar s0 = {0, 0}, s1 = {0, 0};
-  int k = a;
-  if (g) {
-    for (; k + 4 <= e; k += 4) {
-      s0 += Paar(g + (k - a)) * (Paar(v + k) - b);
-      s1 += Paar(g + (k - a) + 2) * (Paar(v + k + 2) - b);
-    }
-  } else {
-    for (; k + 4 <= e; k += 4) {
-      s0 += Paar(v + k) - b;
-      s1 += Paar(v + k + 2) - b;
-    }
-  }
-  double rest = 0;
-  if (g) {
-    for (; k < e; ++k)
-      rest += g[k - a] * (v[k] - bezug);
-  } else {
-    for (; k < e; ++k)
-      rest += v[k] - bezug;
-  }
-  return Summe(s0, s1) + rest;
-}
-
-// Plain sum of g[0..anzahl) in four lanes.
-double Gewichtssumme(const double* g, int anzahl) {
-  return Lanensumme(g, 0, anzahl, 0.0, nullptr);
-}
-
-}  // namespace
-
-bool TDichteReihe::MittelBilden(int von, int bis, const double* gewicht, double& mittel) const {
+bool TDichteReihe::MittelBilden(int von, int bis, const TFenstergewichte& gewichte,
+                                double& mittel) const {
   const auto [a, e] = Bereich(von, bis);
   if (a == e) return false;
   const double* v = vorhanden_.data();
   const double bezug = v[a];
-  if (!gewicht) {
+  if (gewichte.Gewicht.empty()) {
     mittel = bezug + Lanensumme(v, a, e, bezug, nullptr) / (e - a);
     return true;
   }
   // The weights of the present positions: a contiguous run of the table when
   // no position of the window is missing, else picked one by one.
+  const double* gewicht = gewichte.Gewicht.data();
   const int erster = std::max(von, 0);
   const double* g = gewicht + (erster - von);
   if (e - a == std::min(bis, Laenge() - 1) - erster + 1) {
-    mittel = bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
+    const bool ganz = e - a == bis - von + 1;
+    const double summe = ganz ? gewichte.Summe : Gewichtssumme(g, e - a);
+    mittel = bezug + Lanensumme(v, a, e, bezug, g) / summe;
     return true;
   }
   const int* pos = position_.data();

@@ -77,6 +77,13 @@ void KursVergleich(const TKurse& kurse, int n, TZeitreihe& ziel, Formel formel) 
   }
 }
 
+// Weights of the window positions 1..n (position j at index j - 1; empty for
+// an unweighted window) and their sum over a whole window, added once.
+struct TFenstergewichte {
+  std::vector<double> Gewicht;
+  double Summe = 0;
+};
+
 // A series as plain arrays for the window loops: position i is the date
 // Von() + i, or for the closes of a price series the record index i. Besides
 // every position it keeps the present values alone, in order, so that a
@@ -95,12 +102,13 @@ class TDichteReihe {
   double Wert(int i) const { return werte_[static_cast<std::size_t>(i)]; }
 
   // Weighted mean of the present values at positions von..bis (clipped to the
-  // series), position p weighted with gewicht[p - von] (all 1 when gewicht is
-  // null). The values are summed as distances from the first present value,
-  // so equal values give exactly that value. None when no position has one.
-  std::optional<double> Mittel(int von, int bis, const double* gewicht) const {
+  // series), position p weighted with the weight of window position
+  // p - von + 1 (all 1 for an unweighted window). The values are summed as
+  // distances from the first present value, so equal values give exactly that
+  // value. None when no position has one.
+  std::optional<double> Mittel(int von, int bis, const TFenstergewichte& gewichte) const {
     double mittel;
-    if (!MittelBilden(von, bis, gewicht, mittel)) return std::nullopt;
+    if (!MittelBilden(von, bis, gewichte, mittel)) return std::nullopt;
     return mittel;
   }
 
@@ -114,7 +122,7 @@ class TDichteReihe {
  private:
   TDichteReihe() = default;
   // Mittel without an optional in the way of the hot loops.
-  bool MittelBilden(int von, int bis, const double* gewicht, double& mittel) const;
+  bool MittelBilden(int von, int bis, const TFenstergewichte& gewichte, double& mittel) const;
   // Builds the present values and the counts from werte_ and da_.
   void Verdichten();
   // The present values of positions von..bis: indices [erster, ende) of
