@@ -138,46 +138,26 @@ double Differenzoszillator(double d, double s) {
   return 100.0 / (-d * s + 2.0);
 }
 
-void TDichteReihe::Verdichten() {
-  const std::size_t laenge = werte_.size();
-  vorhanden_.resize(laenge);
-  position_.resize(laenge);
-  davor_.resize(laenge + 1);
-  std::size_t anzahl = 0;
-  for (std::size_t i = 0; i < laenge; ++i) {
-    davor_[i] = static_cast<int>(anzahl);
-    vorhanden_[anzahl] = werte_[i];
-    position_[anzahl] = static_cast<int>(i);
-    anzahl += da_[i];
-  }
-  davor_[laenge] = static_cast<int>(anzahl);
-  vorhanden_.resize(anzahl);
-  position_.resize(anzahl);
+void TDichteReihe::Reservieren(std::size_t laenge) {
+  vorhanden_.reserve(laenge);
+  position_.reserve(laenge);
+  davor_.reserve(laenge + 1);
 }
 
 TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
-  const std::int64_t laenge =
-      reihe.Enthaelt(reihe.Von()) ? static_cast<std::int64_t>(reihe.Bis()) - reihe.Von() + 1 : 0;
-  werte_.resize(static_cast<std::size_t>(laenge));
-  da_.resize(static_cast<std::size_t>(laenge));
-  for (std::size_t i = 0; i < werte_.size(); ++i) {
-    const auto w = reihe.Lesen(von_ + static_cast<Boersentag>(i));
-    werte_[i] = w.value_or(0.0);
-    da_[i] = w.has_value();
+  if (!reihe.Enthaelt(reihe.Von())) return;
+  Reservieren(static_cast<std::size_t>(static_cast<std::int64_t>(reihe.Bis()) - von_ + 1));
+  for (Boersentag d = von_; reihe.Enthaelt(d); ++d) {
+    const auto w = reihe.Lesen(d);
+    Anhaengen(w.has_value(), w.value_or(0.0));
   }
-  Verdichten();
 }
 
 TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
-  const auto k = kurse.Alle();
   TDichteReihe reihe;
-  reihe.werte_.resize(k.size());
-  reihe.da_.resize(k.size());
-  for (std::size_t i = 0; i < k.size(); ++i) {
-    reihe.da_[i] = Vorhanden(k[i].Schluss);
-    reihe.werte_[i] = reihe.da_[i] ? k[i].Schluss : 0.0;
-  }
-  reihe.Verdichten();
+  reihe.Reservieren(kurse.Alle().size());
+  for (const TKurs& kurs : kurse.Alle())
+    reihe.Anhaengen(Vorhanden(kurs.Schluss), kurs.Schluss);
   return reihe;
 }
 

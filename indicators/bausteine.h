@@ -85,10 +85,10 @@ struct TFenstergewichte {
 };
 
 // A series as plain arrays for the window loops: position i is the date
-// Von() + i, or for the closes of a price series the record index i. Besides
-// every position it keeps the present values alone, in order, so that a
-// window visits only values that exist; an exact count of the present values
-// before each position finds them. The sums run in four independent lanes so
+// Von() + i, or for the closes of a price series the record index i. It keeps
+// the present values alone, in order, so that a window visits only values
+// that exist, and the exact count of present values before each position,
+// which finds them. The sums run in four independent lanes so
 // that the additions do not wait on one another.
 class TDichteReihe {
  public:
@@ -97,9 +97,10 @@ class TDichteReihe {
   static TDichteReihe Schlusskurse(const TKurse& kurse);
 
   Boersentag Von() const { return von_; }
-  int Laenge() const { return static_cast<int>(da_.size()); }
-  bool Da(int i) const { return da_[static_cast<std::size_t>(i)] != 0; }
-  double Wert(int i) const { return werte_[static_cast<std::size_t>(i)]; }
+  int Laenge() const { return static_cast<int>(davor_.size()) - 1; }
+  bool Da(int i) const { return davor_[Index(i) + 1] != davor_[Index(i)]; }
+  // 0 where missing.
+  double Wert(int i) const { return Da(i) ? vorhanden_[Index(davor_[Index(i)])] : 0.0; }
 
   // Weighted mean of the present values at positions von..bis (clipped to the
   // series), position p weighted with the weight of window position
@@ -123,8 +124,17 @@ class TDichteReihe {
   TDichteReihe() = default;
   // Mittel without an optional in the way of the hot loops.
   bool MittelBilden(int von, int bis, const TFenstergewichte& gewichte, double& mittel) const;
-  // Builds the present values and the counts from werte_ and da_.
-  void Verdichten();
+  static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+  // Makes room for the given number of positions.
+  void Reservieren(std::size_t laenge);
+  // Appends the next position, with its value when it has one.
+  void Anhaengen(bool da, double wert) {
+    if (da) {
+      vorhanden_.push_back(wert);
+      position_.push_back(Laenge());
+    }
+    davor_.push_back(static_cast<int>(vorhanden_.size()));
+  }
   // The present values of positions von..bis: indices [erster, ende) of
   // vorhanden_.
   std::pair<int, int> Bereich(int von, int bis) const;
@@ -132,13 +142,9 @@ class TDichteReihe {
   TAbweichung Abweichung(int von, int bis, double bezug, Beitrag beitrag) const;
 
   Boersentag von_ = 0;
-  std::vector<double> werte_;      // every position, 0 where missing
-  std::vector<std::uint8_t> da_;   // 1 present, 0 missing
   std::vector<double> vorhanden_;  // the present values in order
   std::vector<int> position_;      // their positions
-  std::vector<int> davor_ = {0};
-  mutable std::vector<double>
-      gewichtPuffer_;  // weights of a window with gaps   // present values before position i
+  std::vector<int> davor_ = {0};   // present values before position i, and in all
 };
 
 }  // namespace morvane
