@@ -138,26 +138,38 @@ double Differenzoszillator(double d, double s) {
   return 100.0 / (-d * s + 2.0);
 }
 
-void TDichteReihe::Reservieren(std::size_t laenge) {
-  vorhanden_.reserve(laenge);
-  position_.reserve(laenge);
-  davor_.reserve(laenge + 1);
+template <typename Quelle>
+void TDichteReihe::Fuellen(std::size_t laenge, Quelle wert) {
+  // Every value is written at the next free place and kept by counting it.
+  vorhanden_.resize(laenge);
+  position_.resize(laenge);
+  davor_.resize(laenge + 1);
+  int anzahl = 0;
+  for (std::size_t i = 0; i < laenge; ++i) {
+    const std::optional<double> w = wert(i);
+    davor_[i] = anzahl;
+    vorhanden_[Index(anzahl)] = w.value_or(0.0);
+    position_[Index(anzahl)] = static_cast<int>(i);
+    anzahl += w.has_value();
+  }
+  davor_[laenge] = anzahl;
+  vorhanden_.resize(Index(anzahl));
+  position_.resize(Index(anzahl));
 }
 
 TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
   if (!reihe.Enthaelt(reihe.Von())) return;
-  Reservieren(static_cast<std::size_t>(static_cast<std::int64_t>(reihe.Bis()) - von_ + 1));
-  for (Boersentag d = von_; reihe.Enthaelt(d); ++d) {
-    const auto w = reihe.Lesen(d);
-    Anhaengen(w.has_value(), w.value_or(0.0));
-  }
+  const auto laenge = static_cast<std::int64_t>(reihe.Bis()) - von_ + 1;
+  Fuellen(static_cast<std::size_t>(laenge),
+          [&](std::size_t i) { return reihe.Lesen(von_ + static_cast<Boersentag>(i)); });
 }
 
 TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
+  const auto k = kurse.Alle();
   TDichteReihe reihe;
-  reihe.Reservieren(kurse.Alle().size());
-  for (const TKurs& kurs : kurse.Alle())
-    reihe.Anhaengen(Vorhanden(kurs.Schluss), kurs.Schluss);
+  reihe.Fuellen(k.size(), [&](std::size_t i) {
+    return Vorhanden(k[i].Schluss) ? std::optional<double>(k[i].Schluss) : std::nullopt;
+  });
   return reihe;
 }
 

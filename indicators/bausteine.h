@@ -125,16 +125,9 @@ class TDichteReihe {
   // Mittel without an optional in the way of the hot loops.
   bool MittelBilden(int von, int bis, const TFenstergewichte& gewichte, double& mittel) const;
   static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-  // Makes room for the given number of positions.
-  void Reservieren(std::size_t laenge);
-  // Appends the next position, with its value when it has one.
-  void Anhaengen(bool da, double wert) {
-    if (da) {
-      vorhanden_.push_back(wert);
-      position_.push_back(Laenge());
-    }
-    davor_.push_back(static_cast<int>(vorhanden_.size()));
-  }
+  // Fills the series from wert(i), an optional value of position i.
+  template <typename Quelle>
+  void Fuellen(std::size_t laenge, Quelle wert);
   // The present values of positions von..bis: indices [erster, ende) of
   // vorhanden_.
   std::pair<int, int> Bereich(int von, int bis) const;
