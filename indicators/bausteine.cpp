@@ -16,138 +16,6 @@ TZeitreihe Preisbereich(const TKurse& kurse) {
 
 namespace {
 
-// Weight of window position j (1..n). The exponential weights are scaled by
-// 2^-n, which changes no quotient but keeps long windows finite.
-std::vector<double> Fenstergewichte(int gewichtung, int n) {
-  if (gewichtung != kgLinear && gewichtung != kgExponentiell) return {};
-  std::vector<double> gewicht(static_cast<std::size_t>(n) + 1, 1.0);
-  for (int j = 1; j <= n; ++j) {
-    if (gewichtung == kgLinear) gewicht[j] = j;
-    if (gewichtung == kgExponentiell) gewicht[j] = std::ldexp(1.0, j - n);
-  }
-  return gewicht;
-}
-
-// Weights of positions 1..n, or none for an unweighted window.
-const double* Gewichte(const std::vector<double>& gewicht) {
-  return gewicht.empty() ? nullptr : gewicht.data() + 1;
-}
-
-}  // namespace
-
-TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
-  TZeitreihe ergebnis = Preisbereich(kurse);
-  if (n < 1) return ergebnis;
-  const auto k = kurse.Alle();
-  const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
-  const std::vector<double> gewicht = Fenstergewichte(gewichtung, n);
-  for (int i = 0; i < schluss.Laenge(); ++i) {
-    if (!schluss.Da(i)) continue;
-    ergebnis.Setzen(k[i].Datum, *schluss.Mittel(i - n + 1, i, Gewichte(gewicht)));
-  }
-  return ergebnis;
-}
-
-namespace {
-
-TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const std::vector<double>& gewicht) {
-  TZeitreihe ergebnis(reihe.Von(), reihe.Bis());
-  if (n < 1) return ergebnis;
-  const TDichteReihe werte(reihe);
-  for (int d = 0; d < werte.Laenge(); ++d) {
-    if (auto mittel = werte.Mittel(d - n + 1, d, Gewichte(gewicht))) {
-      ergebnis.Setzen(werte.Von() + d, *mittel);
-    }
-  }
-  return ergebnis;
-}
-
-}  // namespace
-
-TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n) {
-  return Fensterdurchschnitt(reihe, n, {});
-}
-
-TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n) {
-  return Fensterdurchschnitt(reihe, n, Fenstergewichte(kgLinear, std::max(n, 0)));
-}
-
-double Potenz(double basis, double exponent) {
-  // The sensitivities are whole numbers: square and multiply, far cheaper
-  // than the general power.
-  if (exponent >= 0 && exponent <= 4096 && exponent == std::floor(exponent)) {
-    auto rest = static_cast<unsigned>(exponent);
-    double ergebnis = 1.0;
-    for (; rest != 0; rest >>= 1, basis *= basis) {
-      if (rest & 1u) ergebnis *= basis;
-    }
-    return ergebnis;
-  }
-  return std::pow(basis, exponent);
-}
-
-double Verhaeltnisoszillator(double a, double b, double s) {
-  if (b == 0) DivisionDurchNull();
-  return 100.0 - 100.0 / (1.0 + Potenz(a / b, s));
-}
-
-double Differenzoszillator(double d, double s) {
-  if (d >= 0) return 100.0 - 100.0 / (d * s + 2.0);
-  return 100.0 / (-d * s + 2.0);
-}
-
-void TDichteReihe::Verdichten() {
-  const std::size_t laenge = werte_.size();
-  vorhanden_.resize(laenge);
-  position_.resize(laenge);
-  davor_.resize(laenge + 1);
-  std::size_t anzahl = 0;
-  for (std::size_t i = 0; i < laenge; ++i) {
-    davor_[i] = static_cast<int>(anzahl);
-    vorhanden_[anzahl] = werte_[i];
-    position_[anzahl] = static_cast<int>(i);
-    anzahl += da_[i];
-  }
-  davor_[laenge] = static_cast<int>(anzahl);
-  vorhanden_.resize(anzahl);
-  position_.resize(anzahl);
-}
-
-TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
-  const std::int64_t laenge =
-      reihe.Enthaelt(reihe.Von()) ? static_cast<std::int64_t>(reihe.Bis()) - reihe.Von() + 1 : 0;
-  werte_.resize(static_cast<std::size_t>(laenge));
-  da_.resize(static_cast<std::size_t>(laenge));
-  for (std::size_t i = 0; i < werte_.size(); ++i) {
-    const auto w = reihe.Lesen(von_ + static_cast<Boersentag>(i));
-    werte_[i] = w.value_or(0.0);
-    da_[i] = w.has_value();
-  }
-  Verdichten();
-}
-
-TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
-  const auto k = kurse.Alle();
-  TDichteReihe reihe;
-  reihe.werte_.resize(k.size());
-  reihe.da_.resize(k.size());
-  for (std::size_t i = 0; i < k.size(); ++i) {
-    reihe.da_[i] = Vorhanden(k[i].Schluss);
-    reihe.werte_[i] = reihe.da_[i] ? k[i].Schluss : 0.0;
-  }
-  reihe.Verdichten();
-  return reihe;
-}
-
-std::pair<int, int> TDichteReihe::Bereich(int von, int bis) const {
-  const int erster = std::max(von, 0);
-  const int letzter = std::min(bis, Laenge() - 1);
-  if (erster > letzter) return {0, 0};
-  return {davor_[static_cast<std::size_t>(erster)], davor_[static_cast<std::size_t>(letzter) + 1]};
-}
-
-namespace {
-
 // Two doubles in one register (a GCC/Clang vector extension).
 using TPaar = double __attribute__((vector_size(16)));
 
@@ -194,23 +62,143 @@ double Gewichtssumme(const double* g, int anzahl) {
   return Lanensumme(g, 0, anzahl, 0.0, nullptr);
 }
 
+// The exponential weights are scaled by 2^-n, which changes no quotient but
+// keeps long windows finite. An unknown weighting is taken as unweighted.
+TFenstergewichte Fenstergewichte(int gewichtung, int n) {
+  TFenstergewichte gewichte;
+  if (gewichtung != kgLinear && gewichtung != kgExponentiell) return gewichte;
+  gewichte.Gewicht.resize(static_cast<std::size_t>(n));
+  for (int j = 1; j <= n; ++j) {
+    gewichte.Gewicht[j - 1] = gewichtung == kgLinear ? j : std::ldexp(1.0, j - n);
+  }
+  gewichte.Summe = Gewichtssumme(gewichte.Gewicht.data(), n);
+  return gewichte;
+}
+
 }  // namespace
 
-bool TDichteReihe::MittelBilden(int von, int bis, const double* gewicht, double& mittel) const {
+TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
+  TZeitreihe ergebnis = Preisbereich(kurse);
+  if (n < 1) return ergebnis;
+  const auto k = kurse.Alle();
+  const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
+  const TFenstergewichte gewichte = Fenstergewichte(gewichtung, n);
+  for (int i = 0; i < schluss.Laenge(); ++i) {
+    if (!schluss.Da(i)) continue;
+    ergebnis.Setzen(k[i].Datum, *schluss.Mittel(i - n + 1, i, gewichte));
+  }
+  return ergebnis;
+}
+
+namespace {
+
+TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const TFenstergewichte& gewichte) {
+  TZeitreihe ergebnis(reihe.Von(), reihe.Bis());
+  if (n < 1) return ergebnis;
+  const TDichteReihe werte(reihe);
+  for (int d = 0; d < werte.Laenge(); ++d) {
+    if (auto mittel = werte.Mittel(d - n + 1, d, gewichte)) {
+      ergebnis.Setzen(werte.Von() + d, *mittel);
+    }
+  }
+  return ergebnis;
+}
+
+}  // namespace
+
+TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n) {
+  return Fensterdurchschnitt(reihe, n, {});
+}
+
+TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n) {
+  return Fensterdurchschnitt(reihe, n, Fenstergewichte(kgLinear, std::max(n, 0)));
+}
+
+double Potenz(double basis, double exponent) {
+  // The sensitivities are whole numbers: square and multiply, far cheaper
+  // than the general power.
+  if (exponent >= 0 && exponent <= 4096 && exponent == std::floor(exponent)) {
+    auto rest = static_cast<unsigned>(exponent);
+    double ergebnis = 1.0;
+    for (; rest != 0; rest >>= 1, basis *= basis) {
+      if (rest & 1u) ergebnis *= basis;
+    }
+    return ergebnis;
+  }
+  return std::pow(basis, exponent);
+}
+
+double Verhaeltnisoszillator(double a, double b, double s) {
+  if (b == 0) DivisionDurchNull();
+  return 100.0 - 100.0 / (1.0 + Potenz(a / b, s));
+}
+
+double Differenzoszillator(double d, double s) {
+  if (d >= 0) return 100.0 - 100.0 / (d * s + 2.0);
+  return 100.0 / (-d * s + 2.0);
+}
+
+template <typename Quelle>
+void TDichteReihe::Fuellen(std::size_t laenge, Quelle wert) {
+  // Every value is written at the next free place and kept by counting it.
+  vorhanden_.resize(laenge);
+  position_.resize(laenge);
+  davor_.resize(laenge + 1);
+  int anzahl = 0;
+  for (std::size_t i = 0; i < laenge; ++i) {
+    const std::optional<double> w = wert(i);
+    davor_[i] = anzahl;
+    vorhanden_[Index(anzahl)] = w.value_or(0.0);
+    position_[Index(anzahl)] = static_cast<int>(i);
+    anzahl += w.has_value();
+  }
+  davor_[laenge] = anzahl;
+  vorhanden_.resize(Index(anzahl));
+  position_.resize(Index(anzahl));
+}
+
+TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
+  if (!reihe.Enthaelt(reihe.Von())) return;
+  const auto laenge = static_cast<std::int64_t>(reihe.Bis()) - von_ + 1;
+  Fuellen(static_cast<std::size_t>(laenge),
+          [&](std::size_t i) { return reihe.Lesen(von_ + static_cast<Boersentag>(i)); });
+}
+
+TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
+  const auto k = kurse.Alle();
+  TDichteReihe reihe;
+  reihe.Fuellen(k.size(), [&](std::size_t i) {
+    return Vorhanden(k[i].Schluss) ? std::optional<double>(k[i].Schluss) : std::nullopt;
+  });
+  return reihe;
+}
+
+std::pair<int, int> TDichteReihe::Bereich(int von, int bis) const {
+  const int erster = std::max(von, 0);
+  const int letzter = std::min(bis, Laenge() - 1);
+  if (erster > letzter) return {0, 0};
+  return {davor_[static_cast<std::size_t>(erster)], davor_[static_cast<std::size_t>(letzter) + 1]};
+}
+
+bool TDichteReihe::MittelBilden(int von, int bis, const TFenstergewichte& gewichte,
+                                double& mittel) const {
   const auto [a, e] = Bereich(von, bis);
   if (a == e) return false;
   const double* v = vorhanden_.data();
   const double bezug = v[a];
-  if (!gewicht) {
+  if (gewichte.Gewicht.empty()) {
     mittel = bezug + Lanensumme(v, a, e, bezug, nullptr) / (e - a);
     return true;
   }
   // The weights of the present positions: a contiguous run of the table when
   // no position of the window is missing, else picked one by one.
+  const double* gewicht = gewichte.Gewicht.data();
   const int erster = std::max(von, 0);
   const double* g = gewicht + (erster - von);
   if (e - a == std::min(bis, Laenge() - 1) - erster + 1) {
-    mittel = bezug + Lanensumme(v, a, e, bezug, g) / Gewichtssumme(g, e - a);
+    const bool ganz = e - a == bis - von + 1;
+    const double summe = ganz ? gewichte.Summe : Gewichtssumme(g, e - a);
+    mittel = bezug + Lanensumme(v, a, e, bezug, g) / summe;
     return true;
   }
   const int* pos = position_.data();

@@ -77,11 +77,18 @@ void KursVergleich(const TKurse& kurse, int n, TZeitreihe& ziel, Formel formel) 
   }
 }
 
+// Weights of the window positions 1..n (position j at index j - 1; empty for
+// an unweighted window) and their sum over a whole window, added once.
+struct TFenstergewichte {
+  std::vector<double> Gewicht;
+  double Summe = 0;
+};
+
 // A series as plain arrays for the window loops: position i is the date
-// Von() + i, or for the closes of a price series the record index i. Besides
-// every position it keeps the present values alone, in order, so that a
-// window visits only values that exist; an exact count of the present values
-// before each position finds them. The sums run in four independent lanes so
+// Von() + i, or for the closes of a price series the record index i. It keeps
+// the present values alone, in order, so that a window visits only values
+// that exist, and the exact count of present values before each position,
+// which finds them. The sums run in four independent lanes so
 // that the additions do not wait on one another.
 class TDichteReihe {
  public:
@@ -90,17 +97,19 @@ class TDichteReihe {
   static TDichteReihe Schlusskurse(const TKurse& kurse);
 
   Boersentag Von() const { return von_; }
-  int Laenge() const { return static_cast<int>(da_.size()); }
-  bool Da(int i) const { return da_[static_cast<std::size_t>(i)] != 0; }
-  double Wert(int i) const { return werte_[static_cast<std::size_t>(i)]; }
+  int Laenge() const { return static_cast<int>(davor_.size()) - 1; }
+  bool Da(int i) const { return davor_[Index(i) + 1] != davor_[Index(i)]; }
+  // 0 where missing.
+  double Wert(int i) const { return Da(i) ? vorhanden_[Index(davor_[Index(i)])] : 0.0; }
 
   // Weighted mean of the present values at positions von..bis (clipped to the
-  // series), position p weighted with gewicht[p - von] (all 1 when gewicht is
-  // null). The values are summed as distances from the first present value,
-  // so equal values give exactly that value. None when no position has one.
-  std::optional<double> Mittel(int von, int bis, const double* gewicht) const {
+  // series), position p weighted with the weight of window position
+  // p - von + 1 (all 1 for an unweighted window). The values are summed as
+  // distances from the first present value, so equal values give exactly that
+  // value. None when no position has one.
+  std::optional<double> Mittel(int von, int bis, const TFenstergewichte& gewichte) const {
     double mittel;
-    if (!MittelBilden(von, bis, gewicht, mittel)) return std::nullopt;
+    if (!MittelBilden(von, bis, gewichte, mittel)) return std::nullopt;
     return mittel;
   }
 
@@ -114,9 +123,11 @@ class TDichteReihe {
  private:
   TDichteReihe() = default;
   // Mittel without an optional in the way of the hot loops.
-  bool MittelBilden(int von, int bis, const double* gewicht, double& mittel) const;
-  // Builds the present values and the counts from werte_ and da_.
-  void Verdichten();
+  bool MittelBilden(int von, int bis, const TFenstergewichte& gewichte, double& mittel) const;
+  static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+  // Fills the series from wert(i), an optional value of position i.
+  template <typename Quelle>
+  void Fuellen(std::size_t laenge, Quelle wert);
   // The present values of positions von..bis: indices [erster, ende) of
   // vorhanden_.
   std::pair<int, int> Bereich(int von, int bis) const;
@@ -124,13 +135,9 @@ class TDichteReihe {
   TAbweichung Abweichung(int von, int bis, double bezug, Beitrag beitrag) const;
 
   Boersentag von_ = 0;
-  std::vector<double> werte_;      // every position, 0 where missing
-  std::vector<std::uint8_t> da_;   // 1 present, 0 missing
   std::vector<double> vorhanden_;  // the present values in order
   std::vector<int> position_;      // their positions
-  std::vector<int> davor_ = {0};
-  mutable std::vector<double>
-      gewichtPuffer_;  // weights of a window with gaps   // present values before position i
+  std::vector<int> davor_ = {0};   // present values before position i, and in all
 };
 
 }  // namespace morvane

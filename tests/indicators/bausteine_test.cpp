@@ -70,6 +70,44 @@ TEST(Durchschnitt, ZaehltDatumspositionenMitFeiertagen) {
   EXPECT_FALSE(Durchschnitt(reihe, 0).Lesen(104));
 }
 
+TEST(DichteReihe, LueckenAmAnfangInDerMitteUndAmEnde) {
+  TZeitreihe reihe(10, 15);
+  reihe.Setzen(11, 3);
+  reihe.Setzen(12, 4);
+  reihe.Setzen(14, 6);
+  const TDichteReihe dicht(reihe);
+  ASSERT_EQ(dicht.Laenge(), 6);
+  EXPECT_EQ(dicht.Von(), 10);
+  const bool da[] = {false, true, true, false, true, false};
+  const double wert[] = {0, 3, 4, 0, 6, 0};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(dicht.Da(i), da[i]) << i;
+    EXPECT_EQ(dicht.Wert(i), wert[i]) << i;
+  }
+  EXPECT_DOUBLE_EQ(*dicht.Mittel(0, 5, {}), 13.0 / 3);
+  EXPECT_DOUBLE_EQ(*dicht.Mittel(-3, 2, {}), 3.5);  // clipped at the start
+  EXPECT_FALSE(dicht.Mittel(3, 3, {}));
+  EXPECT_FALSE(dicht.Mittel(5, 9, {}));
+  EXPECT_FALSE(dicht.Mittel(-5, -1, {}));
+  EXPECT_EQ(TDichteReihe(TZeitreihe()).Laenge(), 0);
+}
+
+TEST(LinearerDurchschnitt, GewichteNachPositionAuchUeberLuecken) {
+  // Values 1..8 at the positions 100..107; 102 has none.
+  TZeitreihe reihe(100, 107);
+  for (Boersentag t = 100; t <= 107; ++t) {
+    if (t != 102) reihe.Setzen(t, t - 99);
+  }
+  const TZeitreihe vier = LinearerDurchschnitt(reihe, 4);
+  EXPECT_DOUBLE_EQ(*vier.Lesen(101), (3 * 1 + 4 * 2) / 7.0);  // window starts at 98
+  EXPECT_DOUBLE_EQ(*vier.Lesen(104), (1 * 2 + 3 * 4 + 4 * 5) / 8.0);
+  EXPECT_DOUBLE_EQ(*vier.Lesen(106), (1 * 4 + 2 * 5 + 3 * 6 + 4 * 7) / 10.0);
+  EXPECT_DOUBLE_EQ(*vier.Lesen(107), (1 * 5 + 2 * 6 + 3 * 7 + 4 * 8) / 10.0);
+  // Five values in a window of six: four lanes and one left over.
+  EXPECT_DOUBLE_EQ(*LinearerDurchschnitt(reihe, 6).Lesen(107),
+                   (2 * 4 + 3 * 5 + 4 * 6 + 5 * 7 + 6 * 8) / 20.0);
+}
+
 TEST(Oszillatoren, Skalen) {
   EXPECT_DOUBLE_EQ(Verhaeltnisoszillator(5, 5, 15), 50.0);
   EXPECT_GT(Verhaeltnisoszillator(6, 5, 15), 50.0);
