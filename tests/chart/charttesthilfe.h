@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/wpchart.h"
 #include "core/datum.h"
 #include "core/wertpapier.h"
+#include "grafik/aufzeichnungsleinwand.h"
 
 namespace morvane::test {
 

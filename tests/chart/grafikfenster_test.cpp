@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/grafikfeld.h"
 #include "core/exception.h"
+#include "grafik/aufzeichnungsleinwand.h"
 
 namespace morvane {
 namespace {

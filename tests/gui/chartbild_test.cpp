@@ -9,9 +9,9 @@
 #include <sstream>
 
 #include "beispielpapier.h"
-#include "grafik/aufzeichnungsleinwand.h"
 #include "chart/chartfehler.h"
 #include "chart/wpchart.h"
+#include "grafik/aufzeichnungsleinwand.h"
 
 namespace morvane {
 namespace {
