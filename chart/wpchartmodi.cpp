@@ -7,6 +7,22 @@
 #include "chart/wpchart.h"
 
 namespace morvane {
+namespace {
+
+// Calls f(record, x) for every visible record with a high and a low that has
+// an x position: the days a bar or a candle is drawn for.
+template <class F>
+void FuerSichtbareSpannen(const TChart_WPChart& chart, F f) {
+  const TKurse& kurse = chart.Wertpapier()->Kurse;
+  const int bis = chart.LetzterIndex();
+  for (int i = chart.ErsterIndex(); i <= bis; ++i) {
+    const TKurs& k = *kurse.Kurs(i);
+    if (k.Hoch <= 0 || k.Tief <= 0) continue;
+    if (const std::optional<int> x = chart.IndexZuX(i)) f(k, *x);
+  }
+}
+
+}  // namespace
 
 void TChart_WPChart::Kurszeichnung(TGrafikfenster& f) {
   switch (ansicht_.Charttyp) {
@@ -96,23 +112,18 @@ void TChart_WPChart::Balkenchart(TGrafikfenster& f) {
   f.StiftLeer();
   f.SetzePinselFarbe(kSchwarz);
   f.SetzePinselStil(TPinselStil::Voll);
-  const int bis = LetzterIndex();
-  for (int i = ErsterIndex(); i <= bis; ++i) {
-    const TKurs& k = Satz(i);
-    if (k.Hoch <= 0 || k.Tief <= 0) continue;
-    const std::optional<int> x = IndexZuX(i);
-    if (!x) continue;
-    const int x1 = *x - w / 2, x2 = x1 + w - 1;
+  FuerSichtbareSpannen(*this, [&](const TKurs& k, int x) {
+    const int x1 = x - w / 2, x2 = x1 + w - 1;
     f.Rechteck(x1, WertZuY(k.Hoch) - h / 2, x2, WertZuY(k.Tief) + h - h / 2);
     if (k.Eroeffnung > 0) {
       const int y = WertZuY(k.Eroeffnung) - h / 2;
-      f.Rechteck(x1 - t, y, *x, y + h - 1);
+      f.Rechteck(x1 - t, y, x, y + h - 1);
     }
     if (k.Schluss > 0) {
       const int y = WertZuY(k.Schluss) - h / 2;
-      f.Rechteck(*x, y, x2 + t, y + h - 1);
+      f.Rechteck(x, y, x2 + t, y + h - 1);
     }
-  }
+  });
   f.SetzeStiftStil(TStiftStil::Durchgezogen);
   f.PinselLeer();
 }
@@ -127,19 +138,14 @@ void TChart_WPChart::Kerzenchart(TGrafikfenster& f) {
   f.SetzeStiftStil(TStiftStil::Durchgezogen);
   f.SetzeStiftBreite(1);
   f.SetzePinselStil(TPinselStil::Voll);
-  const int bis = LetzterIndex();
-  for (int i = ErsterIndex(); i <= bis; ++i) {
-    const TKurs& k = Satz(i);
-    if (k.Hoch <= 0 || k.Tief <= 0) continue;
-    const std::optional<int> x = IndexZuX(i);
-    if (!x) continue;
-    f.Linie(*x, WertZuY(k.Hoch), *x, WertZuY(k.Tief) - 1);
-    if (k.Eroeffnung <= 0 || k.Schluss <= 0) continue;
+  FuerSichtbareSpannen(*this, [&](const TKurs& k, int x) {
+    f.Linie(x, WertZuY(k.Hoch), x, WertZuY(k.Tief) - 1);
+    if (k.Eroeffnung <= 0 || k.Schluss <= 0) return;
     const int yO = WertZuY(k.Eroeffnung), yC = WertZuY(k.Schluss);
     // A rising day (close above open) is white, every other day black.
     f.SetzePinselFarbe(yC < yO ? kWeiss : kSchwarz);
-    f.Rechteck(*x - w, std::min(yO, yC), *x + w, std::max(yO, yC));
-  }
+    f.Rechteck(x - w, std::min(yO, yC), x + w, std::max(yO, yC));
+  });
   f.PinselLeer();
 }
 

@@ -58,7 +58,7 @@ std::string TIndADX::Info(Boersentag datum) const {
 }
 
 void TIndADX::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (Anzeige == 2 || Anzeige == 3) IntensitaetZeichnen(f, chart);
+  if (SignalAngezeigt()) IntensitaetZeichnen(f, chart);
   if (!LinienAngezeigt() || !Param.ZeigeDmi) return;
   Linie(f, chart, kHellgruen, false, {}, 100, 0, IntensitaetsDmi());
   chart.Legende(f, "Intensitäts-DMI", kHellgruen);

@@ -166,6 +166,9 @@ class TIndikator {
 
   // Whether the kind's own lines are shown (Anzeige 1 or 2).
   bool LinienAngezeigt() const { return Anzeige == 1 || Anzeige == 2; }
+  // Whether the signal (for a trend-intensity kind: the intensity) is shown
+  // (Anzeige 2 or 3).
+  bool SignalAngezeigt() const { return Anzeige == 2 || Anzeige == 3; }
 
   // Draws a series with a solid pen of width 1. max != min: a fixed scale;
   // max = min = 0: a scale over the series' values (visible ones when the chart

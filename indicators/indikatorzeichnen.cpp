@@ -51,8 +51,8 @@ std::optional<TWertebereich> Wertebereich(const TZeitreihe* reihe, const TIndika
   for (Boersentag d = von; d <= bis && d >= von; ++d) {
     const std::optional<double> wert = Endlich(*reihe, d);
     if (!wert) continue;
-    bereich =
-        Vereinigung(bereich.value_or(TWertebereich{*wert, *wert}), TWertebereich{*wert, *wert});
+    const TWertebereich punkt{*wert, *wert};
+    bereich = bereich ? Vereinigung(*bereich, punkt) : punkt;
   }
   return bereich;
 }
@@ -144,7 +144,7 @@ void TIndikator::LinienAufSkala(TGrafikfenster& f, TIndikatorChart& chart,
 }
 
 void TIndikator::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (Anzeige == 2 || Anzeige == 3) SignalverlaufZeichnen(f, chart);
+  if (SignalAngezeigt()) SignalverlaufZeichnen(f, chart);
 }
 
 }  // namespace morvane

@@ -1,7 +1,7 @@
 #include "app/cli/indikatorauswahl.h"
 
 #include <optional>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "app/cli/aufruf.h"
@@ -15,14 +15,16 @@ struct TWahl {
   std::optional<int> Modus;
 };
 
-std::vector<std::string> Teilen(const std::string& text, char trenner) {
+// The parts between the separators; an empty text has none.
+std::vector<std::string> Teilen(std::string_view text, char trenner) {
   std::vector<std::string> teile;
-  std::stringstream s(text);
-  std::string teil;
-  while (std::getline(s, teil, trenner))
-    teile.push_back(teil);
-  if (!text.empty() && text.back() == trenner) teile.emplace_back();
-  return teile;
+  if (text.empty()) return teile;
+  for (std::size_t start = 0;;) {
+    const std::size_t ende = text.find(trenner, start);
+    teile.emplace_back(text.substr(start, ende - start));
+    if (ende == std::string_view::npos) return teile;
+    start = ende + 1;
+  }
 }
 
 TWahl WahlLesen(const TIndAnalyse& analyse, const std::string& eintrag) {
