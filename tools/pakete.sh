@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when some are missing.
 set -euo pipefail
-PAKETE=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
+PAKETE=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
   libgmock-dev libbenchmark-dev libssl-dev clang libclang-rt-14-dev fontconfig fonts-liberation2
   xvfb xauth x11-utils x11-apps imagemagick poppler-utils)
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "core/exception.h"
+
+namespace morvane::test {
+
+// The message of the Exception `f` throws, or a marker when it throws none.
+inline std::string AusnahmeMeldung(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Exception& e) {
+    return e.Meldung();
+  }
+  return "(keine Ausnahme)";
+}
+
+}  // namespace morvane::test
+
+// Expects `anweisung` to throw exactly `Typ` (or a class derived from it) with
+// the German message `meldung`, word for word. Fails when nothing is thrown,
+// when another type is thrown or when the message differs, and prints both
+// messages then.
+#define MORVANE_THROW_MSG_(anweisung, Typ, meldung, fehlschlag)                                    \
+  do {                                                                                             \
+    std::string morvane_gefangen_;                                                                 \
+    bool morvane_geworfen_ = false;                                                                \
+    try {                                                                                          \
+      anweisung;                                                                                   \
+    } catch (const Typ& morvane_e_) {                                                              \
+      morvane_geworfen_ = true;                                                                    \
+      morvane_gefangen_ = morvane_e_.what();                                                       \
+    } catch (const std::exception& morvane_e_) {                                                   \
+      fehlschlag() << #anweisung " warf eine andere Ausnahme als " #Typ ": " << morvane_e_.what(); \
+      break;                                                                                       \
+    }                                                                                              \
+    if (!morvane_geworfen_) {                                                                      \
+      fehlschlag() << #anweisung " warf keine Ausnahme (erwartet " #Typ ")";                       \
+      break;                                                                                       \
+    }                                                                                              \
+    if (morvane_gefangen_ != std::string(meldung)) {                                               \
+      fehlschlag() << #anweisung " warf " #Typ " mit der Meldung\n  \"" << morvane_gefangen_       \
+                   << "\"\nerwartet war\n  \"" << (meldung) << "\"";                               \
+    }                                                                                              \
+  } while (false)
+
+#define EXPECT_THROW_MSG(anweisung, Typ, meldung) \
+  MORVANE_THROW_MSG_(anweisung, Typ, meldung, ADD_FAILURE)
+#define ASSERT_THROW_MSG(anweisung, Typ, meldung) \
+  MORVANE_THROW_MSG_(anweisung, Typ, meldung, GTEST_FAIL)
