@@ -38,9 +38,9 @@ inline void Schlusskurse(TWertpapier& wp, const std::vector<double>& kurse) {
 }
 
 // A view with nothing switched on below the time axis and no overlays.
-inline TChartAnsicht SchlichteAnsicht(int charttyp) {
+inline TChartAnsicht SchlichteAnsicht(TCharttyp charttyp) {
   TChartAnsicht a;
-  a.Charttyp = static_cast<std::uint8_t>(charttyp);
+  a.Charttyp = charttyp;
   a.Monatsbalken = false;
   a.Jahresbalken = false;
   a.UmsatzAnzeigen = false;
