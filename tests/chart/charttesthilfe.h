@@ -59,4 +59,12 @@ inline void Zeichnen(TChart_WPChart& chart, TAufzeichnungsLeinwand& leinwand, in
   chart.Zeichne(fenster);
 }
 
+// Shows `wp` in view `a` and paints the chart, sized w x h.
+inline void Zeigen(TChart_WPChart& chart, const TChartAnsicht& a, const TWertpapier& wp,
+                   TAufzeichnungsLeinwand& leinwand, int w, int h) {
+  chart.SetzeAnsicht(a);
+  chart.SetzeWertpapier(&wp);
+  Zeichnen(chart, leinwand, w, h);
+}
+
 }  // namespace morvane::test

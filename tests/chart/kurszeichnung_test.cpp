@@ -12,6 +12,7 @@ using TArt = TAufruf::TArt;
 using test::SchlichteAnsicht;
 using test::Tag;
 using test::Zeichnen;
+using test::Zeigen;
 
 // 30 days around 100 with open, high, low, close, rising volume and one
 // purchase on day 25.
@@ -61,11 +62,9 @@ TEST(Kurszeichnung, JederTypZeichnetSeineTeile) {
     a.KaufVerkauf = true;
     a.Umkehrminimum = 1;
     TChart_WPChart chart;
-    chart.SetzeAnsicht(a);
-    chart.SetzeWertpapier(&wp);
-    EXPECT_EQ(chart.Kurszeichnung().Typ(), a.Charttyp);
     TAufzeichnungsLeinwand l;
-    Zeichnen(chart, l, 600, 400);
+    Zeigen(chart, a, wp, l, 600, 400);
+    EXPECT_EQ(chart.Kurszeichnung().Typ(), a.Charttyp);
 
     EXPECT_TRUE(HatText(l, [&](const std::string& t) { return t.starts_with(fall.Titel + ", "); }));
     const TChartGeometrie& g = chart.Geometrie();
@@ -110,10 +109,8 @@ TEST(Kurszeichnung, EquivolumeRechnetNachDemScrollenNeu) {
     a.Tage = 10;
     a.TageOhneKursWeglassen = index;
     TChart_WPChart chart;
-    chart.SetzeAnsicht(a);
-    chart.SetzeWertpapier(&wp);
     TAufzeichnungsLeinwand l;
-    Zeichnen(chart, l, 500, 300);
+    Zeigen(chart, a, wp, l, 500, 300);
     const TChartGeometrie g = chart.Geometrie();
     const double breit = 4000 * g.UmsatzFaktor, schmal = 100 * g.UmsatzFaktor;
     EXPECT_EQ(chart.IndexZuX(11), PixelRunden(g.PlotRechts - breit / 2));

@@ -417,10 +417,8 @@ TEST(WPChart, EquivolumeBoxenBeruehrenSich) {
     a.Tage = 10;
     a.TageOhneKursWeglassen = index;
     TChart_WPChart chart;
-    chart.SetzeAnsicht(a);
-    chart.SetzeWertpapier(&wp);
     TAufzeichnungsLeinwand l;
-    Zeichnen(chart, l, 500, 300);
+    test::Zeigen(chart, a, wp, l, 500, 300);
     const auto boxen = l.Alle(TArt::Rechteck);
     ASSERT_EQ(boxen.size(), 10u);
     for (std::size_t i = 1; i < boxen.size(); ++i) {
