@@ -21,7 +21,7 @@ TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TAufruf& a) {
     ansicht = *gewaehlt;
   }
   if (auto typ = a.Option("--typ")) {
-    ansicht.Charttyp = static_cast<std::uint8_t>(GanzzahlLesen(*typ, "--typ", 1, 5));
+    ansicht.Charttyp = static_cast<TCharttyp>(GanzzahlLesen(*typ, "--typ", 1, 5));
   }
   if (auto tage = a.Option("--tage")) {
     ansicht.AlleTage = *tage == "alle";

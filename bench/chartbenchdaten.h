@@ -34,7 +34,7 @@ inline TWertpapier Kerzenpapier() {
 // Candles with the volume histogram over 2 000 days.
 inline TChartAnsicht Kerzenansicht() {
   TChartAnsicht a;
-  a.Charttyp = 3;
+  a.Charttyp = TCharttyp::Kerze;
   a.UmsatzAnzeigen = true;
   a.Tage = 2000;
   return a;

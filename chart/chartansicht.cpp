@@ -15,7 +15,7 @@ void Fueller(TBinaerSchreiber& schreiber, int anzahl) {
 }  // namespace
 
 void TChartAnsicht::Schreibe(TBinaerSchreiber& s) const {
-  s.Byte(Charttyp);
+  s.Byte(static_cast<std::uint8_t>(Charttyp));
   s.Byte(LinienKurs);
   s.Byte(PFKurs);
   Fueller(s, 3);
@@ -44,7 +44,7 @@ void TChartAnsicht::Schreibe(TBinaerSchreiber& s) const {
 void TChartAnsicht::Lies(TBinaerLeser& l) {
   // All 35 bytes are taken first, so a short input changes nothing.
   TBinaerLeser satz(l.Roh(kChartAnsichtGroesse));
-  Charttyp = satz.Byte();
+  Charttyp = static_cast<TCharttyp>(satz.Byte());
   LinienKurs = satz.Byte();
   PFKurs = satz.Byte();
   satz.Roh(3);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "chart/charttyp.h"
 #include "core/binaer.h"
 
 namespace morvane {
@@ -10,9 +11,7 @@ namespace morvane {
 // How the security chart looks. A small value that every holder (settings,
 // chart, templates, dialog) keeps as its own copy.
 struct TChartAnsicht {
-  // 1 Linienchart, 2 Balkenchart, 3 Kerzenchart, 4 Point-&-Figure Chart,
-  // 5 Equivolume Chart
-  std::uint8_t Charttyp = 3;
+  TCharttyp Charttyp = TCharttyp::Kerze;
   // Price fields: 1 Eröffnungskurs, 2 Höchstkurs, 3 Tiefstkurs, 4 Schlusskurs,
   // 5 Kassakurs.
   std::uint8_t LinienKurs = 4;
@@ -43,7 +42,8 @@ struct TChartAnsicht {
   TChartAnsicht Kopie() const { return *this; }
 
   // The 35-byte form of the settings file. Lies takes the values as they are,
-  // without range checks; a short input raises ELesefehler.
+  // without range checks (a chart type byte that names no type included); a
+  // short input raises ELesefehler.
   void Schreibe(TBinaerSchreiber& schreiber) const;
   void Lies(TBinaerLeser& leser);
 

@@ -1,12 +1,11 @@
 #include "chart/chartansichteingaben.h"
 
+#include "chart/kurszeichnung.h"
 #include "core/zahltext.h"
 
 namespace morvane {
 namespace {
 
-constexpr int kPointFigure = 4;
-constexpr int kLetzterMitUmsatz = 3;  // line, bar and candlestick charts
 constexpr std::uint16_t kMinTage = 10;
 constexpr std::uint16_t kMaxTage = 50000;
 constexpr std::uint8_t kMinHoehe = 20;
@@ -86,11 +85,14 @@ TChartAnsichtEingaben EingabenAusAnsicht(const TChartAnsicht& a) {
 }
 
 TChartAnsichtFreigaben Freigaben(const TChartAnsichtEingaben& e) {
-  const bool mitUmsatz = e.Charttyp <= kLetzterMitUmsatz;
+  // The controls follow what the chart does with the chosen type.
+  const std::unique_ptr<TKurszeichnung> zeichnung = NeueKurszeichnung(e.Charttyp);
+  const bool mitUmsatz = zeichnung->HatUmsatzbereich();
   TChartAnsichtFreigaben f;
-  f.LinienKursSichtbar = e.Charttyp == 1;
-  f.PointFigureSichtbar = e.Charttyp == kPointFigure;
-  f.TransaktionszeichenAktiv = e.Charttyp != kPointFigure;
+  f.LinienKursSichtbar = e.Charttyp == TCharttyp::Linie;
+  f.PointFigureSichtbar = e.Charttyp == TCharttyp::PointFigure;
+  // Days without prices and transactions need a type drawn by date.
+  f.TransaktionszeichenAktiv = zeichnung->Saeulen() == nullptr;
   f.WertachseUndUmsatzAktiv = mitUmsatz;
   f.UmsatzHoeheAktiv = e.Umsatz_Anzeigen && mitUmsatz;
   f.UmsatzExtremwertAktiv = e.Umsatz_Anzeigen && e.Umsatz_Abschneiden && mitUmsatz;
@@ -98,7 +100,7 @@ TChartAnsichtFreigaben Freigaben(const TChartAnsichtEingaben& e) {
 }
 
 std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& e) {
-  if (e.Charttyp == kPointFigure && !Umkehrminimum(e.P_Umkehrminimum)) {
+  if (e.Charttyp == TCharttyp::PointFigure && !Umkehrminimum(e.P_Umkehrminimum)) {
     return TEingabefehler{std::string(kSeiteAllgemein), "P_Umkehrminimum",
                           "Der Wert für das Umkehrminimum muss zwischen 0% und 100% liegen!"};
   }
@@ -121,7 +123,7 @@ std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& e) {
 }
 
 void EingabenUebernehmen(const TChartAnsichtEingaben& e, TChartAnsicht& a) {
-  a.Charttyp = static_cast<std::uint8_t>(e.Charttyp);
+  a.Charttyp = e.Charttyp;
   a.LinienKurs = KursAusIndex(e.L_Kurs);
   a.PFKurs = KursAusIndex(e.P_Kurs);
   if (const auto wert = Umkehrminimum(e.P_Umkehrminimum)) a.Umkehrminimum = *wert;

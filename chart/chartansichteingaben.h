@@ -14,8 +14,8 @@ namespace morvane {
 // item indices of the drop-down lists. The dialog itself only moves these to
 // and from its widgets; the rules live here.
 struct TChartAnsichtEingaben {
-  int Charttyp = 3;  // checked radio button, 1 Linienchart ... 5 Equivolume Chart
-  int L_Kurs = 3;    // item index, -1 for no selection
+  TCharttyp Charttyp = TCharttyp::Kerze;  // the checked radio button
+  int L_Kurs = 3;                         // item index, -1 for no selection
   int P_Kurs = 3;
   std::string P_Umkehrminimum;
   std::string Zeit_Tage;

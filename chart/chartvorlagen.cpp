@@ -8,7 +8,7 @@
 namespace morvane {
 namespace {
 
-TChartAnsicht Standardvorlage(std::uint8_t charttyp, std::uint16_t tage) {
+TChartAnsicht Standardvorlage(TCharttyp charttyp, std::uint16_t tage) {
   TChartAnsicht ansicht;
   ansicht.Charttyp = charttyp;
   ansicht.Tage = tage;
@@ -20,14 +20,14 @@ TChartAnsicht Standardvorlage(std::uint8_t charttyp, std::uint16_t tage) {
 }  // namespace
 
 TChartVorlagen::TChartVorlagen() {
-  TChartAnsicht linien = Standardvorlage(1, 200);
+  TChartAnsicht linien = Standardvorlage(TCharttyp::Linie, 200);
   linien.Indikatoren = true;
   linien.Infobereich = true;
-  TChartAnsicht balken = Standardvorlage(2, 50);
+  TChartAnsicht balken = Standardvorlage(TCharttyp::Balken, 50);
   balken.Infobereich = true;
   SetzeVorlage(1, "Linienchart", linien);
   SetzeVorlage(2, "Balkenchart", balken);
-  SetzeVorlage(3, "Kerzenchart", Standardvorlage(3, 50));
+  SetzeVorlage(3, "Kerzenchart", Standardvorlage(TCharttyp::Kerze, 50));
 }
 
 TChartVorlagen::TSlot& TChartVorlagen::Slot(int slot) {

@@ -15,8 +15,10 @@ int PixelRunden(double x) {
 
 // --- Security, view and visible range -------------------------------------
 
+TChart_WPChart::TChart_WPChart() : zeichnung_(NeueKurszeichnung(ansicht_.Charttyp)) {}
+
 TChart_WPChart::TModus TChart_WPChart::Modus() const {
-  if (ansicht_.Charttyp == 4) return TModus::PointFigure;
+  if (zeichnung_->Saeulen()) return TModus::PointFigure;
   return ansicht_.TageOhneKursWeglassen ? TModus::Index : TModus::Kalender;
 }
 
@@ -25,13 +27,13 @@ void TChart_WPChart::SetzeWertpapier(const TWertpapier* wertpapier) {
   // The price fields are checked before the columns are built, so that a
   // security without closes gets its columns from the field that replaces it.
   KursfelderPruefen();
-  PFNeuAufbauen();
+  ZeichnungAufbauen();
   AlleTageAnwenden();
   if (Modus() == TModus::Kalender)
     ende_ = AnzahlSaetze() > 0 ? wertpapier_->Kurse.LetzterTag() : 0;
   else
     ende_ = LetzterGueltigerIndex();
-  eqGueltig_ = false;
+  BereichGeaendert();
   endeDatum_ = LetztesDatum();
   if (onTag_) onTag_(LetztesDatum());
   EndeSetzen(endeDatum_);
@@ -40,25 +42,30 @@ void TChart_WPChart::SetzeWertpapier(const TWertpapier* wertpapier) {
 
 void TChart_WPChart::Leeren() {
   wertpapier_ = nullptr;
-  pfListe_.Leeren();
+  ZeichnungAufbauen();
   ende_ = 0;
   endeDatum_ = 0;
-  eqGueltig_ = false;
+  BereichGeaendert();
   NeuZeichnen(true);
 }
 
 void TChart_WPChart::SetzeAnsicht(const TChartAnsicht& ansicht) {
   ansicht_ = ansicht;
-  PFNeuAufbauen();
+  zeichnung_ = NeueKurszeichnung(ansicht_.Charttyp);
+  ZeichnungAufbauen();
   AlleTageAnwenden();
   EndeSetzen(endeDatum_);
   if (onTag_) onTag_(LetztesDatum());
 }
 
-void TChart_WPChart::PFNeuAufbauen() {
-  pfListe_.Leeren();
-  if (wertpapier_ && ansicht_.Charttyp == 4)
-    pfListe_.Aufbauen(wertpapier_->Kurse, ansicht_.PFKurs, ansicht_.Umkehrminimum);
+void TChart_WPChart::ZeichnungAufbauen() {
+  zeichnung_->Aufbauen(wertpapier_, ansicht_);
+}
+
+const TPointFigureListe& TChart_WPChart::PFListe() const {
+  static const TPointFigureListe keine;
+  const TPointFigureListe* saeulen = zeichnung_->Saeulen();
+  return saeulen ? *saeulen : keine;
 }
 
 void TChart_WPChart::AlleTageAnwenden() {
@@ -83,7 +90,8 @@ void TChart_WPChart::KursfelderPruefen() {
 
 int TChart_WPChart::LetzterGueltigerIndex() const {
   if (!wertpapier_) return -1;
-  return (Modus() == TModus::PointFigure ? pfListe_.Anzahl() : AnzahlSaetze()) - 1;
+  const TPointFigureListe* saeulen = zeichnung_->Saeulen();
+  return (saeulen ? saeulen->Anzahl() : AnzahlSaetze()) - 1;
 }
 
 int TChart_WPChart::LetzterIndex() const {
@@ -100,7 +108,7 @@ Boersentag TChart_WPChart::ErstesDatum() const {
   if (AnzahlSaetze() == 0) return 0;
   switch (Modus()) {
     case TModus::PointFigure: {
-      const TPunktFigurSaeule* s = pfListe_.Saeule(ErsterIndex());
+      const TPunktFigurSaeule* s = PFListe().Saeule(ErsterIndex());
       return s ? s->Datum : 0;
     }
     case TModus::Index: {
@@ -117,7 +125,7 @@ Boersentag TChart_WPChart::LetztesDatum() const {
   if (AnzahlSaetze() == 0) return 0;
   switch (Modus()) {
     case TModus::PointFigure: {
-      const TPunktFigurSaeule* s = pfListe_.Saeule(LetzterIndex());
+      const TPunktFigurSaeule* s = PFListe().Saeule(LetzterIndex());
       return s ? s->Datum : 0;
     }
     case TModus::Index: {
@@ -136,13 +144,13 @@ void TChart_WPChart::SetzeEndeDatum(Boersentag d) {
 }
 
 void TChart_WPChart::EndeSetzen(Boersentag d) {
-  eqGueltig_ = false;
+  BereichGeaendert();
   if (!wertpapier_) return;
   const TKurse& kurse = wertpapier_->Kurse;
   switch (Modus()) {
     case TModus::PointFigure:
-      ende_ = pfListe_.SucheDatum(d);
-      if (ende_ == 0) ende_ = pfListe_.Anzahl() - 1;
+      ende_ = PFListe().SucheDatum(d);
+      if (ende_ == 0) ende_ = PFListe().Anzahl() - 1;
       break;
     case TModus::Index:
       ende_ = kurse.IndexAb(d);
@@ -194,7 +202,7 @@ Boersentag TChart_WPChart::Scrolle(int code, int position) {
   neu = std::clamp<long long>(neu, erster, letzter);
   if (neu != ende_) {
     ende_ = static_cast<int>(neu);
-    eqGueltig_ = false;
+    BereichGeaendert();
     NeuZeichnen(true);
   }
   return Melden();
@@ -238,7 +246,7 @@ void TChart_WPChart::GeometrieBerechnen(const TGrafikfenster& f) {
   g_.PlotOben = g_.RahmenOben + 5 * fy;
   g_.PlotRechts = g_.RahmenRechts - 30 * fx;
   g_.PlotUnten = g_.RahmenUnten - 10 * fy;
-  if (ansicht_.UmsatzAnzeigen && ansicht_.Charttyp >= 1 && ansicht_.Charttyp <= 3) {
+  if (ansicht_.UmsatzAnzeigen && zeichnung_->HatUmsatzbereich()) {
     const int h = g_.PlotUnten - g_.PlotOben;
     g_.PlotUnten -= h * ansicht_.UmsatzHoehe / 100 + 10 * fy;
   }
@@ -246,141 +254,21 @@ void TChart_WPChart::GeometrieBerechnen(const TGrafikfenster& f) {
   g_.UmsatzOben = g_.PlotUnten + 30 * fy;
   g_.UmsatzRechts = g_.PlotRechts;
   g_.UmsatzUnten = g_.RahmenUnten - 15 * fy;
-  const int breite = g_.PlotRechts - g_.PlotLinks;
-  if (ansicht_.Charttyp == 5) {
-    if (Tage() == 0) GanzzahlDivisionDurchNull();
-    g_.Tagesbreite = static_cast<double>(breite) / Tage();
-    UmsatzFaktorBerechnen();
-  } else {
-    if (Tage() == 1) GanzzahlDivisionDurchNull();
-    g_.Tagesbreite = static_cast<double>(breite) / (Tage() - 1);
-    g_.UmsatzFaktor = 0;
-  }
+  zeichnung_->Spaltenbreite(*this, g_);
   legendeY_ = 2 * fy;
-  eqGueltig_ = false;
-}
-
-void TChart_WPChart::UmsatzFaktorBerechnen() {
-  double p = g_.PlotRechts - g_.PlotLinks;
-  double s = 0;
-  const int erster = ErsterIndex(), letzter = LetzterIndex();
-  for (int i = erster; i <= letzter; ++i) {
-    const TKurs& k = Satz(i);
-    if (k.Hoch > 0 && k.Tief > 0 && k.Umsatz > 0)
-      s += k.Umsatz;
-    else
-      p -= g_.Tagesbreite;
-  }
-  const int r = std::max(0, letzter - erster + 1);
-  g_.UmsatzFaktor = s == 0 ? 0 : (p - g_.Tagesbreite * (Tage() - r)) / s;
-}
-
-double TChart_WPChart::EquivolumeBreite(const TKurs* k) const {
-  if (k && k->Hoch > 0 && k->Tief > 0 && k->Umsatz > 0) return k->Umsatz * g_.UmsatzFaktor;
-  return g_.Tagesbreite;
-}
-
-// Box centres of the visible range, as distances leftwards from PlotRechts.
-void TChart_WPChart::EquivolumeVorbereiten() const {
-  if (eqGueltig_) return;
-  eqMitte_.clear();
-  double summe = 0;
-  if (Modus() == TModus::Kalender) {
-    eqAnfang_ = ende_ - Tage() + 1;
-    eqMitte_.resize(static_cast<std::size_t>(std::max(0, Tage())));
-    int i = LetzterIndex();
-    for (Boersentag d = ende_; d >= eqAnfang_; --d) {
-      const TKurs* k = nullptr;
-      while (i >= 0 && Satz(i).Datum > d)
-        --i;
-      if (i >= 0 && Satz(i).Datum == d) k = &Satz(i);
-      const double w = EquivolumeBreite(k);
-      eqMitte_[static_cast<std::size_t>(d - eqAnfang_)] = summe + w / 2;
-      summe += w;
-    }
-  } else {
-    eqAnfang_ = ErsterIndex();
-    const int letzter = LetzterIndex();
-    eqMitte_.resize(static_cast<std::size_t>(std::max(0, letzter - eqAnfang_ + 1)));
-    for (int i = letzter; i >= eqAnfang_; --i) {
-      const double w = EquivolumeBreite(&Satz(i));
-      eqMitte_[static_cast<std::size_t>(i - eqAnfang_)] = summe + w / 2;
-      summe += w;
-    }
-  }
-  eqGueltig_ = true;
-}
-
-double TChart_WPChart::EquivolumeXIndex(int i) const {
-  EquivolumeVorbereiten();
-  const int letzter = LetzterIndex();
-  if (i >= eqAnfang_ && i - eqAnfang_ < static_cast<int>(eqMitte_.size()))
-    return g_.PlotRechts - eqMitte_[static_cast<std::size_t>(i - eqAnfang_)];
-  // Outside the visible range: keep walking in the same manner.
-  double summe = 0;
-  if (i > letzter) {
-    for (int j = letzter + 1; j < i; ++j)
-      summe += EquivolumeBreite(&Satz(j));
-    return g_.PlotRechts + summe + EquivolumeBreite(&Satz(i)) / 2;
-  }
-  for (int j = i + 1; j <= letzter; ++j)
-    summe += EquivolumeBreite(&Satz(j));
-  return g_.PlotRechts - summe - EquivolumeBreite(&Satz(i)) / 2;
-}
-
-double TChart_WPChart::EquivolumeXDatum(Boersentag d) const {
-  EquivolumeVorbereiten();
-  if (d >= eqAnfang_ && d - eqAnfang_ < static_cast<int>(eqMitte_.size()))
-    return g_.PlotRechts - eqMitte_[static_cast<std::size_t>(d - eqAnfang_)];
-  const TKurse& kurse = wertpapier_->Kurse;
-  double summe = 0;
-  if (d > ende_) {
-    for (Boersentag t = ende_ + 1; t < d; ++t)
-      summe += EquivolumeBreite(kurse.Suche(t));
-    return g_.PlotRechts + summe + EquivolumeBreite(kurse.Suche(d)) / 2;
-  }
-  for (Boersentag t = d + 1; t <= ende_; ++t)
-    summe += EquivolumeBreite(kurse.Suche(t));
-  return g_.PlotRechts - summe - EquivolumeBreite(kurse.Suche(d)) / 2;
+  BereichGeaendert();
 }
 
 // --- Mapping days and values to pixels -------------------------------------
 
 std::optional<int> TChart_WPChart::IndexZuX(int i) const {
   if (!wertpapier_ || i < 0 || i > LetzterGueltigerIndex()) return std::nullopt;
-  switch (Modus()) {
-    case TModus::Kalender:
-      return DatumZuX(Satz(i).Datum);
-    case TModus::Index:
-      if (ansicht_.Charttyp == 5) return PixelRunden(EquivolumeXIndex(i));
-      break;
-    case TModus::PointFigure:
-      break;
-  }
-  return PixelRunden(g_.PlotRechts - (LetzterIndex() - i) * g_.Tagesbreite);
+  return zeichnung_->IndexZuX(*this, i);
 }
 
 std::optional<int> TChart_WPChart::DatumZuX(Boersentag d) const {
   if (!wertpapier_) return std::nullopt;
-  switch (Modus()) {
-    case TModus::PointFigure:
-      return std::nullopt;
-    case TModus::Index:
-      return IndexModusDatumZuX(d);
-    case TModus::Kalender:
-      break;
-  }
-  if (ansicht_.Charttyp == 5) return PixelRunden(EquivolumeXDatum(d));
-  return PixelRunden(g_.PlotRechts - (static_cast<double>(ende_) - d) * g_.Tagesbreite);
-}
-
-std::optional<int> TChart_WPChart::IndexModusDatumZuX(Boersentag d) const {
-  const TKurse& kurse = wertpapier_->Kurse;
-  const int i = kurse.IndexAb(d);
-  if (i >= kurse.Anzahl()) return std::nullopt;
-  if (Satz(i).Datum == d) return IndexZuX(i);
-  if (i < 1) return *IndexZuX(0) - PixelRunden(g_.Tagesbreite / 2);
-  return (*IndexZuX(i) + *IndexZuX(i - 1)) / 2;
+  return zeichnung_->DatumZuX(*this, d);
 }
 
 int TChart_WPChart::WertZuY(double v) {
@@ -423,11 +311,9 @@ void TChart_WPChart::Zeichne(TGrafikfenster& f) {
   Titel(f);
   Rahmen(f);
   Zeitachse(f);
-  Kurszeichnung(f);
-  if (ansicht_.UmsatzAnzeigen && ansicht_.Charttyp >= 1 && ansicht_.Charttyp <= 3)
-    Umsatzhistogramm(f);
-  if (ansicht_.Charttyp != 4 && ansicht_.Charttyp >= 1 && ansicht_.Charttyp <= 5 &&
-      (ansicht_.KaufVerkauf || ansicht_.GVGrenze))
+  zeichnung_->Zeichne(*this, f);
+  if (ansicht_.UmsatzAnzeigen && zeichnung_->HatUmsatzbereich()) Umsatzhistogramm(f);
+  if (zeichnung_->ZeigtTransaktionen() && (ansicht_.KaufVerkauf || ansicht_.GVGrenze))
     Transaktionen(f);
   for (TChart_WPChart_Ebene* ebene : ebenen_)
     ebene->Zeichne(f);

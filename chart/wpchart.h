@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 #include "chart/chartansicht.h"
 #include "chart/chartebene.h"
 #include "chart/grafikfeld.h"
+#include "chart/kurszeichnung.h"
 #include "chart/pointfigure.h"
 #include "core/wertpapier.h"
 #include "indicators/indikatorchart.h"
@@ -41,11 +43,14 @@ enum TScrollCode : int {
 
 // The field that draws one security's price history: title, frame, time and
 // value axes, the prices in one of five chart types, the volume histogram,
-// transaction markers and break-even lines, and the layers added on top.
+// transaction markers and break-even lines, and the layers added on top. What
+// depends on the chart type is asked of the drawing for the view's type
+// (TKurszeichnung), which the chart owns and replaces with each view.
 //
 // The visible range ends at `Ende`, whose unit depends on the mode: a column
-// index in point-and-figure mode (Charttyp 4), a record index in index mode
-// (TageOhneKursWeglassen), a trading day otherwise (calendar mode).
+// index in point-and-figure mode (a drawing that counts columns), a record
+// index in index mode (TageOhneKursWeglassen), a trading day otherwise
+// (calendar mode).
 //
 // The security and the layers are not owned; the security must stay alive
 // while it is shown (until Leeren or the next SetzeWertpapier). Painting raises
@@ -56,7 +61,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   using TTagEreignis = std::function<void(Boersentag)>;
   enum class TModus { PointFigure, Index, Kalender };
 
-  TChart_WPChart() = default;
+  TChart_WPChart();
 
   void SetzeWertpapier(const TWertpapier* wertpapier);
   void Leeren();
@@ -85,7 +90,10 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   int Tage() const { return ansicht_.Tage; }
   int Ende() const { return ende_; }
   Boersentag EndeDatum() const { return endeDatum_; }
-  const TPointFigureListe& PFListe() const { return pfListe_; }
+  // The point-and-figure columns; empty for the other types.
+  const TPointFigureListe& PFListe() const;
+  // The drawing of the view's chart type.
+  const TKurszeichnung& Kurszeichnung() const { return *zeichnung_; }
 
   // Visible range: indices of columns or records, and their dates.
   int LetzterGueltigerIndex() const;
@@ -99,6 +107,9 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   std::optional<int> DatumZuX(Boersentag d) const override;
   int WertZuY(double v) override;
   int UmsatzZuY(double max, double min, double v) const;
+  // The value axis on the left of the price plot (umsatz false; it sets the
+  // scale WertZuY maps to) or of the volume pane.
+  void Wertachse(TGrafikfenster& f, bool umsatz, double max, double min);
   int SkalaZuY(double max, double min, double v) const override;
   // A scale on the right of the price plot for a value drawn into it.
   void Skalenachse(TGrafikfenster& f, std::string_view suffix, TFarbe farbe, double max,
@@ -124,7 +135,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
  private:
   const TKurs& Satz(int i) const { return *wertpapier_->Kurse.Kurs(i); }
   int AnzahlSaetze() const { return wertpapier_ ? wertpapier_->Kurse.Anzahl() : 0; }
-  void PFNeuAufbauen();
+  void ZeichnungAufbauen();
   void AlleTageAnwenden();
   void KursfelderPruefen();
   Boersentag Melden();
@@ -132,17 +143,11 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   void EndeSetzen(Boersentag datum);
   void Klemmen();
 
-  // Geometry and the per-paint equivolume widths.
   void GeometrieBerechnen(const TGrafikfenster& f);
-  void UmsatzFaktorBerechnen();
-  double EquivolumeBreite(const TKurs* kurs) const;
-  void EquivolumeVorbereiten() const;
-  double EquivolumeXIndex(int i) const;
-  double EquivolumeXDatum(Boersentag d) const;
-  std::optional<int> IndexModusDatumZuX(Boersentag d) const;
+  // The visible range moved: the drawing forgets what it cached for it.
+  void BereichGeaendert() { zeichnung_->BereichGeaendert(); }
 
   // Axes, frame, title (wpchartachsen.cpp).
-  void Wertachse(TGrafikfenster& f, bool umsatz, double max, double min);
   void Punktlinie(TGrafikfenster& f, TPunkt p1, TPunkt p2) const;
   void Rahmen(TGrafikfenster& f) const;
   void Zeitachse(TGrafikfenster& f);
@@ -153,15 +158,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   std::string Bereichstext() const;
   void Druckkopf(TGrafikfenster& f) const;
 
-  // Chart types and overlays (wpchartmodi.cpp, wpchartpf.cpp, wpchartumsatz.cpp,
-  // wpcharttransaktionen.cpp).
-  void Kurszeichnung(TGrafikfenster& f);
-  bool Wertebereich(double& max, double& min) const;
-  void Linienchart(TGrafikfenster& f);
-  void Balkenchart(TGrafikfenster& f);
-  void Kerzenchart(TGrafikfenster& f);
-  void Equivolumechart(TGrafikfenster& f);
-  void PointFigureChart(TGrafikfenster& f);
+  // Overlays (wpchartumsatz.cpp, wpcharttransaktionen.cpp).
   void Umsatzhistogramm(TGrafikfenster& f);
   void Transaktionen(TGrafikfenster& f);
   void GVSegment(TGrafikfenster& f, int l, int r, double gv);
@@ -169,7 +166,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
 
   const TWertpapier* wertpapier_ = nullptr;
   TChartAnsicht ansicht_;
-  TPointFigureListe pfListe_;
+  std::unique_ptr<TKurszeichnung> zeichnung_;
   std::vector<TChart_WPChart_Ebene*> ebenen_;
   TTagEreignis onTag_;
   int ende_ = 0;
@@ -182,12 +179,6 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   int titelUnten_ = 0;
   std::string druckTitel_ = "Morvane 3.5";
   std::string druckHinweis_ = "Erstellt mit Morvane. Alle Angaben ohne Gewähr.";
-
-  // Equivolume box centres (pixels from PlotRechts, leftwards) of the visible
-  // range, built lazily after each paint's geometry or a move of the range.
-  mutable std::vector<double> eqMitte_;
-  mutable int eqAnfang_ = 0;  // first index (index mode) or first date (calendar)
-  mutable bool eqGueltig_ = false;
 };
 
 // Rounds to the nearest integer (halves away from zero) and keeps the result

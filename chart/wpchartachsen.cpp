@@ -2,7 +2,6 @@
 #include <array>
 #include <cmath>
 
-#include "chart/chartansichteingaben.h"
 #include "chart/wpchart.h"
 #include "core/datumtext.h"
 #include "core/textkodierung.h"
@@ -207,7 +206,7 @@ void TChart_WPChart::Zeitachse(TGrafikfenster& f) {
   switch (Modus()) {
     case TModus::PointFigure:
       for (int i = LetzterIndex(); i >= ErsterIndex(); --i)
-        tag(IndexZuX(i), pfListe_.Saeule(i)->Datum);
+        tag(IndexZuX(i), PFListe().Saeule(i)->Datum);
       break;
     case TModus::Index:
       for (int i = LetzterIndex(); i >= ErsterIndex(); --i)
@@ -242,7 +241,7 @@ void TChart_WPChart::Tagesbeschriftung(TGrafikfenster& f, int x, Boersentag datu
 std::optional<int> TChart_WPChart::PeriodenX(Boersentag datum, bool anfang) const {
   switch (Modus()) {
     case TModus::PointFigure:
-      return IndexZuX(pfListe_.SucheDatum(datum));
+      return IndexZuX(PFListe().SucheDatum(datum));
     case TModus::Index:
       return IndexZuX(anfang ? wertpapier_->Kurse.IndexAb(datum)
                              : wertpapier_->Kurse.IndexBis(datum));
@@ -338,29 +337,9 @@ void TChart_WPChart::Titel(TGrafikfenster& f) {
   f.TextMitte(mitte, 2 * fy, zeile);
   const int y = 2 * fy + f.SchriftHoehe();
 
-  auto kursname = [](int code) {
-    return code >= 1 && code <= 5 ? std::string(kKursfelder[static_cast<std::size_t>(code - 1)])
-                                  : std::string();
-  };
-  std::string typ;
-  switch (ansicht_.Charttyp) {
-    case 1:
-      typ = "Linienchart mit " + kursname(ansicht_.LinienKurs);
-      break;
-    case 2:
-      typ = "Balkenchart";
-      break;
-    case 3:
-      typ = "Kerzenchart";
-      break;
-    case 4:
-      typ = "Point-&-Figure Chart mit " + kursname(ansicht_.PFKurs);
-      break;
-    case 5:
-      typ = "Equivolume Chart";
-      break;
-  }
-  if (ansicht_.UmsatzAnzeigen && ansicht_.Charttyp <= 3) typ += " (oben), Stückumsätze (unten)";
+  std::string typ = zeichnung_->Titel(ansicht_);
+  if (ansicht_.UmsatzAnzeigen && zeichnung_->HatUmsatzbereich())
+    typ += " (oben), Stückumsätze (unten)";
   f.SetzeSchriftHoehe(12);
   f.SetzeSchriftFett(false);
   f.TextMitte(mitte, y, typ + Bereichstext());

@@ -28,7 +28,7 @@ TChartAnsicht Uebernommen(const TChartAnsichtEingaben& e) {
 
 TEST(ChartAnsichtEingaben, FuellenUndUnveraendertZurueckschreiben) {
   const TChartAnsichtEingaben e = Standard();
-  EXPECT_EQ(e.Charttyp, 3);
+  EXPECT_EQ(e.Charttyp, TCharttyp::Kerze);
   EXPECT_EQ(e.L_Kurs, 3);
   EXPECT_EQ(kKursfelder[static_cast<std::size_t>(e.P_Kurs)], "Schlusskurs");
   EXPECT_EQ(e.P_Umkehrminimum, "0,25");
@@ -77,7 +77,7 @@ TEST(ChartAnsichtEingaben, UmkehrminimumNurBeimPointFigureChartGeprueft) {
   EXPECT_EQ(Meldung(e), kTageMeldung);
   EXPECT_EQ(Uebernommen(e).Umkehrminimum, 0.25);
 
-  e.Charttyp = 4;
+  e.Charttyp = TCharttyp::PointFigure;
   const auto fehler = EingabenPruefen(e);
   ASSERT_TRUE(fehler);
   EXPECT_EQ(fehler->Meldung, "Der Wert für das Umkehrminimum muss zwischen 0% und 100% liegen!");
@@ -89,7 +89,7 @@ TEST(ChartAnsichtEingaben, UmkehrminimumNurBeimPointFigureChartGeprueft) {
   e.P_Umkehrminimum = "1,239";
   EXPECT_EQ(Meldung(e), "gültig");
   EXPECT_EQ(Uebernommen(e).Umkehrminimum, 1.23);
-  EXPECT_EQ(Uebernommen(e).Charttyp, 4);
+  EXPECT_EQ(Uebernommen(e).Charttyp, TCharttyp::PointFigure);
 }
 
 TEST(ChartAnsichtEingaben, HistogrammHoeheUndExtremwert) {
@@ -122,15 +122,44 @@ TEST(ChartAnsichtEingaben, HistogrammHoeheUndExtremwert) {
   EXPECT_EQ(Uebernommen(e).UmsatzExtremwert, 0);
 }
 
-TEST(ChartAnsichtEingaben, HistogrammFreigabenNurFuerDieDreiKurscharts) {
+TEST(ChartAnsichtEingaben, FreigabenJeCharttyp) {
+  struct TFall {
+    TCharttyp Typ;
+    bool LinienKurs, PointFigure, Transaktionen, Umsatz;
+  };
+  const TFall faelle[] = {
+      {TCharttyp::Linie, true, false, true, true},
+      {TCharttyp::Balken, false, false, true, true},
+      {TCharttyp::Kerze, false, false, true, true},
+      {TCharttyp::PointFigure, false, true, false, false},
+      {TCharttyp::Equivolume, false, false, true, false},
+      // A type byte from a damaged file: no histogram to set up.
+      {static_cast<TCharttyp>(0), false, false, true, false},
+  };
+  for (const TFall& fall : faelle) {
+    auto e = Standard();
+    e.Charttyp = fall.Typ;
+    const TChartAnsichtFreigaben f = Freigaben(e);
+    const int typ = static_cast<int>(fall.Typ);
+    EXPECT_EQ(f.LinienKursSichtbar, fall.LinienKurs) << typ;
+    EXPECT_EQ(f.PointFigureSichtbar, fall.PointFigure) << typ;
+    EXPECT_EQ(f.TransaktionszeichenAktiv, fall.Transaktionen) << typ;
+    EXPECT_EQ(f.WertachseUndUmsatzAktiv, fall.Umsatz) << typ;
+    EXPECT_EQ(f.UmsatzHoeheAktiv, fall.Umsatz) << typ;
+    EXPECT_EQ(f.UmsatzExtremwertAktiv, fall.Umsatz) << typ;
+  }
+}
+
+TEST(ChartAnsichtEingaben, HistogrammFreigabenFolgenDenSchaltern) {
   auto e = Standard();
-  e.Charttyp = 5;
-  EXPECT_FALSE(Freigaben(e).UmsatzHoeheAktiv);
-  e.Charttyp = 1;
+  e.Charttyp = TCharttyp::Linie;
   EXPECT_TRUE(Freigaben(e).UmsatzExtremwertAktiv);
   e.Umsatz_Abschneiden = false;
   EXPECT_FALSE(Freigaben(e).UmsatzExtremwertAktiv);
   EXPECT_TRUE(Freigaben(e).UmsatzHoeheAktiv);
+  e.Umsatz_Anzeigen = false;
+  EXPECT_FALSE(Freigaben(e).UmsatzHoeheAktiv);
+  EXPECT_TRUE(Freigaben(e).WertachseUndUmsatzAktiv);
 }
 
 }  // namespace

@@ -60,6 +60,23 @@ TEST(ChartAnsicht, JedesByteLandetInSeinemFeld) {
   EXPECT_EQ(b, TChartAnsicht{});
 }
 
+// A type byte that names no chart type survives reading and writing: saving
+// the settings again changes nothing.
+TEST(ChartAnsicht, UnbekannterCharttypBleibtErhalten) {
+  for (std::uint8_t byte : {0, 1, 5, 6, 255}) {
+    std::string bytes = Bytes(TChartAnsicht{});
+    bytes[0] = static_cast<char>(byte);
+    TChartAnsicht a;
+    TBinaerLeser leser(bytes);
+    a.Lies(leser);
+    EXPECT_EQ(IstBekannt(a.Charttyp), byte >= 1 && byte <= 5) << int{byte};
+    EXPECT_EQ(Bytes(a), bytes) << int{byte};
+  }
+  TChartAnsicht a;
+  a.Charttyp = TCharttyp::Equivolume;
+  EXPECT_EQ(Bytes(a)[0], '\x05');
+}
+
 TEST(ChartVorlagen, DreiStandardvorlagen) {
   const TChartVorlagen v;
   EXPECT_EQ(VorlagenListe(v)[0], "1: Linienchart");
@@ -89,10 +106,10 @@ TEST(ChartVorlagen, BlockMitLeerenUndBelegtenSlots) {
   EXPECT_EQ(liste[9], "0: (nicht verwendet)");
 
   TChartAnsicht ansicht;
-  ansicht.Charttyp = 4;
+  ansicht.Charttyp = TCharttyp::PointFigure;
   v.SetzeVorlage(10, "P&F Wochen", ansicht);
   v.SetzeVorlage(2, "", ansicht);
-  ansicht.Charttyp = 1;  // the template holds its own copy
+  ansicht.Charttyp = TCharttyp::Linie;  // the template holds its own copy
   TBinaerSchreiber s;
   v.Schreibe(s);
   EXPECT_EQ(s.Daten().size(), 10u + 2 * 35 + 2 + 2 + 10);
@@ -101,7 +118,7 @@ TEST(ChartVorlagen, BlockMitLeerenUndBelegtenSlots) {
   TBinaerLeser leser(s.Daten());
   w.Lies(leser);
   EXPECT_EQ(w.Name(10), "P&F Wochen");
-  EXPECT_EQ(w.Ansicht(10)->Charttyp, 4);
+  EXPECT_EQ(w.Ansicht(10)->Charttyp, TCharttyp::PointFigure);
   EXPECT_TRUE(w.Ansicht(2));
   EXPECT_FALSE(w.Ansicht(1));
   EXPECT_EQ(w.Name(1), "");
@@ -129,7 +146,7 @@ TEST(ChartVorlagen, AuswahlImVorlagendialog) {
 TEST(ChartVorlagen, EinstellungsdateiMitAnsichtUndVorlagen) {
   TEinstellungen e("/nicht/vorhanden");
   ChartEinstellungenEinstecken(e);
-  ChartAnsicht(e).Charttyp = 2;
+  ChartAnsicht(e).Charttyp = TCharttyp::Balken;
   ChartAnsicht(e).Tage = 1000;
   TChartAnsicht eigene;
   eigene.Logarithmisch = true;
@@ -141,7 +158,7 @@ TEST(ChartVorlagen, EinstellungsdateiMitAnsichtUndVorlagen) {
   ASSERT_TRUE(spaeter.LadenAus(daten));
   ChartEinstellungenEinstecken(spaeter);
   EXPECT_EQ(ChartAnsicht(spaeter).Tage, 1000);
-  EXPECT_EQ(ChartAnsicht(spaeter).Charttyp, 2);
+  EXPECT_EQ(ChartAnsicht(spaeter).Charttyp, TCharttyp::Balken);
   EXPECT_EQ(ChartVorlagen(spaeter).Name(7), "Logarithmisch");
   EXPECT_TRUE(ChartVorlagen(spaeter).Ansicht(7)->Logarithmisch);
   EXPECT_EQ(ChartVorlagen(spaeter).Name(1), "Linienchart");

@@ -99,12 +99,12 @@ TEST_F(ChartFeld, SetzeAnsichtGleichtDieEinstellungAn) {
   TChartAnsicht neu = feld.Ansicht();
   EXPECT_TRUE(neu.Indikatoren);
   EXPECT_TRUE(neu.Infobereich);
-  neu.Charttyp = 1;
+  neu.Charttyp = TCharttyp::Linie;
   neu.Tage = 120;
   neu.Infobereich = false;
   feld.SetzeAnsicht(neu);
   EXPECT_EQ(einstellung, neu);
-  EXPECT_EQ(feld.Chart().Ansicht().Charttyp, 1);
+  EXPECT_EQ(feld.Chart().Ansicht().Charttyp, TCharttyp::Linie);
   EXPECT_FALSE(feld.Info().Sichtbar());
   EXPECT_EQ(feld.Ansicht(), neu);
   // Laid out anew: the chart takes the info area's room.

@@ -38,9 +38,9 @@ inline void Schlusskurse(TWertpapier& wp, const std::vector<double>& kurse) {
 }
 
 // A view with nothing switched on below the time axis and no overlays.
-inline TChartAnsicht SchlichteAnsicht(int charttyp) {
+inline TChartAnsicht SchlichteAnsicht(TCharttyp charttyp) {
   TChartAnsicht a;
-  a.Charttyp = static_cast<std::uint8_t>(charttyp);
+  a.Charttyp = charttyp;
   a.Monatsbalken = false;
   a.Jahresbalken = false;
   a.UmsatzAnzeigen = false;
@@ -57,6 +57,14 @@ inline void Zeichnen(TChart_WPChart& chart, TAufzeichnungsLeinwand& leinwand, in
   TGrafikfenster fenster(leinwand, {0, 0, w - 1, h - 1}, static_cast<std::uint16_t>(faktor),
                          static_cast<std::uint16_t>(faktor));
   chart.Zeichne(fenster);
+}
+
+// Shows `wp` in view `a` and paints the chart, sized w x h.
+inline void Zeigen(TChart_WPChart& chart, const TChartAnsicht& a, const TWertpapier& wp,
+                   TAufzeichnungsLeinwand& leinwand, int w, int h) {
+  chart.SetzeAnsicht(a);
+  chart.SetzeWertpapier(&wp);
+  Zeichnen(chart, leinwand, w, h);
 }
 
 }  // namespace morvane::test

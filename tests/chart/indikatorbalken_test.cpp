@@ -305,7 +305,7 @@ TEST(IndikatorEbene, UntertitelUndZeichnenDerAngezeigten) {
   TWertpapier wp;
   test::Schlusskurse(wp, std::vector<double>(30, 10.0));
   TChart_WPChart chart;
-  chart.SetzeAnsicht(test::SchlichteAnsicht(1));
+  chart.SetzeAnsicht(test::SchlichteAnsicht(TCharttyp::Linie));
   chart.SetzeWertpapier(&wp);
   TChart_WPChart_IndikatorenEbene ebene(chart, analyse);
   chart.NeueEbene(&ebene);

@@ -41,7 +41,7 @@ TWertpapier Kerzenpapier(int n) {
 TEST(WPChart, WertachseMitSchrittEinsUndWaehrungAmObersten) {
   TWertpapier wp = Papier({12.3, 15, 18.7});
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Linie));
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 400, 381);
@@ -114,7 +114,7 @@ TEST(WPChart, ScrollenKlemmtInBeidenModi) {
   chart.SetzeOnTag([&](Boersentag) { ++meldungen; });
   chart.SetzeOnNeuZeichnen([&](const TRechteck&, bool) { ++neuZeichnen; });
 
-  TChartAnsicht kalender = SchlichteAnsicht(3);
+  TChartAnsicht kalender = SchlichteAnsicht(TCharttyp::Kerze);
   kalender.TageOhneKursWeglassen = false;
   chart.SetzeAnsicht(kalender);
   chart.SetzeWertpapier(&wp);
@@ -126,7 +126,7 @@ TEST(WPChart, ScrollenKlemmtInBeidenModi) {
   EXPECT_EQ(chart.Scrolle(scSchieberZiehen, 500), Tag(50));  // 99 * 0.5 rounded
   EXPECT_EQ(chart.Scrolle(scEnde, 0), Tag(99));
 
-  chart.SetzeAnsicht(SchlichteAnsicht(3));  // index mode
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Kerze));  // index mode
   chart.Scrolle(scSchieberZiehen, 30);
   EXPECT_EQ(chart.Ende(), 3);
   EXPECT_EQ(chart.Scrolle(scSeiteLinks, 0), Tag(0));
@@ -146,14 +146,14 @@ TEST(WPChart, ScrollenKlemmtInBeidenModi) {
 TEST(WPChart, TitelMitBereichEinesTages) {
   TWertpapier wp = Papier({10});
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(3));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Kerze));
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 400, 300);
   EXPECT_NE(l.SucheText("Test AG, DE000TEST001"), nullptr);
   EXPECT_NE(l.SucheText("Kerzenchart, 04.01.2010 bis 04.01.2010 (1 Tag)"), nullptr);
 
-  TChartAnsicht linie = SchlichteAnsicht(1);
+  TChartAnsicht linie = SchlichteAnsicht(TCharttyp::Linie);
   linie.UmsatzAnzeigen = true;
   linie.TageOhneKursWeglassen = false;
   linie.Tage = 10;
@@ -175,12 +175,12 @@ TEST(WPChart, KursfeldErsatzUndEinzelnerPunkt) {
     wp.Kurse.Setze(k, TSetzModus::Ersetzen);
   }
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Linie));
   chart.SetzeWertpapier(&wp);
   EXPECT_EQ(chart.Ansicht().LinienKurs, 5);  // no close on the first day
   EXPECT_EQ(chart.Ansicht().PFKurs, 5);
   // Back to closes: only the last visible record has one, so a dot is drawn.
-  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Linie));
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 400, 300);
   const auto punkte = l.Alle(TArt::Ellipse);
@@ -200,7 +200,7 @@ TEST(WPChart, BalkenBeiTagesbreiteDrei) {
   TWertpapier wp;
   wp.Kurse.Setze(test::Satz(0, 11, 12, 10, 11.5), TSetzModus::Ersetzen);
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(2));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Balken));
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 228, 300);
@@ -229,7 +229,7 @@ TEST(WPChart, KerzenWeissSteigendSonstSchwarz) {
   wp.Kurse.Setze(test::Satz(2, 12, 12.5, 10, 10.5), TSetzModus::Ersetzen);  // falling
   wp.Kurse.Setze(test::Satz(3, 0, 12, 10, 0), TSetzModus::Ersetzen);        // wick only
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(3));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Kerze));
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 400, 300);
@@ -253,7 +253,7 @@ TEST(WPChart, HistogrammSchneidetBeiDreieinhalbfachemDurchschnittAb) {
   for (int i = 0; i < 10; ++i)
     wp.Kurse.Setze(test::Satz(i, 10, 11, 9, 10 - 0.1 * (i == 4), i == 6 ? 1000 : 100),
                    TSetzModus::Ersetzen);
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.UmsatzAnzeigen = true;
   a.Tage = 10;
   TChart_WPChart chart;
@@ -288,7 +288,7 @@ TEST(WPChart, GleicheUmsaetzeStehenVoll) {
   TWertpapier wp;
   for (int i = 0; i < 3; ++i)
     wp.Kurse.Setze(test::Satz(i, 10, 11, 9, 10, 500), TSetzModus::Ersetzen);
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.UmsatzAnzeigen = true;
   a.UmsatzAbschneiden = false;
   TChart_WPChart chart;
@@ -308,7 +308,7 @@ TEST(WPChart, ZweiTransaktionenEinesTagesTeilenEinZeichen) {
   wp.Transaktionen.Einfuegen(TTransaktionKauf(Tag(15), 10, 100, 1000));
   wp.Transaktionen.Einfuegen(TTransaktionKauf(Tag(15), 5, 100, 500));
   wp.Transaktionen.Einfuegen(TTransaktionSplit(Tag(17), 1, 2));
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.KaufVerkauf = true;
   TChart_WPChart chart;
   chart.SetzeAnsicht(a);
@@ -333,7 +333,7 @@ TEST(WPChart, ZweiTransaktionenEinesTagesTeilenEinZeichen) {
 TEST(WPChart, GVGrenzeVorDemSichtbarenBereichGehtDurchDenPlot) {
   TWertpapier wp = Kerzenpapier(30);
   wp.Transaktionen.Einfuegen(TTransaktionKauf(Tag(1), 10, 100, 1020));
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.GVGrenze = true;
   a.Tage = 10;
   TChart_WPChart chart;
@@ -366,11 +366,11 @@ TEST(WPChart, PointFigureUndZurueckBehaeltDenLetztenTag) {
     kurse.push_back(i % 2 ? 12 : 10);
   TWertpapier wp = Papier(kurse);
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(3));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Kerze));
   chart.SetzeWertpapier(&wp);
   chart.SetzeEndeDatum(Tag(50));
   EXPECT_EQ(chart.LetztesDatum(), Tag(50));
-  TChartAnsicht pf = SchlichteAnsicht(4);
+  TChartAnsicht pf = SchlichteAnsicht(TCharttyp::PointFigure);
   pf.Umkehrminimum = 5;
   chart.SetzeAnsicht(pf);
   EXPECT_EQ(chart.Modus(), TChart_WPChart::TModus::PointFigure);
@@ -380,13 +380,13 @@ TEST(WPChart, PointFigureUndZurueckBehaeltDenLetztenTag) {
   Zeichnen(chart, l, 600, 400);
   EXPECT_FALSE(l.Alle(TArt::Ellipse).empty());
   EXPECT_EQ(chart.DatumZuX(Tag(50)), std::nullopt);
-  chart.SetzeAnsicht(SchlichteAnsicht(3));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Kerze));
   EXPECT_EQ(chart.LetztesDatum(), Tag(50));
 }
 
 TEST(WPChart, PointFigureKreuzeUndKreiseAufDemRaster) {
   TWertpapier wp = Papier({10, 11, 12, 13, 14, 13, 12, 11, 12});
-  TChartAnsicht pf = SchlichteAnsicht(4);
+  TChartAnsicht pf = SchlichteAnsicht(TCharttyp::PointFigure);
   pf.Umkehrminimum = 10;
   TChart_WPChart chart;
   chart.SetzeAnsicht(pf);
@@ -413,14 +413,12 @@ TEST(WPChart, EquivolumeBoxenBeruehrenSich) {
   for (int i = 0; i < 10; ++i)
     wp.Kurse.Setze(test::Satz(i, 10, 11, 9, 10, 100 + 50 * i), TSetzModus::Ersetzen);
   for (bool index : {true, false}) {
-    TChartAnsicht a = SchlichteAnsicht(5);
+    TChartAnsicht a = SchlichteAnsicht(TCharttyp::Equivolume);
     a.Tage = 10;
     a.TageOhneKursWeglassen = index;
     TChart_WPChart chart;
-    chart.SetzeAnsicht(a);
-    chart.SetzeWertpapier(&wp);
     TAufzeichnungsLeinwand l;
-    Zeichnen(chart, l, 500, 300);
+    test::Zeigen(chart, a, wp, l, 500, 300);
     const auto boxen = l.Alle(TArt::Rechteck);
     ASSERT_EQ(boxen.size(), 10u);
     for (std::size_t i = 1; i < boxen.size(); ++i) {
@@ -438,7 +436,7 @@ TEST(WPChart, IndexmodusSetztTageOhneKursZwischenDieNachbarn) {
   spaet.Datum = Tag(5);
   spaet.Schluss = 12;
   wp.Kurse.Setze(spaet, TSetzModus::Ersetzen);
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.Tage = 11;
   TChart_WPChart chart;
   chart.SetzeAnsicht(a);
@@ -456,7 +454,7 @@ TEST(WPChart, IndexmodusSetztTageOhneKursZwischenDieNachbarn) {
 TEST(WPChart, ZeitachseMitMonatsUndJahresbalken) {
   std::vector<double> kurse(60, 10);
   TWertpapier wp = Papier(kurse);
-  TChartAnsicht a = SchlichteAnsicht(1);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Linie);
   a.TageOhneKursWeglassen = false;
   a.Monatsbalken = true;
   a.Jahresbalken = true;
@@ -510,7 +508,7 @@ TEST(WPChart, DruckflaecheBekommtKopfzeilenUndSkaliertePixel) {
 
 TEST(WPChart, UnzulaessigeTagezahlMeldetDivisionDurchNull) {
   TWertpapier wp = Papier({10, 11});
-  TChartAnsicht a = SchlichteAnsicht(3);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
   a.Tage = 1;
   TChart_WPChart chart;
   chart.SetzeAnsicht(a);
@@ -522,7 +520,7 @@ TEST(WPChart, UnzulaessigeTagezahlMeldetDivisionDurchNull) {
   } catch (const EChart& e) {
     EXPECT_STREQ(e.what(), "Integer-Division durch 0");
   }
-  a.Charttyp = 5;
+  a.Charttyp = TCharttyp::Equivolume;
   a.Tage = 0;
   chart.SetzeAnsicht(a);
   EXPECT_THROW(Zeichnen(chart, l, 400, 300), EChart);
@@ -530,7 +528,7 @@ TEST(WPChart, UnzulaessigeTagezahlMeldetDivisionDurchNull) {
 
 TEST(WPChart, LogarithmischeSkala) {
   TWertpapier wp = Papier({1, 10, 100});
-  TChartAnsicht a = SchlichteAnsicht(1);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Linie);
   a.Logarithmisch = true;
   TChart_WPChart chart;
   chart.SetzeAnsicht(a);
@@ -546,7 +544,7 @@ TEST(WPChart, LogarithmischeSkala) {
 TEST(WPChart, LegendeUndSkalenachseFuerEbenen) {
   TWertpapier wp = Papier({10, 11});
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Linie));
   chart.SetzeWertpapier(&wp);
   struct TEbene : TChart_WPChart_Ebene {
     using TChart_WPChart_Ebene::TChart_WPChart_Ebene;
@@ -583,7 +581,7 @@ TEST(WPChart, LegendeUndSkalenachseFuerEbenen) {
 TEST(WPChart, SkalenachseEndetAuchBeiUnmaessigenWerten) {
   TWertpapier wp = Papier({10, 11});
   TChart_WPChart chart;
-  chart.SetzeAnsicht(SchlichteAnsicht(1));
+  chart.SetzeAnsicht(SchlichteAnsicht(TCharttyp::Linie));
   chart.SetzeWertpapier(&wp);
   struct TEbene : TChart_WPChart_Ebene {
     using TChart_WPChart_Ebene::TChart_WPChart_Ebene;

@@ -103,7 +103,7 @@ TEST_F(ChartBild, KerzenchartMitHistogrammAlsPng) {
 TEST_F(ChartBild, JederCharttypZeichnetImPlot) {
   for (int typ = 1; typ <= 5; ++typ) {
     TChartAnsicht a;
-    a.Charttyp = static_cast<std::uint8_t>(typ);
+    a.Charttyp = static_cast<TCharttyp>(typ);
     a.Umkehrminimum = 1;
     const std::string datei = Datei("typ" + std::to_string(typ) + ".png");
     ChartAlsBildSpeichern(msft_, a, {datei, 640, 480, {}});
@@ -122,7 +122,7 @@ TEST_F(ChartBild, JederCharttypZeichnetImPlot) {
 
 TEST_F(ChartBild, SvgZeigtTexteUndLaesstAbgeschnittenesWeg) {
   TChartAnsicht a;
-  a.Charttyp = 1;
+  a.Charttyp = TCharttyp::Linie;
   const std::string datei = Datei("linie.svg");
   ChartAlsBildSpeichern(msft_, a, {datei, 800, 600, {}});
   std::ifstream ein(datei);
@@ -198,7 +198,7 @@ TEST_F(ChartBild, FehlerLassenDieAlteDateiStehen) {
 
 TEST_F(ChartBild, BisSetztDenLetztenSichtbarenTag) {
   TChartAnsicht a;
-  a.Charttyp = 1;
+  a.Charttyp = TCharttyp::Linie;
   const std::string datei = Datei("bis.svg");
   const Boersentag bis = BoersentagAusDatum(1, 8, 2003);
   ChartAlsBildSpeichern(msft_, a, {datei, 800, 600, bis});
