@@ -16,9 +16,13 @@ constexpr std::size_t kTextfeldGrenze = std::numeric_limits<std::uint16_t>::max(
 
 // Throws unless `pfad` is a directory; `subjekt` names it in the message.
 void VerzeichnisVerlangen(const std::string& pfad, const std::string& subjekt) {
+  // Without the closing "/", so that a file there is "no directory".
+  const std::string ohneSchraegstrich =
+      pfad.size() > 1 && pfad.back() == '/' ? pfad.substr(0, pfad.size() - 1) : pfad;
   struct stat info {};
-  if (::stat(pfad.c_str(), &info) != 0) {
-    if (errno == ENOENT) throw Exception(subjekt + " existiert nicht.");
+  if (::stat(ohneSchraegstrich.c_str(), &info) != 0) {
+    // ENOTDIR: a file stands where a directory above it should be.
+    if (errno == ENOENT || errno == ENOTDIR) throw Exception(subjekt + " existiert nicht.");
     throw Exception(subjekt + " ist nicht lesbar: " + Fehlertext(errno));
   }
   if (!S_ISDIR(info.st_mode)) throw Exception(subjekt + " ist kein Verzeichnis.");
