@@ -12,18 +12,29 @@ namespace morvane {
 // Raised by the file helpers; the message is the bare reason ("Datei nicht
 // gefunden"), callers put the file name around it.
 MORVANE_EXCEPTION(EDatei, Exception);
+// The path names no regular file (a pipe, a device ...) or a file larger than
+// the reader takes; the reason says which.
+MORVANE_EXCEPTION(EDateiUngeeignet, EDatei);
 
 constexpr std::size_t kGanzeDatei = std::numeric_limits<std::size_t>::max();
+// Readers that name no limit of their own refuse files larger than this; it
+// is far above every file this program writes.
+constexpr std::size_t kDateiGrenze = std::size_t{256} << 20;
 
-// Reads a whole file with one read into memory.
-std::string DateiLesen(const std::string& pfad);
+// Reads a whole regular file into memory. Only regular files are read, and
+// none above `grenze` bytes (EDateiUngeeignet): a pipe or a device never
+// blocks the caller or fills the memory.
+std::string DateiLesen(const std::string& pfad, std::size_t grenze = kDateiGrenze);
 
-// Reads at most `hoechstens` bytes from the start of a file into `puffer` and
-// returns them (the front of `puffer`). The buffer keeps its size and
-// capacity, so reading file after file into it allocates only for a file
-// larger than every one before; bytes behind the returned ones are stale.
+// Reads at most `hoechstens` bytes from the start of a regular file into
+// `puffer` and returns them (the front of `puffer`). A file above `grenze`
+// bytes is refused unless only a shorter front of it is asked for. The buffer
+// keeps its size and capacity, so reading file after file into it allocates
+// only for a file larger than every one before; bytes behind the returned ones
+// are stale.
 std::string_view DateiLesenIn(const std::string& pfad, std::string& puffer,
-                              std::size_t hoechstens = kGanzeDatei);
+                              std::size_t hoechstens = kGanzeDatei,
+                              std::size_t grenze = kDateiGrenze);
 
 // The content of a file, read into a buffer that the calling thread reuses for
 // the next file it reads this way. Loading one file after another then
@@ -61,13 +72,22 @@ class TDateiInhalt {
   std::string_view daten_;
 };
 
-// Replaces a file atomically: writes a temporary file in the same directory,
-// flushes it to disk and renames it over `pfad`. On failure the previous file
-// stays intact and the temporary file is removed. `modus` applies to a newly
-// written file (0600 for files that hold passwords).
+// Replaces a file atomically: writes a temporary file "<name>.tmpXXXXXX" in
+// the same directory, flushes it to disk and renames it over `pfad`. On
+// failure the previous file stays intact and the temporary file is removed.
+// `modus` applies to the written file (0600 for files that hold passwords).
+// A symbolic link is followed, so the file it names is replaced and the link
+// stays; a target that exists but is no regular file (a directory, a device)
+// is refused with EDateiUngeeignet. Temporary files of this target left by
+// saves that were killed are removed once they are kTemporaerVerwaistNach
+// seconds old: a live save touches its file far more often than that.
 void DateiAtomarSchreiben(const std::string& pfad, std::string_view daten, unsigned modus = 0644);
+inline constexpr long kTemporaerVerwaistNach = 60;
 
 // German reason text for an errno value.
 std::string Fehlertext(int fehlernummer);
+
+// "256 MB", "64 KB" or "100 Bytes": a size limit as messages name it.
+std::string GroesseText(std::size_t bytes);
 
 }  // namespace morvane

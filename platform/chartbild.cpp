@@ -1,18 +1,21 @@
 #include "platform/chartbild.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "chart/wpchart.h"
+#include "core/datei.h"
 #include "grafik/grafikfenster.h"
 #include "platform/qtleinwand.h"
 
@@ -41,8 +44,8 @@ int Groesse(const std::optional<int>& wert, int standard) {
   return g;
 }
 
-[[noreturn]] void Schreibfehler(const std::string& datei, const QString& grund) {
-  throw EChartBild("Konnte Datei '" + datei + "' nicht schreiben: " + grund.toStdString());
+[[noreturn]] void Schreibfehler(const std::string& datei, const std::string& grund) {
+  throw EChartBild("Konnte Datei '" + datei + "' nicht schreiben: " + grund);
 }
 
 // Paints the field over the whole device at the given factors.
@@ -55,12 +58,50 @@ void Malen(QPainter& painter, int breite, int hoehe, int faktorX, int faktorY, T
   feld.ZeichneIn(fenster);
 }
 
-void Festschreiben(QSaveFile& datei, const std::string& name) {
-  if (!datei.commit()) Schreibfehler(name, datei.errorString());
+void PngMalen(QIODevice& ziel, int breite, int hoehe, TGrafikfeld& feld, const std::string& datei) {
+  QImage bild(breite, hoehe, QImage::Format_RGB32);
+  if (bild.isNull()) Schreibfehler(datei, "zu wenig Arbeitsspeicher für das Bild");
+  bild.fill(::Qt::white);
+  {
+    QPainter painter(&bild);
+    Malen(painter, breite, hoehe, 1, 1, feld);
+  }
+  if (!bild.save(&ziel, "PNG")) Schreibfehler(datei, "das Bild ließ sich nicht kodieren");
 }
 
-void Oeffnen(QSaveFile& datei, const std::string& name) {
-  if (!datei.open(QIODevice::WriteOnly)) Schreibfehler(name, datei.errorString());
+void SvgMalen(QIODevice& ziel, int breite, int hoehe, TGrafikfeld& feld, const std::string& titel,
+              const std::string& datei) {
+  QSvgGenerator svg;
+  svg.setOutputDevice(&ziel);
+  svg.setSize(QSize(breite, hoehe));
+  svg.setViewBox(QRect(0, 0, breite, hoehe));
+  svg.setTitle(QString::fromStdString(titel));
+  QPainter painter;
+  if (!painter.begin(&svg)) Schreibfehler(datei, "die Grafik ließ sich nicht anlegen");
+  painter.fillRect(QRect(0, 0, breite, hoehe), ::Qt::white);
+  Malen(painter, breite, hoehe, 1, 1, feld);
+  painter.end();
+}
+
+void PdfMalen(QIODevice& ziel, int breite, int hoehe, TGrafikfeld& feld, const std::string& titel,
+              const TChartBildOptionen& o) {
+  QPdfWriter pdf(&ziel);
+  pdf.setResolution(o.PdfAufloesung);
+  pdf.setTitle(QString::fromStdString(titel));
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  const bool eigeneGroesse = o.Breite || o.Hoehe;
+  if (eigeneGroesse)
+    pdf.setPageSize(
+        QPageSize(QSizeF(breite * 25.4 / 96, hoehe * 25.4 / 96), QPageSize::Millimeter));
+  else
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+  pdf.setPageOrientation(eigeneGroesse ? QPageLayout::Portrait : QPageLayout::Landscape);
+  QPainter painter;
+  if (!painter.begin(&pdf)) Schreibfehler(o.Datei, "die Seite ließ sich nicht anlegen");
+  const QRect seite = painter.viewport();
+  const int faktor = std::max(1, o.PdfAufloesung / 60);
+  Malen(painter, seite.width(), seite.height(), faktor, faktor, feld);
+  painter.end();
 }
 
 }  // namespace
@@ -79,57 +120,47 @@ void FeldAlsBildSpeichern(TGrafikfeld& feld, const std::string& titel,
   const TFormat format = FormatVon(o.Datei);
   const int breite = Groesse(o.Breite, kChartBildBreite);
   const int hoehe = Groesse(o.Hoehe, kChartBildHoehe);
-  QSaveFile datei(QString::fromStdString(o.Datei));
+  // Rendered into memory first: the file is then written in one checked,
+  // atomic step, and no encoder ever meets a failing disk.
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  puffer.open(QIODevice::WriteOnly);
   switch (format) {
-    case TFormat::Png: {
-      QImage bild(breite, hoehe, QImage::Format_RGB32);
-      if (bild.isNull()) Schreibfehler(o.Datei, QStringLiteral("zu wenig Speicher"));
-      bild.fill(::Qt::white);
-      {
-        QPainter painter(&bild);
-        Malen(painter, breite, hoehe, 1, 1, feld);
-      }
-      Oeffnen(datei, o.Datei);
-      if (!bild.save(&datei, "PNG")) Schreibfehler(o.Datei, datei.errorString());
+    case TFormat::Png:
+      PngMalen(puffer, breite, hoehe, feld, o.Datei);
       break;
-    }
-    case TFormat::Svg: {
-      Oeffnen(datei, o.Datei);
-      QSvgGenerator svg;
-      svg.setOutputDevice(&datei);
-      svg.setSize(QSize(breite, hoehe));
-      svg.setViewBox(QRect(0, 0, breite, hoehe));
-      svg.setTitle(QString::fromStdString(titel));
-      QPainter painter;
-      if (!painter.begin(&svg)) Schreibfehler(o.Datei, datei.errorString());
-      painter.fillRect(QRect(0, 0, breite, hoehe), ::Qt::white);
-      Malen(painter, breite, hoehe, 1, 1, feld);
-      painter.end();
+    case TFormat::Svg:
+      SvgMalen(puffer, breite, hoehe, feld, titel, o.Datei);
       break;
-    }
-    case TFormat::Pdf: {
-      Oeffnen(datei, o.Datei);
-      QPdfWriter pdf(&datei);
-      pdf.setResolution(o.PdfAufloesung);
-      pdf.setTitle(QString::fromStdString(titel));
-      pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-      if (o.Breite || o.Hoehe)
-        pdf.setPageSize(
-            QPageSize(QSizeF(breite * 25.4 / 96, hoehe * 25.4 / 96), QPageSize::Millimeter));
-      else
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-      pdf.setPageOrientation(o.Breite || o.Hoehe ? QPageLayout::Portrait : QPageLayout::Landscape);
-      QPainter painter;
-      if (!painter.begin(&pdf)) Schreibfehler(o.Datei, datei.errorString());
-      const QRect seite = painter.viewport();
-      const int faktor = std::max(1, o.PdfAufloesung / 60);
-      Malen(painter, seite.width(), seite.height(), faktor, faktor, feld);
-      painter.end();
+    case TFormat::Pdf:
+      PdfMalen(puffer, breite, hoehe, feld, titel, o);
       break;
-    }
   }
-  Festschreiben(datei, o.Datei);
+  puffer.close();
+  try {
+    DateiAtomarSchreiben(o.Datei, std::string_view(daten.constData(), daten.size()));
+  } catch (const EDatei& e) {
+    Schreibfehler(o.Datei, e.Meldung());
+  }
 }
+
+namespace {
+
+QtMessageHandler vorigeBehandlung = nullptr;
+
+// Qt notes a bare environment at its start (no XDG_RUNTIME_DIR, say) with
+// English warnings that a program without a window has no use for. Only
+// errors pass while it starts; later messages are left alone.
+void StartmeldungBehandeln(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
+  if (typ != QtCriticalMsg && typ != QtFatalMsg) return;
+  if (vorigeBehandlung) {
+    vorigeBehandlung(typ, kontext, text);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontext, text)));
+  }
+}
+
+}  // namespace
 
 struct TQtUmgebung::TDaten {
   int argc = 1;
@@ -141,7 +172,9 @@ struct TQtUmgebung::TDaten {
 TQtUmgebung::TQtUmgebung() : daten_(std::make_unique<TDaten>()) {
   if (QGuiApplication::instance()) return;
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  vorigeBehandlung = qInstallMessageHandler(StartmeldungBehandeln);
   daten_->anwendung = std::make_unique<QGuiApplication>(daten_->argc, daten_->argv);
+  qInstallMessageHandler(vorigeBehandlung);
 }
 
 TQtUmgebung::~TQtUmgebung() = default;

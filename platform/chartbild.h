@@ -34,10 +34,13 @@ inline constexpr int kChartBildMaximum = 20000;
 
 // Renders the security's chart with the given view into a PNG or SVG (screen
 // factors 1) or a one-page PDF (printer factors of its resolution, with the
-// printer header). The file is written atomically: on any failure the old
-// file stays as it was. Throws EChartBild for an unknown extension, a size
-// outside 1 ... 20000 or a file that cannot be written, and EChart for the
-// chart's own arithmetic errors. Needs a QGuiApplication (see TQtUmgebung).
+// printer header). The picture is made in memory, then written atomically
+// (core's DateiAtomarSchreiben: a link is followed, a target that is no
+// regular file is refused): on any failure the old file stays as it was.
+// Throws EChartBild for an unknown extension, a size outside 1 ... 20000 or a
+// file that cannot be written (German reason, naming the file), and EChart
+// for the chart's own arithmetic errors. Needs a QGuiApplication (see
+// TQtUmgebung).
 void ChartAlsBildSpeichern(const TWertpapier& wertpapier, const TChartAnsicht& ansicht,
                            const TChartBildOptionen& optionen);
 

@@ -3,9 +3,11 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <unordered_map>
 
 #include "core/datum.h"
 #include "core/datumtext.h"
+#include "core/textkodierung.h"
 #include "core/zahltext.h"
 #include "store/grossbuchstaben.h"
 
@@ -38,6 +40,40 @@ constexpr std::array<TSpaltenname, 16> kSpaltennamen = {{
     {"UMSATZ", kfUmsatz},
     {"VOL", kfUmsatz},
 }};
+
+// A rejected field is quoted with at most this many characters.
+constexpr std::size_t kZitatZeichen = 60;
+
+// Length of the printable UTF-8 character at the front of `text`; 0 for a
+// control character (C0, DEL, C1) or a byte that starts no valid character.
+std::size_t DruckbaresZeichen(std::string_view text) {
+  const auto c = static_cast<unsigned char>(text[0]);
+  if (c < 0x20 || c == 0x7F) return 0;
+  if (c < 0x80) return 1;
+  const std::size_t laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+  if (laenge > text.size() || !IstGueltigesUtf8(text.substr(0, laenge))) return 0;
+  if (c == 0xC2 && static_cast<unsigned char>(text[1]) < 0xA0) return 0;
+  return laenge;
+}
+
+// A field as a message quotes it: its first kZitatZeichen characters, control
+// characters and stray bytes as \xNN, "…" when it goes on.
+std::string Zitat(std::string_view feld) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text = "\"";
+  std::size_t i = 0;
+  for (std::size_t zeichen = 0; i < feld.size() && zeichen < kZitatZeichen; ++zeichen) {
+    if (const std::size_t laenge = DruckbaresZeichen(feld.substr(i))) {
+      text.append(feld.substr(i, laenge));
+      i += laenge;
+    } else {
+      const auto c = static_cast<unsigned char>(feld[i++]);
+      text += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+    }
+  }
+  if (i < feld.size()) text += "…";
+  return text + "\"";
+}
 
 const std::vector<unsigned> kStandardSpalten = {kDatumSpalte, kfEroeffnung, kfHoch,
                                                 kfTief,       kfSchluss,    kfUmsatz};
@@ -119,14 +155,14 @@ std::optional<std::string> ZeileLesen(const std::vector<std::string>& felder,
     if (rolle == 0) continue;
     if (rolle == kDatumSpalte) {
       const auto tag = DatumLesen(felder[i]);
-      if (!tag) return "ungültiges Datum \"" + felder[i] + "\"";
+      if (!tag) return "ungültiges Datum " + Zitat(felder[i]);
       kurs.Datum = *tag;
       hatDatum = true;
       continue;
     }
     if (felder[i].empty()) continue;
     const auto wert = ZahlLesen(felder[i]);
-    if (!wert) return "ungültige Zahl \"" + felder[i] + "\" in Spalte " + Spaltenname(rolle);
+    if (!wert) return "ungültige Zahl " + Zitat(felder[i]) + " in Spalte " + Spaltenname(rolle);
     KursFeld(kurs, static_cast<TKursFeld>(rolle)) = *wert;
   }
   if (!hatDatum) return std::string("kein Datum");
@@ -163,6 +199,7 @@ TCsvImport CsvKurseLesen(std::string_view text) {
   std::vector<unsigned> spalten = kStandardSpalten;
   char trenner = ',';
   int nummer = 0;
+  std::unordered_map<Boersentag, int> zeilen;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t ende = text.find('\n', start);
@@ -182,6 +219,15 @@ TCsvImport CsvKurseLesen(std::string_view text) {
     TKurs kurs;
     if (auto grund = ZeileLesen(Felder(zeile, trenner), spalten, kurs)) {
       ergebnis.Abgelehnt.emplace_back(nummer, std::move(*grund));
+      continue;
+    }
+    // A day given twice is one price: the first line holds, the later ones
+    // are reported.
+    const auto [erste, neu] = zeilen.emplace(kurs.Datum, nummer);
+    if (!neu) {
+      ergebnis.Abgelehnt.emplace_back(nummer, "Datum " + BoersentagZuText(kurs.Datum) +
+                                                  " doppelt (schon in Zeile " +
+                                                  std::to_string(erste->second) + ")");
       continue;
     }
     ergebnis.Kurse.Setze(kurs, TSetzModus::Ersetzen);

@@ -23,6 +23,8 @@ struct TCsvImport {
 // the columns are date, open, high, low, close, volume. Separator ",", ";" or
 // tab; dates ISO (2024-01-31) or German (31.01.2024); numbers with decimal point
 // or comma, kept exactly as written. An empty cell or 0 is a missing value.
+// A day that a line gave before is rejected; reasons quote a field with at
+// most 60 characters.
 TCsvImport CsvKurseLesen(std::string_view text);
 
 // "<n> Kurse übernommen, <m> Zeilen abgelehnt." plus the first rejected lines.

@@ -23,7 +23,8 @@ bool GleicheDatei(int fd, const std::string& pfad) {
 
 TDateiSperre::TDateiSperre(const std::string& pfad) {
   for (;;) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a pipe in place of the file must not wait for a writer.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
       if (errno == ENOENT) return;
       throw EDatei(Fehlertext(errno));

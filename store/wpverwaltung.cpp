@@ -42,6 +42,8 @@ TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
     if (auto wertpapier = MitLeserketteLesen(datei.Daten(), id, umfang)) {
       return std::move(*wertpapier);
     }
+  } catch (const EDateiUngeeignet& e) {
+    throw EWPVerwaltung("Konnte Datei '" + id + "' nicht öffnen: " + e.Meldung());
   } catch (const EDatei&) {
     // Unreadable files are reported like files of no known version.
   }

@@ -62,4 +62,18 @@ Kalendertag KalendertagLesen(const std::string& text);
 // An integer within grenzen; throws EAufruf naming the option.
 int GanzzahlLesen(const std::string& text, const std::string& name, int min, int max);
 
+// Size limits of the files the commands read; far above real ones.
+inline constexpr std::size_t kCsvGrenze = std::size_t{64} << 20;
+inline constexpr std::size_t kSeitenGrenze = std::size_t{16} << 20;
+inline constexpr std::size_t kSkriptGrenze = std::size_t{1} << 20;
+// The content of a file the user names; a failure (missing, no regular file,
+// larger than `grenze`) names the file.
+std::string EingabedateiLesen(const std::string& pfad, std::size_t grenze);
+// Throws when the data directory does not exist or, with a catalog name, when
+// that catalog does not; the message names what is missing.
+void VerzeichnisPruefen(const TWPVerwaltung& verwaltung, const std::string& katalog = "");
+// Throws EAufruf naming the option when the text does not fit into a text
+// field of a security file.
+void TextlaengePruefen(const std::string& text, const std::string& name);
+
 }  // namespace morvane

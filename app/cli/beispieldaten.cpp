@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -61,7 +63,7 @@ std::string Quellverzeichnis(const TAufruf& a) {
 }
 
 TKurse KurseLesen(const std::string& pfad) {
-  const TCsvImport ergebnis = CsvKurseLesen(DateiLesen(pfad));
+  const TCsvImport ergebnis = CsvKurseLesen(EingabedateiLesen(pfad, kCsvGrenze));
   if (!ergebnis.Abgelehnt.empty() || ergebnis.Uebernommen == 0) {
     throw Exception("Die Beispieldatei '" + pfad +
                     "' ist fehlerhaft: " + CsvImportBericht(ergebnis));
@@ -90,6 +92,21 @@ TWertpapier BeispielBauen(const TBeispiel& b, const std::string& quelle) {
   return wp;
 }
 
+// Creates the target directory with its parents.
+void VerzeichnisAnlegen(const std::string& ziel) {
+  std::error_code fehler;
+  std::filesystem::create_directories(ziel, fehler);
+  if (fehler) {
+    throw Exception("Konnte Verzeichnis '" + ziel +
+                    "' nicht anlegen: " + Fehlertext(fehler.value()));
+  }
+}
+
+bool Vorhanden(const std::string& pfad) {
+  struct stat info {};
+  return ::lstat(pfad.c_str(), &info) == 0;
+}
+
 void Beispieldaten(const TKontext& k, const TAufruf& a) {
   const std::string ziel = std::filesystem::absolute(a.Arg(0)).lexically_normal().string();
   const TWPVerwaltung verwaltung(ziel);
@@ -98,12 +115,12 @@ void Beispieldaten(const TKontext& k, const TAufruf& a) {
   for (const TBeispiel& b : Beispiele()) {
     const std::string id = verwaltung.Datenverzeichnis() + std::string(kBeispielkatalog) + "/" +
                            NameFiltern(b.Name) + ".mv3";
-    if (std::filesystem::exists(id)) {
+    if (Vorhanden(id)) {
       throw Exception("Die Datei '" + id + "' existiert bereits und wird nicht überschrieben.");
     }
     fertig.emplace_back(id, BeispielBauen(b, quelle));
   }
-  std::filesystem::create_directories(ziel);
+  VerzeichnisAnlegen(ziel);
   for (const auto& [id, wp] : fertig) {
     verwaltung.WertpapierSpeichern(id, wp);
     k.Aus << id << '\n';

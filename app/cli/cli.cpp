@@ -1,7 +1,10 @@
 #include <exception>
+#include <filesystem>
+#include <new>
 #include <ostream>
 
 #include "app/cli/befehle.h"
+#include "core/datei.h"
 #include "store/einstellungen.h"
 #include "store/programmverzeichnis.h"
 
@@ -85,7 +88,8 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
     const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
     const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm));
     befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
-    aus.flush();
+    // A full disk or a closed pipe behind the output is a failure too.
+    if (!aus.flush()) throw Exception("Konnte die Ausgabe nicht schreiben.");
     return 0;
   } catch (const EAufruf& e) {
     meldung << e.what() << '\n';
@@ -95,8 +99,18 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
       Uebersicht(meldung, befehle);
     }
     return 2;
-  } catch (const std::exception& e) {
+  } catch (const Exception& e) {
     meldung << e.what() << '\n';
+    return 1;
+  } catch (const std::filesystem::filesystem_error& e) {
+    meldung << "Dateifehler bei '" << e.path1().string() << "': " << Fehlertext(e.code().value())
+            << '\n';
+    return 1;
+  } catch (const std::bad_alloc&) {
+    meldung << "Zu wenig Arbeitsspeicher.\n";
+    return 1;
+  } catch (const std::exception& e) {
+    meldung << "Interner Fehler: " << e.what() << '\n';
     return 1;
   }
 }

@@ -10,6 +10,7 @@ namespace morvane {
 namespace {
 
 void Kataloge(const TKontext& k, const TAufruf&) {
+  VerzeichnisPruefen(k.Verwaltung);
   std::vector<std::string> liste;
   k.Verwaltung.KatalogeAuflisten(liste);
   std::sort(liste.begin(), liste.end());
@@ -20,6 +21,8 @@ void Kataloge(const TKontext& k, const TAufruf&) {
 void Wertpapiere(const TKontext& k, const TAufruf& a) {
   std::vector<std::string> ids;
   k.Verwaltung.WertpapiereAuflisten(a.Arg(0), ids);
+  // An empty listing may hide a missing catalog.
+  if (ids.empty()) VerzeichnisPruefen(k.Verwaltung, a.Arg(0));
   for (const std::string& id : ids) {
     k.Aus << id << '\t' << TextMaskiert(k.Verwaltung.StammdatenLaden(id).Bezeichnung) << '\n';
   }

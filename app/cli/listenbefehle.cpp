@@ -8,13 +8,21 @@
 namespace morvane {
 namespace {
 
+// The separator and closing rows only tell the windows where to draw lines;
+// as text they would read as data.
+bool IstMarkierung(const std::string& zeile) {
+  return zeile == kTrennzeile || zeile == kSchlusszeile || zeile == kKatalogTrenner ||
+         zeile == kListenende;
+}
+
 void ListeAusgeben(const TKontext& k, const TDepotListe& liste) {
   for (std::size_t i = 0; i < liste.Spalten.size(); ++i) {
     k.Aus << (i ? "\t" : "") << liste.Spalten[i].Titel;
   }
   k.Aus << '\n';
-  for (const std::string& zeile : liste.Zeilen)
-    k.Aus << zeile << '\n';
+  for (const std::string& zeile : liste.Zeilen) {
+    if (!IstMarkierung(zeile)) k.Aus << zeile << '\n';
+  }
 }
 
 void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
@@ -25,6 +33,7 @@ void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
 }
 
 std::vector<std::string> KatalogeLesen(const TKontext& k, const TAufruf& a) {
+  VerzeichnisPruefen(k.Verwaltung);
   const auto text = a.Option("--kataloge");
   if (!text) return AuswahlKataloge(k.Verwaltung);
   std::vector<std::string> kataloge;
@@ -35,6 +44,8 @@ std::vector<std::string> KatalogeLesen(const TKontext& k, const TAufruf& a) {
     start = ende + 1;
   }
   if (kataloge.empty()) throw EAufruf("Die Option --kataloge nennt keinen Katalog.");
+  for (const std::string& katalog : kataloge)
+    VerzeichnisPruefen(k.Verwaltung, katalog);
   return kataloge;
 }
 

@@ -1,7 +1,6 @@
 #include <ostream>
 
 #include "app/cli/befehle.h"
-#include "core/datei.h"
 #include "core/transaktionsbearbeitung.h"
 #include "store/csvimport.h"
 
@@ -9,6 +8,10 @@ namespace morvane {
 namespace {
 
 void Anlegen(const TKontext& k, const TAufruf& a) {
+  TextlaengePruefen(a.Arg(1), "NAME");
+  for (const char* option : {"--isin", "--wkn", "--waehrung"}) {
+    if (auto text = a.Option(option)) TextlaengePruefen(*text, option);
+  }
   TWPStammdaten s;
   s.Bezeichnung = a.Arg(1);
   s.ISIN = a.Option("--isin").value_or("");
@@ -63,8 +66,12 @@ void Importiere(const TKontext& k, const TAufruf& a) {
   if (!k.Verwaltung.Existiert(a.Arg(0))) {
     throw EWPVerwaltung("Die ID '" + a.Arg(0) + "' verweist auf keine gültige Wertpapier-Datei.");
   }
-  const TCsvImport ergebnis = CsvKurseLesen(DateiLesen(a.Arg(1)));
-  if (ergebnis.Uebernommen > 0) k.Verwaltung.KurseMischen(a.Arg(0), ergebnis.Kurse);
+  const TCsvImport ergebnis = CsvKurseLesen(EingabedateiLesen(a.Arg(1), kCsvGrenze));
+  if (ergebnis.Uebernommen == 0) {
+    throw Exception("Die Datei '" + a.Arg(1) +
+                    "' enthält keine gültigen Kurse: " + CsvImportBericht(ergebnis));
+  }
+  k.Verwaltung.KurseMischen(a.Arg(0), ergebnis.Kurse);
   k.Meldung << CsvImportBericht(ergebnis) << '\n';
 }
 

@@ -1,7 +1,6 @@
 #include <ostream>
 
 #include "app/cli/befehle.h"
-#include "core/datei.h"
 #include "core/datumtext.h"
 #include "online/interpreter.h"
 #include "online/scriptparser.h"
@@ -10,8 +9,8 @@ namespace morvane {
 namespace {
 
 void Skript(const TKontext& k, const TAufruf& a) {
-  const std::string skript = DateiLesen(a.Arg(0));
-  const std::string seite = DateiLesen(a.Arg(1));
+  const std::string skript = EingabedateiLesen(a.Arg(0), kSkriptGrenze);
+  const std::string seite = EingabedateiLesen(a.Arg(1), kSeitenGrenze);
   std::optional<TScriptParser> parser;
   try {
     parser.emplace(skript);

@@ -83,5 +83,54 @@ TEST(CsvImport, ReadsEveryShippedExampleFile) {
   }
 }
 
+TEST(CsvImport, ADayGivenTwiceIsOnePriceAndTheLaterLinesAreReported) {
+  const TCsvImport r =
+      CsvKurseLesen("Date,Close\n2024-01-31,1\n2024-02-01,2\n2024-01-31,3\n31.01.2024,4\n");
+  EXPECT_EQ(r.Uebernommen, 2);
+  EXPECT_EQ(r.Kurse.Anzahl(), 2);
+  EXPECT_EQ(r.Kurse.Kurs(0)->Schluss, 1);
+  ASSERT_EQ(r.Abgelehnt.size(), 2u);
+  EXPECT_EQ(r.Abgelehnt[0], std::make_pair(4, std::string("Datum 31.01.2024 doppelt (schon in "
+                                                          "Zeile 2)")));
+  EXPECT_EQ(r.Abgelehnt[1].first, 5);
+}
+
+TEST(CsvImport, QuotesARejectedFieldShortAndWithControlBytesEscaped) {
+  const std::string x60(60, 'x');
+  std::string euro60;
+  for (int i = 0; i < 60; ++i)
+    euro60 += "€";
+  std::string esc59;
+  for (int i = 0; i < 59; ++i)
+    esc59 += "\\x1B";
+  const struct {
+    std::string Feld;
+    std::string Zitat;
+  } faelle[] = {
+      {"abc", "\"abc\""},
+      {x60, "\"" + x60 + "\""},
+      {x60 + "y", "\"" + x60 + "…\""},
+      {std::string(10 << 20, 'x'), "\"" + x60 + "…\""},
+      {euro60 + "€", "\"" + euro60 + "…\""},  // characters, not bytes
+      {"a\x01"
+       "b\x7F",
+       "\"a\\x01b\\x7F\""},
+      {"\xE4\xFF", "\"\\xE4\\xFF\""},    // Windows-1252, no UTF-8
+      {"\xC2\x85", "\"\\xC2\\x85\""},    // a C1 control character
+      {"ä\xE2\x82", "\"ä\\xE2\\x82\""},  // a character cut short
+      // An escape counts as one character.
+      {"1" + std::string(69, '\x1B') + "1", "\"1" + esc59 + "…\""},
+  };
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.Zitat);
+    const TCsvImport r = CsvKurseLesen("Date,Open\n2024-01-31," + f.Feld + "\n");
+    ASSERT_EQ(r.Abgelehnt.size(), 1u);
+    EXPECT_EQ(r.Abgelehnt[0].second, "ungültige Zahl " + f.Zitat + " in Spalte Eröffnung");
+    const TCsvImport d = CsvKurseLesen("Date,Open\n" + f.Feld + ",1\n");
+    ASSERT_EQ(d.Abgelehnt.size(), 1u);
+    EXPECT_EQ(d.Abgelehnt[0].second, "ungültiges Datum " + f.Zitat);
+  }
+}
+
 }  // namespace
 }  // namespace morvane

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QImage>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +16,7 @@
 #include "chart/chartfehler.h"
 #include "chart/wpchart.h"
 #include "grafik/aufzeichnungsleinwand.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -194,6 +199,56 @@ TEST_F(ChartBild, FehlerLassenDieAlteDateiStehen) {
         e.Meldung().starts_with("Konnte Datei '" + Datei("fehlt/x.png") + "' nicht schreiben: "))
         << e.Meldung();
   }
+}
+
+// Every format is written in one checked step: a target that cannot take
+// the picture gives a German message naming the file, and nothing is left.
+TEST_F(ChartBild, SchreibfehlerNennenDieDateiInJedemFormat) {
+  const std::string geraet = Datei("geraet");
+  ASSERT_EQ(::mkfifo(geraet.c_str(), 0600), 0);
+  const struct {
+    std::string Name;
+    std::string Grund;
+  } faelle[] = {
+      {"link", "Keine reguläre Datei"},
+      {"ordner", "Ist ein Verzeichnis"},
+      {"fehlt/x", "Datei oder Verzeichnis nicht gefunden"},
+      {std::string(300, 'n'), "Dateiname zu lang"},
+  };
+  for (const std::string endung : {".png", ".svg", ".pdf"}) {
+    fs::create_directory(Datei("ordner" + endung));
+    fs::create_symlink(geraet, Datei("link" + endung));
+    for (const auto& f : faelle) {
+      const std::string datei = Datei(f.Name + endung);
+      EXPECT_THROW_MSG(ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {datei, 400, 300, {}}),
+                       EChartBild, "Konnte Datei '" + datei + "' nicht schreiben: " + f.Grund);
+    }
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(verzeichnis_), fs::directory_iterator()), 7);
+}
+
+// In a child process: a chart saved while files may not grow beyond 1000
+// bytes, as on a full disk; exits 0 when it failed with the expected message.
+void VollSpeichern(const TWertpapier& wp, const std::string& datei) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit grenze{1000, 1000};
+  ::setrlimit(RLIMIT_FSIZE, &grenze);
+  const std::string meldung = test::AusnahmeMeldung([&] {
+    ChartAlsBildSpeichern(wp, TChartAnsicht{}, {datei, 400, 300, {}});
+  });
+  std::_Exit(meldung == "Konnte Datei '" + datei + "' nicht schreiben: Datei zu groß" ? 0 : 1);
+}
+
+TEST_F(ChartBild, VollePlatteMeldetDenFehlerUndLaesstDieAlteDateiStehen) {
+  for (const std::string endung : {".png", ".svg", ".pdf"}) {
+    const std::string datei = Datei("alt" + endung);
+    std::ofstream(datei) << "alt";
+    EXPECT_EXIT(VollSpeichern(msft_, datei), ::testing::ExitedWithCode(0), "") << endung;
+    std::ifstream ein(datei);
+    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(inhalt, "alt");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(verzeichnis_), fs::directory_iterator()), 3);
 }
 
 TEST_F(ChartBild, BisSetztDenLetztenSichtbarenTag) {
