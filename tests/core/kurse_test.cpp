@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <limits>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "core/exception.h"
 #include "core/kursbearbeitung.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -101,6 +104,57 @@ TEST(Kurse, MischenNimmtNurPositiveWerteUndHaeltDieSpanne) {
   EXPECT_EQ(kurse.Suche(kTag)->Hoch, 12);
 }
 
+TEST(Kurse, SetzeSagtObDerSatzGenommenWurde) {
+  TKurs zuHoch = NurSchluss(kTag, 12.5);
+  TKurs ungueltig = Voll(kTag + 3);
+  ungueltig.Tief = 11.5;
+  TKurs ungueltigAmTag = ungueltig;
+  ungueltigAmTag.Datum = kTag;
+  struct TFall {
+    const char* Name;
+    TKurs Kurs;
+    TSetzModus Modus;
+    bool Genommen;
+    int Anzahl;
+  };
+  const TFall faelle[] = {
+      {"neuer letzter Tag", Voll(kTag + 3), TSetzModus::Ersetzen, true, 3},
+      {"neuer Tag dazwischen", Voll(kTag + 1), TSetzModus::Mischen, true, 3},
+      {"neuer Tag ungültig", ungueltig, TSetzModus::Ersetzen, false, 2},
+      {"leer für fehlenden Tag", TKurs{kTag + 1}, TSetzModus::Ersetzen, false, 2},
+      {"leer löscht", TKurs{kTag}, TSetzModus::Ersetzen, true, 1},
+      {"ersetzen mit einem Kurs", zuHoch, TSetzModus::Ersetzen, true, 2},
+      {"ersetzen ungültig", ungueltigAmTag, TSetzModus::Ersetzen, false, 2},
+      {"mischen ungültig", zuHoch, TSetzModus::Mischen, false, 2},
+      {"mischen mit leerem Satz", TKurs{kTag}, TSetzModus::Mischen, true, 2},
+      {"vor dem Jahr 1000", Voll(kErsterBoersentag - 1), TSetzModus::Ersetzen, false, 2},
+      {"nach dem Jahr 4999", Voll(kLetzterBoersentag + 1), TSetzModus::Mischen, false, 2},
+  };
+  for (const TFall& f : faelle) {
+    TKurse kurse = Reihe({kTag, kTag + 2});
+    EXPECT_EQ(kurse.Setze(f.Kurs, f.Modus), f.Genommen) << f.Name;
+    EXPECT_EQ(kurse.Anzahl(), f.Anzahl) << f.Name;
+  }
+
+  // Merging counts what it could not take.
+  TKurse neu = Reihe({kTag + 1});
+  neu.Setze(NurSchluss(kTag, 20), TSetzModus::Ersetzen);
+  TKurse kurse = Reihe({kTag});
+  EXPECT_EQ(kurse.Mische(neu), 1);
+  EXPECT_EQ(kurse.Anzahl(), 2);
+  EXPECT_EQ(*kurse.Suche(kTag), Voll(kTag));
+}
+
+TEST(Kurs, UnbekanntesKursfeldScheitertLaut) {
+  const TKurs kurs = Voll(kTag);
+  EXPECT_EQ(KursFeld(kurs, kfUmsatz), 1000);
+  EXPECT_EQ(KursFeld(kurs, kfKassakurs), 10.5);
+  for (unsigned feld : {0u, 3u, unsigned{kfPreise}, unsigned{kfAlle}, 64u}) {
+    EXPECT_THROW_MSG(KursFeld(kurs, static_cast<TKursFeld>(feld)), std::invalid_argument,
+                     "Unbekanntes Kursfeld " + std::to_string(feld));
+  }
+}
+
 TEST(Kurse, IndexGrenzen) {
   const TKurse kurse = Reihe({kTag, kTag + 2, kTag + 4});
   EXPECT_EQ(kurse.IndexAb(kTag + 1), 1);
@@ -175,11 +229,12 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
                                      NurSchluss(kTag + 9, 3)};
 
   TKurse einzeln = Reihe({kTag});
+  int abgelehnt = 0;
   for (const TKurs& k : saetze)
-    einzeln.Setze(k, TSetzModus::Ersetzen);
+    abgelehnt += einzeln.Setze(k, TSetzModus::Ersetzen) ? 0 : 1;
   TKurse angehaengt = Reihe({kTag});
   std::size_t i = 0;
-  angehaengt.Anhaengen(static_cast<int>(saetze.size()), [&](TKurs& k) {
+  const int verworfen = angehaengt.Anhaengen(static_cast<int>(saetze.size()), [&](TKurs& k) {
     EXPECT_TRUE(k.IstLeer());
     EXPECT_EQ(k.Datum, 0);
     k = saetze[i++];
@@ -187,6 +242,10 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
 
   EXPECT_EQ(i, saetze.size());
   EXPECT_EQ(einzeln.Anzahl(), 8);
+  // The invalid one, the negative volume, the empty one for a missing day and
+  // the two outside the years.
+  EXPECT_EQ(abgelehnt, 5);
+  EXPECT_EQ(verworfen, abgelehnt);
   EXPECT_TRUE(GleicheSaetze(angehaengt.Alle(), einzeln.Alle()));
 }
 
