@@ -132,7 +132,7 @@ class TEinstellungen {
   };
 
   void KoerperLesen(TBinaerLeser& leser);
-  // Records that the file is damaged at `grund`; false for Laden to return.
+  // Records the damage `grund` and returns false, for Laden to pass on.
   bool Beschaedigt(const std::string& grund);
   void Melden(const std::string& zustand);
   void KoerperSchreiben(TBinaerSchreiber& schreiber) const;
