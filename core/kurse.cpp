@@ -1,6 +1,8 @@
 #include "core/kurse.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace morvane {
 namespace {
@@ -31,8 +33,12 @@ double& KursFeld(TKurs& kurs, TKursFeld feld) {
       return kurs.Schluss;
     case kfKassakurs:
       return kurs.Kassakurs;
-    default:
+    case kfUmsatz:
       return kurs.Umsatz;
+    default:
+      // A set of fields or a stray bit: no correct caller passes one.
+      throw std::invalid_argument("Unbekanntes Kursfeld " +
+                                  std::to_string(static_cast<unsigned>(feld)));
   }
 }
 
@@ -70,35 +76,36 @@ const TKurs* TKurse::Suche(Boersentag datum) const {
   return nullptr;
 }
 
-void TKurse::Setze(const TKurs& kurs, TSetzModus modus) {
-  if (!ImGueltigenBereich(kurs.Datum)) return;
-  // The normal case of loading and updating: a new last day.
-  if (kurse_.empty() || kurs.Datum > kurse_.back().Datum) {
-    if (!kurs.IstLeer() && kurs.IstGueltig()) kurse_.push_back(kurs);
-    return;
-  }
-  const auto i = static_cast<std::size_t>(IndexAb(kurs.Datum));
-  if (kurse_[i].Datum == kurs.Datum) {
-    if (modus == TSetzModus::Ersetzen) {
-      if (kurs.IstLeer()) {
-        kurse_.erase(kurse_.begin() + static_cast<std::ptrdiff_t>(i));
-      } else if (kurs.IstGueltig()) {
-        kurse_[i] = kurs;
-      }
-    } else {
-      const TKurs m = Gemischt(kurse_[i], kurs);
-      if (m.IstGueltig()) kurse_[i] = m;
-    }
-    return;
-  }
-  if (!kurs.IstLeer() && kurs.IstGueltig()) {
+bool TKurse::Setze(const TKurs& kurs, TSetzModus modus) {
+  if (!ImGueltigenBereich(kurs.Datum)) return false;
+  const bool neuerTag = kurse_.empty() || kurs.Datum > kurse_.back().Datum;
+  const auto i = neuerTag ? kurse_.size() : static_cast<std::size_t>(IndexAb(kurs.Datum));
+  if (neuerTag || kurse_[i].Datum != kurs.Datum) {
+    // The normal case of loading and updating lands here: a new last day.
+    if (kurs.IstLeer() || !kurs.IstGueltig()) return false;
     kurse_.insert(kurse_.begin() + static_cast<std::ptrdiff_t>(i), kurs);
+    return true;
   }
+  if (modus == TSetzModus::Mischen) return Ersetze(i, Gemischt(kurse_[i], kurs));
+  if (kurs.IstLeer()) {
+    kurse_.erase(kurse_.begin() + static_cast<std::ptrdiff_t>(i));
+    return true;
+  }
+  return Ersetze(i, kurs);
 }
 
-void TKurse::Mische(const TKurse& andere) {
-  for (const TKurs& k : andere.kurse_)
-    Setze(k, TSetzModus::Mischen);
+bool TKurse::Ersetze(std::size_t i, const TKurs& kurs) {
+  if (!kurs.IstGueltig()) return false;
+  kurse_[i] = kurs;
+  return true;
+}
+
+int TKurse::Mische(const TKurse& andere) {
+  int verworfen = 0;
+  for (const TKurs& k : andere.kurse_) {
+    if (!Setze(k, TSetzModus::Mischen)) ++verworfen;
+  }
+  return verworfen;
 }
 
 void TKurse::Kapazitaet(int anzahl) {

@@ -62,7 +62,8 @@ enum TKursFeld : unsigned {
   kfAlle = 63,
 };
 
-// Value of the field `feld` (one bit of TKursFeld) of a record.
+// Value of the field `feld` (one bit of TKursFeld) of a record. Anything but a
+// single field bit is a programmer error and throws std::invalid_argument.
 double& KursFeld(TKurs& kurs, TKursFeld feld);
 double KursFeld(const TKurs& kurs, TKursFeld feld);
 
@@ -85,16 +86,20 @@ class TKurse {
   // Index of the date or of the last record before it (-1 when none).
   int IndexBis(Boersentag datum) const;
 
-  // Insert, replace, merge or delete one day; rejected records are dropped
-  // silently.
-  void Setze(const TKurs& kurs, TSetzModus modus);
+  // Insert, replace, merge or delete one day. False when the record was not
+  // taken: a date outside the years 1000 to 4999, a record (or merge result)
+  // that is not valid, or an empty record for a day that holds none. The
+  // series is then unchanged; readers count these to report them.
+  bool Setze(const TKurs& kurs, TSetzModus modus);
   // Stores `anzahl` records, each filled in by `lesen(kurs)` starting from an
-  // empty record, as Setze(…, Ersetzen) would. Loading a file meets them in
-  // ascending order; then each is read straight into its place at the end.
+  // empty record, as Setze(…, Ersetzen) would, and returns how many of them
+  // Setze would not have taken. Loading a file meets them in ascending order;
+  // then each is read straight into its place at the end.
   template <class F>
-  void Anhaengen(int anzahl, F&& lesen);
-  // Merges every record of another series (used for downloaded prices).
-  void Mische(const TKurse& andere);
+  int Anhaengen(int anzahl, F&& lesen);
+  // Merges every record of another series (used for downloaded prices) and
+  // returns how many were not taken.
+  int Mische(const TKurse& andere);
   // Copies the other series unchanged.
   void Zuweisen(const TKurse& andere) { kurse_ = andere.kurse_; }
   void Leeren() { kurse_.clear(); }
@@ -108,6 +113,8 @@ class TKurse {
   std::span<const TKurs> Alle() const { return kurse_; }
 
  private:
+  // Puts a valid record over the one at index i; false for an invalid one.
+  bool Ersetze(std::size_t i, const TKurs& kurs);
   // A record that Setze(…, Ersetzen) would store behind a last day `letzter`
   // (0 for an empty series).
   static bool IstNeuerLetzterTag(const TKurs& kurs, Boersentag letzter) {
@@ -120,8 +127,9 @@ class TKurse {
 };
 
 template <class F>
-void TKurse::Anhaengen(int anzahl, F&& lesen) {
-  if (anzahl <= 0) return;
+int TKurse::Anhaengen(int anzahl, F&& lesen) {
+  int verworfen = 0;
+  if (anzahl <= 0) return verworfen;
   kurse_.reserve(kurse_.size() + static_cast<std::size_t>(anzahl));
   for (int i = 0; i < anzahl; ++i) {
     const Boersentag letzter = kurse_.empty() ? 0 : kurse_.back().Datum;
@@ -137,9 +145,10 @@ void TKurse::Anhaengen(int anzahl, F&& lesen) {
     if (!IstNeuerLetzterTag(neu, letzter)) {
       const TKurs kurs = neu;
       kurse_.pop_back();
-      Setze(kurs, TSetzModus::Ersetzen);
+      if (!Setze(kurs, TSetzModus::Ersetzen)) ++verworfen;
     }
   }
+  return verworfen;
 }
 
 }  // namespace morvane

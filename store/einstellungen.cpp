@@ -1,6 +1,8 @@
 #include "store/einstellungen.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "core/datei.h"
 #include "core/zahltext.h"
@@ -127,33 +129,55 @@ TEinstellungen::TEinstellungen(std::string programmverzeichnis)
   if (programmverzeichnis_.empty() || programmverzeichnis_.back() != '/') {
     programmverzeichnis_ += '/';
   }
+  // Whatever the file could not give is left in Ladefehler for the caller,
+  // who can tell the user; the settings stay usable either way.
   Laden();
 }
 
 TEinstellungen::~TEinstellungen() = default;
 
 bool TEinstellungen::Laden() {
+  ladefehler_.clear();
+  const std::string pfad = Dateipfad(kEinstellungsdatei);
+  // Without a file the program simply starts with its defaults.
+  std::error_code fehler;
+  if (!std::filesystem::exists(pfad, fehler) && !fehler) return false;
   std::string daten;
   try {
-    daten = DateiLesen(Dateipfad(kEinstellungsdatei));
-  } catch (const std::exception&) {
+    daten = DateiLesen(pfad);
+  } catch (const Exception& e) {
+    Melden("ist nicht lesbar (" + e.Meldung() + "); es gelten die Voreinstellungen.");
     return false;
   }
   return LadenAus(daten);
 }
 
 bool TEinstellungen::LadenAus(std::string_view daten) {
+  ladefehler_.clear();
   if (daten.size() < kKopf.size() ||
       daten.substr(0, kKopfVergleich) != kKopf.substr(0, kKopfVergleich)) {
+    Melden("ist keine Einstellungsdatei dieser Programmversion; es gelten die Voreinstellungen.");
     return false;
   }
   TBinaerLeser leser(daten.substr(kKopf.size()));
   try {
     KoerperLesen(leser);
-  } catch (const std::exception&) {
-    return false;
+  } catch (const std::exception& e) {
+    // Owners' blocks may fail with more than a read error; none of it may
+    // keep the program from starting.
+    return Beschaedigt(e.what());
   }
+  if (leser.Rest() > 0) Beschaedigt(std::to_string(leser.Rest()) + " überzählige Bytes am Ende");
   return true;
+}
+
+bool TEinstellungen::Beschaedigt(const std::string& grund) {
+  Melden("ist beschädigt (" + grund + "); ab dieser Stelle gelten die Voreinstellungen.");
+  return false;
+}
+
+void TEinstellungen::Melden(const std::string& zustand) {
+  ladefehler_.push_back("Die Einstellungsdatei '" + Dateipfad(kEinstellungsdatei) + "' " + zustand);
 }
 
 void TEinstellungen::KoerperLesen(TBinaerLeser& leser) {
@@ -279,11 +303,16 @@ void TEinstellungen::Einstecken(TEinstellungsBlockArt art,
   slot.Block = std::move(block);
   if (!slot.Block || !slot.HatRoh) return;
   // Fill the new block from what the file held for it; a damaged block keeps
-  // what could be read, as a damaged file does.
+  // what could be read, as a damaged file does, and says so.
+  const std::string wo = "Block '" + std::string(Blockname(art)) + "': ";
   TBinaerLeser leser(slot.Roh);
   try {
     slot.Block->Lies(leser);
-  } catch (const std::exception&) {
+    if (leser.Rest() > 0) {
+      Beschaedigt(wo + std::to_string(leser.Rest()) + " überzählige Bytes");
+    }
+  } catch (const std::exception& e) {
+    Beschaedigt(wo + e.what());
   }
   slot.Roh.clear();
   slot.HatRoh = false;

@@ -47,17 +47,24 @@ class TEinstellungen {
  public:
   // Sets the defaults, then reads the settings file of `programmverzeichnis`
   // (a missing trailing "/" is added). A missing or damaged file leaves the
-  // defaults in place.
+  // defaults in place; Ladefehler says what could not be used.
   explicit TEinstellungen(std::string programmverzeichnis);
   ~TEinstellungen();
   TEinstellungen(const TEinstellungen&) = delete;
   TEinstellungen& operator=(const TEinstellungen&) = delete;
 
-  // Reads morvane.cfg; never throws. False for a missing, foreign or damaged
-  // file; the fields read before the damage keep their new values.
+  // Reads morvane.cfg; never throws. False for a missing, unreadable, foreign
+  // or damaged file; the fields read before the damage keep their new values,
+  // the others their defaults. Everything but a missing file is recorded in
+  // Ladefehler.
   bool Laden();
   // The same over the file's bytes.
   bool LadenAus(std::string_view daten);
+  // One German line, naming the file, for each problem met by the last Laden
+  // and by the blocks plugged in since: an unreadable, foreign or damaged
+  // file, a block its owner could not read, bytes left over. Empty when the
+  // file was read whole or was missing. The caller reports them.
+  const std::vector<std::string>& Ladefehler() const { return ladefehler_; }
   // Writes morvane.cfg atomically with mode 0600 (it holds the proxy
   // password). Raises EEinstellungen naming the file.
   void Speichern() const;
@@ -125,6 +132,9 @@ class TEinstellungen {
   };
 
   void KoerperLesen(TBinaerLeser& leser);
+  // Records the damage `grund` and returns false, for Laden to pass on.
+  bool Beschaedigt(const std::string& grund);
+  void Melden(const std::string& zustand);
   void KoerperSchreiben(TBinaerSchreiber& schreiber) const;
   void BlockLesen(TBinaerLeser& leser, TEinstellungsBlockArt art);
   void BlockSchreiben(TBinaerSchreiber& schreiber, TEinstellungsBlockArt art) const;
@@ -134,6 +144,7 @@ class TEinstellungen {
   std::string programmverzeichnis_;
   std::string datenverzeichnis_;
   std::array<TSlot, kAnzahlEinstellungsBloecke> slots_;
+  std::vector<std::string> ladefehler_;
 };
 
 template <class T>

@@ -77,4 +77,17 @@ void TLogbuch::Schliessen() {
   versucht_ = false;
 }
 
+void EinstellungsfehlerMelden(const TEinstellungen& einstellungen, std::ostream& meldung) {
+  if (einstellungen.Ladefehler().empty()) return;
+  TLogbuch logbuch(einstellungen);
+  for (const std::string& fehler : einstellungen.Ladefehler()) {
+    meldung << fehler << '\n';
+    try {
+      logbuch.Schreiben(fehler);
+    } catch (const ELogbuch& e) {
+      meldung << e.Meldung() << '\n';
+    }
+  }
+}
+
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -42,5 +43,10 @@ class TLogbuch {
   int datei_ = -1;
   bool versucht_ = false;
 };
+
+// Tells the user on `meldung`, one line each, what of the settings file could
+// not be used (TEinstellungen::Ladefehler), and writes the same into the log
+// book. A log book that cannot be opened is reported on `meldung` too.
+void EinstellungsfehlerMelden(const TEinstellungen& einstellungen, std::ostream& meldung);
 
 }  // namespace morvane

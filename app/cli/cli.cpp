@@ -4,8 +4,12 @@
 #include <ostream>
 
 #include "app/cli/befehle.h"
+#include "chart/chartvorlagen.h"
 #include "core/datei.h"
+#include "indicators/indvorlagen.h"
+#include "online/zeitplaner.h"
 #include "store/einstellungen.h"
+#include "store/logbuch.h"
 #include "store/programmverzeichnis.h"
 
 namespace morvane {
@@ -50,13 +54,22 @@ TGlobal GlobalLesen(const std::vector<std::string>& argumente) {
   return global;
 }
 
-std::string Datenverzeichnis(const TGlobal& global, const std::string& programmverzeichnis) {
+// Reads the settings with every block the commands use plugged in and reports
+// once what of the file could not be used; the commands read them again
+// quietly.
+std::string Datenverzeichnis(const TGlobal& global, const std::string& programmverzeichnis,
+                             std::ostream& meldung) {
+  TEinstellungen einstellungen(programmverzeichnis);
+  ZeitplanerEinstecken(einstellungen);
+  ChartEinstellungenEinstecken(einstellungen);
+  IndEinstellungenEinstecken(einstellungen);
+  EinstellungsfehlerMelden(einstellungen, meldung);
   if (global.Datenverzeichnis) {
     std::string dir = *global.Datenverzeichnis;
     if (dir.back() != '/') dir += '/';
     return dir;
   }
-  return TEinstellungen(programmverzeichnis).Datenverzeichnis();
+  return einstellungen.Datenverzeichnis();
 }
 
 }  // namespace
@@ -86,7 +99,7 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
       }
     }
     const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
-    const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm));
+    const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm, meldung));
     befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
     // A full disk or a closed pipe behind the output is a failure too.
     if (!aus.flush()) throw Exception("Konnte die Ausgabe nicht schreiben.");

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <limits>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "core/exception.h"
 #include "core/kursbearbeitung.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -60,45 +63,59 @@ TEST(Kurse, SetzeEinfuegenErsetzenLoeschen) {
   EXPECT_EQ(kurse.Kurs(4), nullptr);
   EXPECT_EQ(kurse.Kurs(-1), nullptr);
 
-  kurse.Setze(TKurs{kTag + 3}, TSetzModus::Ersetzen);  // empty for a missing day: nothing
+  EXPECT_FALSE(kurse.Setze(TKurs{kTag + 3}, TSetzModus::Ersetzen));  // empty, missing day
   EXPECT_EQ(kurse.Anzahl(), 4);
-  kurse.Setze(TKurs{kTag + 1}, TSetzModus::Ersetzen);  // empty for a stored day: deletes
+  EXPECT_TRUE(kurse.Setze(TKurs{kTag + 1}, TSetzModus::Ersetzen));  // empty: deletes the day
   EXPECT_EQ(kurse.Anzahl(), 3);
   EXPECT_EQ(kurse.Suche(kTag + 1), nullptr);
 
   TKurs falsch = Voll(kTag);
   falsch.Hoch = 1;
-  kurse.Setze(falsch, TSetzModus::Ersetzen);
+  EXPECT_FALSE(kurse.Setze(falsch, TSetzModus::Ersetzen));
   EXPECT_EQ(*kurse.Suche(kTag), Voll(kTag));
 
-  kurse.Setze(Voll(kErsterBoersentag - 1), TSetzModus::Ersetzen);
-  kurse.Setze(Voll(kLetzterBoersentag + 1), TSetzModus::Mischen);
+  EXPECT_FALSE(kurse.Setze(Voll(kErsterBoersentag - 1), TSetzModus::Ersetzen));
+  EXPECT_FALSE(kurse.Setze(Voll(kLetzterBoersentag + 1), TSetzModus::Mischen));
   EXPECT_EQ(kurse.Anzahl(), 3);
-  kurse.Setze(Voll(kErsterBoersentag), TSetzModus::Mischen);
+  EXPECT_TRUE(kurse.Setze(Voll(kErsterBoersentag), TSetzModus::Mischen));
   EXPECT_EQ(kurse.ErsterTag(), kErsterBoersentag);
 }
 
 TEST(Kurse, MischenNimmtNurPositiveWerteUndHaeltDieSpanne) {
   TKurse kurse = Reihe({kTag});
-  kurse.Setze(NurSchluss(kTag, 11.5), TSetzModus::Mischen);
+  EXPECT_TRUE(kurse.Setze(NurSchluss(kTag, 11.5), TSetzModus::Mischen));
   TKurs erwartet = Voll(kTag);
   erwartet.Schluss = 11.5;
   EXPECT_EQ(*kurse.Suche(kTag), erwartet);
 
-  kurse.Setze(NurSchluss(kTag, 12.5), TSetzModus::Mischen);  // above the high
-  kurse.Setze(NurSchluss(kTag, 8.5), TSetzModus::Mischen);   // below the low
+  EXPECT_FALSE(kurse.Setze(NurSchluss(kTag, 12.5), TSetzModus::Mischen));  // above the high
+  EXPECT_FALSE(kurse.Setze(NurSchluss(kTag, 8.5), TSetzModus::Mischen));   // below the low
   TKurs negativ = NurSchluss(kTag, -3);
   negativ.Umsatz = -5;
-  kurse.Setze(negativ, TSetzModus::Mischen);
+  EXPECT_TRUE(kurse.Setze(negativ, TSetzModus::Mischen));  // nothing positive to take
   EXPECT_EQ(*kurse.Suche(kTag), erwartet);
 
   TKurse neu;
   neu.Setze(NurSchluss(kTag, 10.25), TSetzModus::Ersetzen);
   neu.Setze(NurSchluss(kTag + 1, 20), TSetzModus::Ersetzen);
-  kurse.Mische(neu);
+  EXPECT_EQ(kurse.Mische(neu), 0);
   EXPECT_EQ(kurse.Anzahl(), 2);
   EXPECT_EQ(kurse.Suche(kTag)->Schluss, 10.25);
   EXPECT_EQ(kurse.Suche(kTag)->Hoch, 12);
+  // A day the merge would spoil is counted and left as it was.
+  neu.Setze(NurSchluss(kTag, 99), TSetzModus::Ersetzen);
+  EXPECT_EQ(kurse.Mische(neu), 1);
+  EXPECT_EQ(kurse.Suche(kTag)->Schluss, 10.25);
+}
+
+TEST(Kurs, UnbekanntesKursfeldScheitertLaut) {
+  const TKurs kurs = Voll(kTag);
+  EXPECT_EQ(KursFeld(kurs, kfUmsatz), 1000);
+  EXPECT_EQ(KursFeld(kurs, kfKassakurs), 10.5);
+  for (unsigned feld : {0u, 3u, unsigned{kfPreise}, unsigned{kfAlle}, 64u}) {
+    EXPECT_THROW_MSG(KursFeld(kurs, static_cast<TKursFeld>(feld)), std::invalid_argument,
+                     "Unbekanntes Kursfeld " + std::to_string(feld));
+  }
 }
 
 TEST(Kurse, IndexGrenzen) {
@@ -175,11 +192,12 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
                                      NurSchluss(kTag + 9, 3)};
 
   TKurse einzeln = Reihe({kTag});
+  int abgelehnt = 0;
   for (const TKurs& k : saetze)
-    einzeln.Setze(k, TSetzModus::Ersetzen);
+    abgelehnt += einzeln.Setze(k, TSetzModus::Ersetzen) ? 0 : 1;
   TKurse angehaengt = Reihe({kTag});
   std::size_t i = 0;
-  angehaengt.Anhaengen(static_cast<int>(saetze.size()), [&](TKurs& k) {
+  const int verworfen = angehaengt.Anhaengen(static_cast<int>(saetze.size()), [&](TKurs& k) {
     EXPECT_TRUE(k.IstLeer());
     EXPECT_EQ(k.Datum, 0);
     k = saetze[i++];
@@ -187,6 +205,10 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
 
   EXPECT_EQ(i, saetze.size());
   EXPECT_EQ(einzeln.Anzahl(), 8);
+  // The invalid one, the negative volume, the empty one for a missing day and
+  // the two outside the years.
+  EXPECT_EQ(abgelehnt, 5);
+  EXPECT_EQ(verworfen, abgelehnt);
   EXPECT_TRUE(GleicheSaetze(angehaengt.Alle(), einzeln.Alle()));
 }
 

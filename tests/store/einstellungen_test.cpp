@@ -6,11 +6,13 @@
 #include <tuple>
 
 #include "core/uhr.h"
+#include "einstellungen_probeblock.h"
 #include "einstellungen_testverzeichnis.h"
 
 namespace morvane {
 namespace {
 
+using test::TProbeBlock;
 using test::TTestverzeichnis;
 
 constexpr const char* kNirgends = "/nicht/vorhanden";
@@ -18,20 +20,6 @@ const std::string kKopf("Morvane 3.5.5  Einstellungen\x1A\0\0", 31);
 constexpr TEinstellungsBlockArt kAlleBloecke[] = {
     TEinstellungsBlockArt::Zeitplaner, TEinstellungsBlockArt::ChartAnsicht,
     TEinstellungsBlockArt::ChartVorlagen, TEinstellungsBlockArt::IndVorlagen};
-
-// A stand-in for a block owner with a little format of its own.
-struct TProbeBlock {
-  std::int32_t Zahl = 0;
-  std::string Text;
-  void Schreibe(TBinaerSchreiber& s) const {
-    s.Int32(Zahl);
-    s.Text(Text);
-  }
-  void Lies(TBinaerLeser& l) {
-    Zahl = l.Int32();
-    Text = l.Text();
-  }
-};
 
 // Writes given bytes, to build files in the owners' real formats.
 struct TRohBlock {
