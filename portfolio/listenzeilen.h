@@ -42,11 +42,13 @@ using TZeilenBauer = std::function<std::optional<std::string>(const TWertpapier&
 
 // Loads every security of the catalogs (sorted, each once) one after the
 // other, builds its row, and returns the rows sorted without regard to case,
-// with a separator before every change of catalog.
+// with a separator before every change of catalog. A security that cannot be
+// loaded gets no row; the store's message is appended to `uebersprungen`.
 std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
                                        const std::vector<std::string>& kataloge,
                                        const TListenFortschritt& fortschritt,
-                                       const TZeilenBauer& bauen);
+                                       const TZeilenBauer& bauen,
+                                       std::vector<std::string>& uebersprungen);
 
 // Inserts a separator before every row whose catalog (the text before the
 // first " / ") differs from that of the row before it.

@@ -23,10 +23,17 @@ bool GleicheDatei(int fd, const std::string& pfad) {
 
 TDateiSperre::TDateiSperre(const std::string& pfad) {
   for (;;) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO in place of the file would block here.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-      if (errno == ENOENT) return;
+      if (errno == ENOENT || errno == ENOTDIR) return;
       throw EDatei(Fehlertext(errno));
+    }
+    struct stat art {};
+    if (::fstat(fd, &art) != 0 || !S_ISREG(art.st_mode)) {
+      // Nothing to lock: reading it fails and says why.
+      ::close(fd);
+      return;
     }
     int ergebnis;
     while ((ergebnis = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {

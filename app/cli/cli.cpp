@@ -83,7 +83,8 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
       }
     }
     const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
-    const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm));
+    TWPVerwaltung verwaltung(Datenverzeichnis(global, programm));
+    verwaltung.HinweiseAn([&meldung](const std::string& hinweis) { meldung << hinweis << '\n'; });
     befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
     aus.flush();
     return 0;
