@@ -198,8 +198,8 @@ std::string TWPVerwaltung::KatalogAusID(const std::string& id) const {
 }
 
 std::string Beschaedigt(const std::string& id, std::size_t ungelesen) {
-  return "Die Datei '" + id + "' ist beschädigt: Hinter der Kursliste folgen noch " +
-         std::to_string(ungelesen) + " Bytes, die keiner gelesenen Anzahl angehören.";
+  return "Die Datei '" + id + "' ist beschädigt: Nach dem letzten Kurs folgen noch " +
+         std::to_string(ungelesen) + " ungelesene Bytes.";
 }
 
 TLesung TWPVerwaltung::Laden(const std::string& id, TLeseumfang umfang) const {
@@ -261,7 +261,7 @@ void TWPVerwaltung::Aendern(const std::string& id, bool neuErlaubt,
       TLesung lesung = MitKetteLaden(id, TLeseumfang::Alles);
       if (lesung.Ungelesen > 0) {
         throw EWPVerwaltung(Beschaedigt(id, lesung.Ungelesen) +
-                            " Sie wird nicht überschrieben, damit nichts davon verloren geht.");
+                            " Sie wird nicht überschrieben, damit sie erhalten bleiben.");
       }
       wertpapier = std::move(lesung.Wertpapier);
       wertpapier.Katalog = KatalogAusID(id);

@@ -121,6 +121,55 @@ TEST_F(CliTest, TransaktionenSplitUndListe) {
   EXPECT_EQ(liste.Aus.substr(liste.Aus.size() - 3), "-2\n");
 }
 
+TEST_F(CliTest, UnlesbareDateiLegtDenKatalogNichtLahm) {
+  const std::string id = TestWertpapier();
+  EXPECT_EQ(Lauf({"transaktion", id, "kauf", "02.01.2024", "10", "10,5", "110"}).Code, 0);
+  const std::string leer = Daten() + "Depot/Leer.mv3";
+  { std::ofstream{leer}; }
+  const std::string uebersprungen = "Wertpapier übersprungen: Die ID '" + leer +
+                                    "' verweist auf keine gültige Wertpapier-Datei.\n";
+  const TErgebnis w = Lauf({"wertpapiere", "Depot"});
+  EXPECT_EQ(w.Code, 0);
+  EXPECT_EQ(w.Aus, id + "\tTest AG\n");
+  EXPECT_EQ(w.Meldung, uebersprungen);
+  for (const char* liste : {"depot-uebersicht", "depot-gewinne", "volatilitaet"}) {
+    const TErgebnis l = Lauf({"liste", liste, "--datum", "04.01.2024"});
+    EXPECT_EQ(l.Code, 0) << liste;
+    EXPECT_NE(l.Aus.find("\nDepot / Test AG"), std::string::npos) << liste << l.Aus;
+    EXPECT_EQ(l.Meldung, uebersprungen) << liste;
+  }
+}
+
+TEST_F(CliTest, ZuKleineKursanzahlWirdGemeldetUndNieUeberschrieben) {
+  const std::string id = TestWertpapier();
+  std::string inhalt;
+  {
+    std::ifstream ein(id, std::ios::binary);
+    inhalt.assign(std::istreambuf_iterator<char>(ein), {});
+  }
+  inhalt[inhalt.size() - 3 * 52 - 4] = 1;  // three prices, one declared
+  std::ofstream(id, std::ios::binary) << inhalt;
+  const std::string beschaedigt =
+      "Die Datei '" + id +
+      "' ist beschädigt: Nach dem letzten Kurs folgen noch 104 ungelesene Bytes.";
+  const TErgebnis k = Lauf({"kurse", id});
+  EXPECT_EQ(k.Code, 0);
+  EXPECT_EQ(k.Aus, "02.01.2024\t-\t-\t-\t10.5\t-\t100\n");
+  EXPECT_EQ(k.Meldung, beschaedigt + "\n");
+  for (const std::vector<std::string>& schreiben :
+       {std::vector<std::string>{"transaktion", id, "sonstige", "3.1.24", "1"},
+        {"split", id, "03.01.2024", "1", "2"},
+        {"importiere", id, Datei("n.csv", "Datum;Schluss\n05.01.2024;13\n")}}) {
+    const TErgebnis r = Lauf(schreiben);
+    EXPECT_EQ(r.Code, 1) << schreiben[0];
+    EXPECT_EQ(r.Meldung.substr(r.Meldung.find(beschaedigt)),
+              beschaedigt + " Sie wird nicht überschrieben, damit sie erhalten bleiben.\n")
+        << schreiben[0];
+    std::ifstream ein(id, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(ein), {}), inhalt) << schreiben[0];
+  }
+}
+
 TEST_F(CliTest, DepotListen) {
   const std::string id = TestWertpapier();
   Lauf({"transaktion", id, "kauf", "02.01.2024", "10", "10,5", "110"});
