@@ -55,9 +55,8 @@ TDepotListe DepotUebersicht(const TWPVerwaltung& verwaltung,
                            "Buchgewinn", "in %"});
   TWaehrungEintraege summen;
   liste.Zeilen = KatalogZeilen(
-      verwaltung, kataloge, fortschritt,
-      [&](const TWertpapier& w) { return UebersichtZeile(w, tag, nurMitBestand, summen); },
-      liste.Uebersprungen);
+      verwaltung, kataloge, fortschritt, liste.Uebersprungen,
+      [&](const TWertpapier& w) { return UebersichtZeile(w, tag, nurMitBestand, summen); });
   liste.Zeilen.emplace_back(kTrennzeile);
   for (const TWaehrungEintrag& s : summen.Alle()) {
     std::string zeile = Zeile({"", "", "", "", BetragText(s.Marktwert, s.Waehrung),

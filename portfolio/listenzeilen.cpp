@@ -70,8 +70,8 @@ std::string ListenTitel(std::string_view name, Kalendertag datum) {
 std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
                                        const std::vector<std::string>& kataloge,
                                        const TListenFortschritt& fortschritt,
-                                       const TZeilenBauer& bauen,
-                                       std::vector<std::string>& uebersprungen) {
+                                       std::vector<std::string>& uebersprungen,
+                                       const TZeilenBauer& bauen) {
   std::vector<std::string> ids;
   std::vector<std::string> sortiert = kataloge;
   TexteSortieren(sortiert);

@@ -47,8 +47,8 @@ using TZeilenBauer = std::function<std::optional<std::string>(const TWertpapier&
 std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
                                        const std::vector<std::string>& kataloge,
                                        const TListenFortschritt& fortschritt,
-                                       const TZeilenBauer& bauen,
-                                       std::vector<std::string>& uebersprungen);
+                                       std::vector<std::string>& uebersprungen,
+                                       const TZeilenBauer& bauen);
 
 // Inserts a separator before every row whose catalog (the text before the
 // first " / ") differs from that of the row before it.

@@ -22,6 +22,7 @@ void ListeAusgeben(const TKontext& k, const TDepotListe& liste) {
 void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
   TDepotListe text;
   text.Zeilen = liste.Zeilen;
+  text.Uebersprungen = liste.Uebersprungen;
   for (const std::string& titel : liste.Spalten)
     text.Spalten.push_back({titel});
   ListeAusgeben(k, text);

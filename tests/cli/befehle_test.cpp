@@ -132,7 +132,7 @@ TEST_F(CliTest, UnlesbareDateiLegtDenKatalogNichtLahm) {
   EXPECT_EQ(w.Code, 0);
   EXPECT_EQ(w.Aus, id + "\tTest AG\n");
   EXPECT_EQ(w.Meldung, uebersprungen);
-  for (const char* liste : {"depot-uebersicht", "depot-gewinne", "volatilitaet"}) {
+  for (const char* liste : {"depot-uebersicht", "depot-gewinne", "volatilitaet", "depot-signale"}) {
     const TErgebnis l = Lauf({"liste", liste, "--datum", "04.01.2024"});
     EXPECT_EQ(l.Code, 0) << liste;
     EXPECT_NE(l.Aus.find("\nDepot / Test AG"), std::string::npos) << liste << l.Aus;
