@@ -198,7 +198,7 @@ std::string TWPVerwaltung::KatalogAusID(const std::string& id) const {
 }
 
 std::string Beschaedigt(const std::string& id, std::size_t ungelesen) {
-  return "Die Datei '" + id + "' ist beschädigt: Nach dem letzten Kurs folgen noch " +
+  return "Die Datei '" + id + "' ist beschädigt: Nach der Kursliste folgen noch " +
          std::to_string(ungelesen) + " ungelesene Bytes.";
 }
 
@@ -261,7 +261,7 @@ void TWPVerwaltung::Aendern(const std::string& id, bool neuErlaubt,
       TLesung lesung = MitKetteLaden(id, TLeseumfang::Alles);
       if (lesung.Ungelesen > 0) {
         throw EWPVerwaltung(Beschaedigt(id, lesung.Ungelesen) +
-                            " Sie wird nicht überschrieben, damit sie erhalten bleiben.");
+                            " Sie wird nicht überschrieben, damit diese Bytes erhalten bleiben.");
       }
       wertpapier = std::move(lesung.Wertpapier);
       wertpapier.Katalog = KatalogAusID(id);
