@@ -11,6 +11,7 @@
 #include "core/datum.h"
 #include "dateibau.h"
 #include "store/wp_importexport_mv35.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -250,7 +251,7 @@ TEST_F(GesenkteAnzahl, NoWriterReplacesTheFileAndLoadingSaysSo) {
       {[&] { store.KurseMischen(id, TKurse()); }, grund},
   };
   for (const auto& [schreiben, meldung] : schreiber) {
-    EXPECT_EQ(Meldung(schreiben), meldung);
+    EXPECT_THROW_MSG(schreiben(), EWPVerwaltung, meldung);
     EXPECT_EQ(test::DateiInhalt(id), inhalt);
   }
   // Loading shows what the counts declare, and says so when it reaches the end.
@@ -262,13 +263,12 @@ TEST_F(GesenkteAnzahl, NoWriterReplacesTheFileAndLoadingSaysSo) {
 TEST_F(Verwaltung, AFailedChangeLeavesTheFileAsItWas) {
   const std::string id = Speichern("Aktien/x.mv3");
   const std::string vorher = test::DateiInhalt(id);
-  EXPECT_EQ(Meldung([&] {
-              store.WertpapierAendern(id, [](TWertpapier& w) {
-                w.Bezeichnung = "halb geändert";
-                throw EWertpapier("Ungültiges Split-Verhältnis.");
-              });
-            }),
-            "Ungültiges Split-Verhältnis.");
+  const auto halbGeaendert = [](TWertpapier& w) {
+    w.Bezeichnung = "halb geändert";
+    throw EWertpapier("Ungültiges Split-Verhältnis.");
+  };
+  EXPECT_THROW_MSG(store.WertpapierAendern(id, halbGeaendert), EWertpapier,
+                   "Ungültiges Split-Verhältnis.");
   EXPECT_EQ(test::DateiInhalt(id), vorher);
   store.WertpapierAendern(id, [](TWertpapier& w) { w.Bezeichnung = "Geändert"; });
   EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Geändert");
@@ -286,8 +286,8 @@ TEST_F(Verwaltung, NeueIdReservesTheFileForTheNewSecurity) {
   EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Papier");
 
   test::DateiAnlegen(dv + "Datei", "");
-  EXPECT_EQ(Meldung([&] { store.NeueID("Datei", "x"); }),
-            "Konnte Datei '" + dv + "Datei/x.mv3' nicht anlegen: Kein Verzeichnis");
+  EXPECT_THROW_MSG(store.NeueID("Datei", "x"), EWPVerwaltung,
+                   "Konnte Datei '" + dv + "Datei/x.mv3' nicht anlegen: Kein Verzeichnis");
 }
 
 TEST_F(Verwaltung, ConcurrentMergesLoseNoUpdate) {
