@@ -21,16 +21,24 @@ using TWerteBauer = std::function<std::string(const TKurse&)>;
 
 // One row per security of the catalogs in the store's order: "catalog /
 // name", then a tab and the cells when the security has a price on the day.
+// A security that cannot be loaded gets no row; the store's message is kept.
 std::vector<std::string> Zeilen(const TWPVerwaltung& verwaltung,
                                 const std::vector<std::string>& kataloge, Kalendertag datum,
-                                const TWerteBauer& werte) {
+                                std::vector<std::string>& uebersprungen, const TWerteBauer& werte) {
   std::vector<std::string> zeilen;
   for (const std::string& katalog : kataloge) {
     std::vector<std::string> ids;
     verwaltung.WertpapiereAuflisten(katalog, ids);
     for (const std::string& id : ids) {
-      const TWPStammdaten stammdaten = verwaltung.StammdatenLaden(id);
-      TKurse kurse = verwaltung.KurseLaden(id);
+      TWPStammdaten stammdaten;
+      TKurse kurse;
+      try {
+        stammdaten = verwaltung.StammdatenLaden(id);
+        kurse = verwaltung.KurseLaden(id);
+      } catch (const EWPVerwaltung& e) {
+        uebersprungen.push_back(e.Meldung());
+        continue;
+      }
       std::string zeile = katalog + " / " + stammdaten.Bezeichnung;
       if (KurseBisTag(kurse, datum)) zeile += '\t' + werte(kurse);
       zeilen.push_back(std::move(zeile));
@@ -119,7 +127,7 @@ TDepotIndListe DepotIndikatorsignale(const TWPVerwaltung& verwaltung, const TInd
       liste.Spalten.push_back(analyse.Kurzbezeichnung(gruppe, i));
   }
   const Boersentag tag = BoersentagAusKalendertag(datum);
-  liste.Zeilen = Zeilen(verwaltung, kataloge, datum, [&](const TKurse& kurse) {
+  liste.Zeilen = Zeilen(verwaltung, kataloge, datum, liste.Uebersprungen, [&](const TKurse& kurse) {
     analyse.Berechnen(kurse);
     std::string werte;
     for (int gruppe = 1; gruppe <= 3; ++gruppe) {
@@ -152,7 +160,7 @@ TDepotIndListe DepotEinzelindikator(const TWPVerwaltung& verwaltung, const TIndV
   TDepotIndListe liste;
   liste.Spalten = {std::string(kErsteSpalte), "Signal"};
   const Boersentag tag = BoersentagAusKalendertag(datum);
-  liste.Zeilen = Zeilen(verwaltung, kataloge, datum, [&](const TKurse& kurse) {
+  liste.Zeilen = Zeilen(verwaltung, kataloge, datum, liste.Uebersprungen, [&](const TKurse& kurse) {
     for (const auto& indikator : gruppe)
       indikator->Berechnen(kurse);
     return SignalText(gruppe.back()->SignalAm(tag)) + " %";

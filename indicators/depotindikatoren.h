@@ -41,6 +41,9 @@ struct TDepotIndListe {
   // Header texts; the first column is left-aligned, the others right-aligned.
   std::vector<std::string> Spalten;
   std::vector<std::string> Zeilen;
+  // Why each security that could not be loaded was left out (the store's
+  // message, which names the file).
+  std::vector<std::string> Uebersprungen;
 };
 
 // One column per entry of the set (its code), one row per security of the

@@ -45,7 +45,7 @@ TDepotListe DepotGewinne(const TWPVerwaltung& verwaltung, const std::vector<std:
   liste.Spalten = Spalten({"Katalog / WP-Bezeichnung", "Ausgaben/Einnahmen", "Marktwert",
                            "realisierter Gewinn", "Buchgewinn", "Gesamtgewinn", "in %"});
   TWaehrungEintraege summen;
-  liste.Zeilen = KatalogZeilen(verwaltung, kataloge, fortschritt,
+  liste.Zeilen = KatalogZeilen(verwaltung, kataloge, fortschritt, liste.Uebersprungen,
                                [&](const TWertpapier& w) { return GewinnZeile(w, tag, summen); });
   liste.Zeilen.emplace_back(kTrennzeile);
   for (const TWaehrungEintrag& s : summen.Alle()) {

@@ -37,7 +37,14 @@ struct TDepotListe {
   std::string Titel;
   std::vector<TListenSpalte> Spalten;
   std::vector<std::string> Zeilen;
+  // Why each security that could not be loaded was left out (the store's
+  // message, which names the file); the list goes on without it.
+  std::vector<std::string> Uebersprungen;
 };
+
+// The line that tells the user (standard error, log book) about a security
+// left out of a list or listing: "Wertpapier übersprungen: " + grund.
+std::string UebersprungenText(std::string_view grund);
 
 // Called after each security of a catalog-based list with the number done and
 // the number of securities found, so that a window can show progress.
@@ -50,7 +57,8 @@ TDepotListe WertpapierTransaktionen(const TWertpapier& wertpapier);
 // The catalog-based lists evaluate every security of `kataloge` (taken in
 // sorted order) on `datum`; a Saturday or Sunday evaluates on the Friday
 // before. Each security is loaded, evaluated and freed before the next one.
-// Load failures leave as EWPVerwaltung.
+// A security that cannot be loaded is left out and its reason kept in
+// Uebersprungen; failures of the catalogs themselves leave as EWPVerwaltung.
 
 // Holding, price, break-even price, market value and book gain per security,
 // with totals per currency. `nurMitBestand` leaves out securities not held.

@@ -54,9 +54,9 @@ TDepotListe DepotUebersicht(const TWPVerwaltung& verwaltung,
   liste.Spalten = Spalten({"Katalog / WP-Bezeichnung", "Bestand", "Kurs", "GV-Grenze", "Marktwert",
                            "Buchgewinn", "in %"});
   TWaehrungEintraege summen;
-  liste.Zeilen = KatalogZeilen(verwaltung, kataloge, fortschritt, [&](const TWertpapier& w) {
-    return UebersichtZeile(w, tag, nurMitBestand, summen);
-  });
+  liste.Zeilen = KatalogZeilen(
+      verwaltung, kataloge, fortschritt, liste.Uebersprungen,
+      [&](const TWertpapier& w) { return UebersichtZeile(w, tag, nurMitBestand, summen); });
   liste.Zeilen.emplace_back(kTrennzeile);
   for (const TWaehrungEintrag& s : summen.Alle()) {
     std::string zeile = Zeile({"", "", "", "", BetragText(s.Marktwert, s.Waehrung),

@@ -11,6 +11,10 @@ std::vector<std::string> AuswahlKataloge(const TWPVerwaltung& verwaltung) {
   return kataloge;
 }
 
+std::string UebersprungenText(std::string_view grund) {
+  return "Wertpapier übersprungen: " + std::string(grund);
+}
+
 Kalendertag ListenDatumLesen(std::string_view text) {
   const std::optional<Kalendertag> datum = TextZuKalendertag(text);
   if (!datum) throw EDepotListe("Ungültiges Datum eingegeben!");

@@ -70,6 +70,7 @@ std::string ListenTitel(std::string_view name, Kalendertag datum) {
 std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
                                        const std::vector<std::string>& kataloge,
                                        const TListenFortschritt& fortschritt,
+                                       std::vector<std::string>& uebersprungen,
                                        const TZeilenBauer& bauen) {
   std::vector<std::string> ids;
   std::vector<std::string> sortiert = kataloge;
@@ -81,8 +82,16 @@ std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
   const int gesamt = static_cast<int>(ids.size());
   for (int i = 0; i < gesamt; ++i) {
     // Only this one security is in memory; it is freed at the end of the step.
-    const TWertpapier wertpapier = verwaltung.WertpapierLaden(ids[i]);
-    if (std::optional<std::string> zeile = bauen(wertpapier)) zeilen.push_back(std::move(*zeile));
+    std::optional<TWertpapier> wertpapier;
+    try {
+      wertpapier.emplace(verwaltung.WertpapierLaden(ids[i]));
+    } catch (const EWPVerwaltung& e) {
+      uebersprungen.push_back(e.Meldung());
+    }
+    if (wertpapier) {
+      if (std::optional<std::string> zeile = bauen(*wertpapier))
+        zeilen.push_back(std::move(*zeile));
+    }
     if (fortschritt) fortschritt(i + 1, gesamt);
   }
   TexteSortieren(zeilen);

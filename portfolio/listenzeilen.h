@@ -42,10 +42,12 @@ using TZeilenBauer = std::function<std::optional<std::string>(const TWertpapier&
 
 // Loads every security of the catalogs (sorted, each once) one after the
 // other, builds its row, and returns the rows sorted without regard to case,
-// with a separator before every change of catalog.
+// with a separator before every change of catalog. A security that cannot be
+// loaded gets no row; the store's message is appended to `uebersprungen`.
 std::vector<std::string> KatalogZeilen(const TWPVerwaltung& verwaltung,
                                        const std::vector<std::string>& kataloge,
                                        const TListenFortschritt& fortschritt,
+                                       std::vector<std::string>& uebersprungen,
                                        const TZeilenBauer& bauen);
 
 // Inserts a separator before every row whose catalog (the text before the

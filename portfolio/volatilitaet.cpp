@@ -48,16 +48,17 @@ TDepotListe Volatilitaet(const TWPVerwaltung& verwaltung, const std::vector<std:
   int anzahl = 0;
   int berechnet = 0;
   double summe = 0;
-  liste.Zeilen = KatalogZeilen(verwaltung, kataloge, fortschritt, [&](const TWertpapier& w) {
-    ++anzahl;
-    std::string zeile = GruppenText(w);
-    if (const std::optional<double> v = MittlereTagesaenderung(w.Kurse, tag, zeitraum)) {
-      Anhaengen(zeile, {ProzentText(*v, 3)});
-      summe += *v;
-      ++berechnet;
-    }
-    return std::optional<std::string>(std::move(zeile));
-  });
+  liste.Zeilen = KatalogZeilen(
+      verwaltung, kataloge, fortschritt, liste.Uebersprungen, [&](const TWertpapier& w) {
+        ++anzahl;
+        std::string zeile = GruppenText(w);
+        if (const std::optional<double> v = MittlereTagesaenderung(w.Kurse, tag, zeitraum)) {
+          Anhaengen(zeile, {ProzentText(*v, 3)});
+          summe += *v;
+          ++berechnet;
+        }
+        return std::optional<std::string>(std::move(zeile));
+      });
   if (anzahl == 0) return liste;
   liste.Zeilen.emplace_back(kTrennzeile);
   liste.Zeilen.push_back(Fusszeile(anzahl, berechnet, summe));

@@ -26,8 +26,14 @@ TDateiSperre::TDateiSperre(const std::string& pfad) {
     // O_NONBLOCK: a pipe in place of the file must not wait for a writer.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
-      if (errno == ENOENT) return;
+      if (errno == ENOENT || errno == ENOTDIR) return;
       throw EDatei(Fehlertext(errno));
+    }
+    struct stat art {};
+    if (::fstat(fd, &art) != 0 || !S_ISREG(art.st_mode)) {
+      // Nothing to lock: reading it fails and says why.
+      ::close(fd);
+      return;
     }
     int ergebnis;
     while ((ergebnis = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {

@@ -8,8 +8,9 @@ namespace morvane {
 // another process that changes the same file (the scheduler) waits until our
 // read-modify-write is done. Saves replace the file by a new one (rename), so
 // after waiting the lock is taken again when the path meanwhile names another
-// file. A file that does not exist yet is not locked. Throws EDatei with the
-// bare reason when the file cannot be opened or locked.
+// file. A file that does not exist yet, or is no regular file, is not
+// locked. Throws EDatei with the bare reason when the file cannot be opened
+// or locked.
 class TDateiSperre {
  public:
   explicit TDateiSperre(const std::string& pfad);

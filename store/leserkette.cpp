@@ -10,8 +10,8 @@
 
 namespace morvane {
 
-std::optional<TWertpapier> MitLeserketteLesen(std::string_view daten, const std::string& id,
-                                              TLeseumfang umfang) {
+std::optional<TLesung> MitLeserketteLesen(std::string_view daten, const std::string& id,
+                                          TLeseumfang umfang) {
   static const TWP_ImportExport_MV35 mv35;
   static const TWP_ImportExport_MV31 mv31;
   static const TWP_ImportExport_MV30 mv30;
@@ -20,7 +20,7 @@ std::optional<TWertpapier> MitLeserketteLesen(std::string_view daten, const std:
   static const std::array<const TWPDateiLeser*, 5> kette = {&mv35, &mv31, &mv30, &mv2, &mv1};
   for (const TWPDateiLeser* leser : kette) {
     try {
-      return leser->AusDaten(daten, id, umfang);
+      return leser->Lesung(daten, id, umfang);
     } catch (const Exception&) {
       // Not this version, or damaged: the next reader tries.
     }

@@ -8,15 +8,21 @@ namespace morvane {
 
 TWertpapier TWPDateiLeser::AusDaten(std::string_view daten, const std::string& pfad,
                                     TLeseumfang umfang) const {
-  TWertpapier wertpapier;
+  return std::move(Lesung(daten, pfad, umfang).Wertpapier);
+}
+
+TLesung TWPDateiLeser::Lesung(std::string_view daten, const std::string& pfad,
+                              TLeseumfang umfang) const {
+  TLesung lesung;
   try {
     TBinaerLeser leser(daten);
-    Lesen(leser, umfang, wertpapier);
+    Lesen(leser, umfang, lesung.Wertpapier);
+    if (umfang == TLeseumfang::Alles) lesung.Ungelesen = leser.Rest();
   } catch (const Exception& e) {
     Werfen("Konnte Datei '" + pfad + "' nicht öffnen: " + e.Meldung());
   }
-  wertpapier.ID = pfad;
-  return wertpapier;
+  lesung.Wertpapier.ID = pfad;
+  return lesung;
 }
 
 TWertpapier TWPDateiLeser::Laden(const std::string& pfad, TLeseumfang umfang) const {

@@ -18,6 +18,15 @@ namespace morvane {
 // asked when a later section is needed to complete an earlier one.
 enum class TLeseumfang { Stammdaten, Transaktionen, Alles };
 
+// A parsed security and the bytes a full read found after the last section.
+// Readers ignore such bytes, but a file this program wrote has none: they are
+// what is left of data a wrong count hides, and writing the security back
+// would lose them.
+struct TLesung {
+  TWertpapier Wertpapier;
+  std::size_t Ungelesen = 0;
+};
+
 // Common frame of the security file readers of every version: reads the file
 // with one read, parses it from memory and reports every failure as the
 // version's own exception "Konnte Datei '<pfad>' nicht öffnen: <Grund>". The
@@ -35,6 +44,8 @@ class TWPDateiLeser {
   // Parses a file's content that is already in memory; `pfad` becomes the ID
   // and names the file in messages. Sections beyond `umfang` may stay empty.
   TWertpapier AusDaten(std::string_view daten, const std::string& pfad, TLeseumfang umfang) const;
+  // The same, with the bytes left unread (counted for full reads only).
+  TLesung Lesung(std::string_view daten, const std::string& pfad, TLeseumfang umfang) const;
 
  protected:
   // Parses `leser` into `wertpapier` as far as `umfang` asks; throws on any

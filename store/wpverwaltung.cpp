@@ -26,28 +26,48 @@ constexpr std::size_t kStammdatenAnfang = 64 * 1024;
 
 const TWP_ImportExport_MV35 kMV35;
 
-TWertpapier MitKetteLaden(const std::string& id, TLeseumfang umfang) {
+TLesung MitKetteLaden(const std::string& id, TLeseumfang umfang) {
   const auto ungueltig = [&] {
     return EWPVerwaltung("Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
   };
   try {
     if (umfang == TLeseumfang::Stammdaten) {
       const TDateiInhalt anfang(id, kStammdatenAnfang);
-      if (auto wertpapier = MitLeserketteLesen(anfang.Daten(), id, umfang)) {
-        return std::move(*wertpapier);
-      }
+      if (auto lesung = MitLeserketteLesen(anfang.Daten(), id, umfang)) return std::move(*lesung);
       if (anfang.Daten().size() < kStammdatenAnfang) throw ungueltig();
     }
     const TDateiInhalt datei(id);
-    if (auto wertpapier = MitLeserketteLesen(datei.Daten(), id, umfang)) {
-      return std::move(*wertpapier);
-    }
+    if (auto lesung = MitLeserketteLesen(datei.Daten(), id, umfang)) return std::move(*lesung);
   } catch (const EDateiUngeeignet& e) {
     throw EWPVerwaltung("Konnte Datei '" + id + "' nicht öffnen: " + e.Meldung());
   } catch (const EDatei&) {
     // Unreadable files are reported like files of no known version.
   }
   throw ungueltig();
+}
+
+// A missing or empty file: what a new security starts from.
+bool FehltOderLeer(const std::string& id) {
+  struct stat info {};
+  return ::stat(id.c_str(), &info) != 0 || (S_ISREG(info.st_mode) && info.st_size == 0);
+}
+
+// Creates the empty file `pfad` unless it exists; true when created.
+bool Reservieren(const std::string& pfad) {
+  const int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd >= 0) {
+    ::close(fd);
+    return true;
+  }
+  if (errno == EEXIST) return false;
+  throw EWPVerwaltung("Konnte Datei '" + pfad + "' nicht anlegen: " + Fehlertext(errno));
+}
+
+// Creates the directory of an ID when missing (one level, a new catalog); a
+// failure shows up when the file itself is written.
+void VerzeichnisAnlegen(const std::string& id) {
+  const std::size_t trenner = id.rfind('/');
+  if (trenner != std::string::npos && trenner > 0) ::mkdir(id.substr(0, trenner).c_str(), 0755);
 }
 
 std::string Grund(int fehler) {
@@ -179,45 +199,86 @@ std::string TWPVerwaltung::KatalogAusID(const std::string& id) const {
   return id.substr(verzeichnis.size(), trenner - verzeichnis.size());
 }
 
+std::string Beschaedigt(const std::string& id, std::size_t ungelesen) {
+  return "Die Datei '" + id + "' ist beschädigt: Nach der Kursliste folgen noch " +
+         std::to_string(ungelesen) + " ungelesene Bytes.";
+}
+
+TLesung TWPVerwaltung::Laden(const std::string& id, TLeseumfang umfang) const {
+  TLesung lesung = MitKetteLaden(id, umfang);
+  if (lesung.Ungelesen > 0 && hinweis_) hinweis_(Beschaedigt(id, lesung.Ungelesen));
+  return lesung;
+}
+
 TWertpapier TWPVerwaltung::WertpapierLaden(const std::string& id) const {
-  TWertpapier wertpapier = MitKetteLaden(id, TLeseumfang::Alles);
+  TWertpapier wertpapier = std::move(Laden(id, TLeseumfang::Alles).Wertpapier);
   wertpapier.Katalog = KatalogAusID(id);
   return wertpapier;
 }
 
 TWPStammdaten TWPVerwaltung::StammdatenLaden(const std::string& id) const {
-  TWPStammdaten stammdaten = MitKetteLaden(id, TLeseumfang::Stammdaten);
+  TWPStammdaten stammdaten = std::move(Laden(id, TLeseumfang::Stammdaten).Wertpapier);
   stammdaten.Katalog = KatalogAusID(id);
   return stammdaten;
 }
 
 TWPTransaktionen TWPVerwaltung::TransaktionenLaden(const std::string& id) const {
-  return std::move(MitKetteLaden(id, TLeseumfang::Transaktionen).Transaktionen);
+  return std::move(Laden(id, TLeseumfang::Transaktionen).Wertpapier.Transaktionen);
 }
 
 TKurse TWPVerwaltung::KurseLaden(const std::string& id) const {
-  return std::move(MitKetteLaden(id, TLeseumfang::Alles).Kurse);
+  return std::move(Laden(id, TLeseumfang::Alles).Wertpapier.Kurse);
 }
 
-void TWPVerwaltung::WertpapierSpeichern(const std::string& id,
-                                        const TWertpapier& wertpapier) const {
+void TWPVerwaltung::Schreiben(const std::string& id, const TWertpapier& wertpapier) const {
   MitVorspann("Konnte Wertpapier mit ID '" + id + "' nicht speichern: ", [&] {
-    // A new catalog directory; a failure shows up as the write error below.
-    const std::size_t trenner = id.rfind('/');
-    if (trenner != std::string::npos && trenner > 0) {
-      ::mkdir(id.substr(0, trenner).c_str(), 0755);
-    }
+    VerzeichnisAnlegen(id);
     kMV35.WertpapierSpeichern(id, wertpapier);
   });
 }
 
-template <class F>
-void TWPVerwaltung::Aendern(const std::string& id, bool neuErlaubt, F&& aenderung) const {
+void TWPVerwaltung::WertpapierSpeichern(const std::string& id,
+                                        const TWertpapier& wertpapier) const {
+  // Waits for a change in progress, which would otherwise replace this save
+  // with what it had loaded before.
   std::optional<TDateiSperre> sperre;
   MitVorspann("Konnte Datei '" + id + "' nicht sperren: ", [&] { sperre.emplace(id); });
-  TWertpapier wertpapier = (neuErlaubt && !Existiert(id)) ? TWertpapier() : WertpapierLaden(id);
-  aenderung(wertpapier);
-  WertpapierSpeichern(id, wertpapier);
+  Schreiben(id, wertpapier);
+}
+
+void TWPVerwaltung::Aendern(const std::string& id, bool neuErlaubt,
+                            const TAenderung& aenderung) const {
+  // A new security gets its file before the lock is taken, so that a second
+  // creator of the same ID waits for this one instead of replacing its work.
+  bool angelegt = false;
+  if (neuErlaubt) {
+    VerzeichnisAnlegen(id);
+    angelegt = Reservieren(id);
+  }
+  try {
+    std::optional<TDateiSperre> sperre;
+    MitVorspann("Konnte Datei '" + id + "' nicht sperren: ", [&] { sperre.emplace(id); });
+    TWertpapier wertpapier;
+    if (!neuErlaubt || !FehltOderLeer(id)) {
+      TLesung lesung = MitKetteLaden(id, TLeseumfang::Alles);
+      if (lesung.Ungelesen > 0) {
+        throw EWPVerwaltung(Beschaedigt(id, lesung.Ungelesen) +
+                            " Sie wird nicht überschrieben, damit diese Bytes erhalten bleiben.");
+      }
+      wertpapier = std::move(lesung.Wertpapier);
+      wertpapier.Katalog = KatalogAusID(id);
+    }
+    aenderung(wertpapier);
+    Schreiben(id, wertpapier);
+  } catch (...) {
+    // Leaves no empty file behind that this call made.
+    if (angelegt && FehltOderLeer(id)) ::unlink(id.c_str());
+    throw;
+  }
+}
+
+void TWPVerwaltung::WertpapierAendern(const std::string& id, const TAenderung& aenderung) const {
+  Aendern(id, false, aenderung);
 }
 
 void TWPVerwaltung::StammdatenAendern(const std::string& id,
@@ -248,16 +309,13 @@ std::string TWPVerwaltung::NeueID(const std::string& katalog, const std::string&
   const std::string n = NameFiltern(name);
   if (k.empty() || n.empty()) throw EWPVerwaltung("Ungültiger Katalog oder Wertpapier-Name");
   const std::string basis = Datenverzeichnis() + k + "/" + n;
-  // A name that cannot even be looked at counts as free: saving there then
-  // reports why, instead of counting up forever.
-  const auto frei = [](const std::string& pfad) {
-    struct stat info {};
-    return ::lstat(pfad.c_str(), &info) != 0;
-  };
-  if (frei(basis + ".mv3")) return basis + ".mv3";
+  VerzeichnisAnlegen(basis);
+  // Only a name that exists counts up; any other failure to create the file
+  // is reported, instead of counting up forever.
+  if (Reservieren(basis + ".mv3")) return basis + ".mv3";
   for (long i = 1;; ++i) {
     std::string id = basis + " (" + std::to_string(i) + ").mv3";
-    if (frei(id)) return id;
+    if (Reservieren(id)) return id;
   }
 }
 

@@ -99,7 +99,8 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
       }
     }
     const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
-    const TWPVerwaltung verwaltung(Datenverzeichnis(global, programm, meldung));
+    TWPVerwaltung verwaltung(Datenverzeichnis(global, programm, meldung));
+    verwaltung.HinweiseAn([&meldung](const std::string& hinweis) { meldung << hinweis << '\n'; });
     befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
     // A full disk or a closed pipe behind the output is a failure too.
     if (!aus.flush()) throw Exception("Konnte die Ausgabe nicht schreiben.");

@@ -5,6 +5,7 @@
 #include "app/cli/befehle.h"
 #include "core/datumtext.h"
 #include "core/transaktionsbearbeitung.h"
+#include "portfolio/depotlisten.h"
 
 namespace morvane {
 namespace {
@@ -24,7 +25,13 @@ void Wertpapiere(const TKontext& k, const TAufruf& a) {
   // An empty listing may hide a missing catalog.
   if (ids.empty()) VerzeichnisPruefen(k.Verwaltung, a.Arg(0));
   for (const std::string& id : ids) {
-    k.Aus << id << '\t' << TextMaskiert(k.Verwaltung.StammdatenLaden(id).Bezeichnung) << '\n';
+    // One unreadable file must not hide the others; it is named instead.
+    try {
+      const std::string bezeichnung = k.Verwaltung.StammdatenLaden(id).Bezeichnung;
+      k.Aus << id << '\t' << TextMaskiert(bezeichnung) << '\n';
+    } catch (const EWPVerwaltung& e) {
+      k.Meldung << UebersprungenText(e.Meldung()) << '\n';
+    }
   }
 }
 

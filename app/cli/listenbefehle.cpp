@@ -23,10 +23,14 @@ void ListeAusgeben(const TKontext& k, const TDepotListe& liste) {
   for (const std::string& zeile : liste.Zeilen) {
     if (!IstMarkierung(zeile)) k.Aus << zeile << '\n';
   }
+  for (const std::string& grund : liste.Uebersprungen)
+    k.Meldung << UebersprungenText(grund) << '\n';
 }
 
 void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
-  TDepotListe text{"", {}, liste.Zeilen};
+  TDepotListe text;
+  text.Zeilen = liste.Zeilen;
+  text.Uebersprungen = liste.Uebersprungen;
   for (const std::string& titel : liste.Spalten)
     text.Spalten.push_back({titel});
   ListeAusgeben(k, text);

@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <memory>
 #include <ostream>
 
 #include "app/cli/befehle.h"
@@ -23,7 +26,13 @@ void Anlegen(const TKontext& k, const TAufruf& a) {
     s.Boerse = static_cast<std::uint8_t>(GanzzahlLesen(*boerse, "--boerse", 0, 8));
   }
   const std::string id = k.Verwaltung.NeueID(a.Arg(0), a.Arg(1));
-  k.Verwaltung.StammdatenAendern(id, s);
+  try {
+    k.Verwaltung.StammdatenAendern(id, s);
+  } catch (...) {
+    // Gives the reserved name back.
+    ::unlink(id.c_str());
+    throw;
+  }
   k.Aus << id << '\n';
 }
 
@@ -49,17 +58,15 @@ TTransaktionsEingabe EingabeLesen(const TAufruf& a) {
 }
 
 void Transaktion(const TKontext& k, const TAufruf& a) {
-  const TTransaktionsEingabe eingabe = EingabeLesen(a);
-  TTransaktionsbearbeitung bearbeitung(k.Verwaltung.TransaktionenLaden(a.Arg(0)));
-  bearbeitung.Hinzufuegen(eingabe);
-  k.Verwaltung.TransaktionenAendern(a.Arg(0), bearbeitung.Transaktionen());
+  const std::unique_ptr<TTransaktion> neu = TransaktionLesen(EingabeLesen(a));
+  k.Verwaltung.WertpapierAendern(
+      a.Arg(0), [&](TWertpapier& wp) { TransaktionEinfuegen(wp.Transaktionen, *neu); });
 }
 
 void Split(const TKontext& k, const TAufruf& a) {
   const TSplitEingabe split = SplitLesen(a.Arg(2), a.Arg(3), a.Arg(1));
-  TWertpapier wp = k.Verwaltung.WertpapierLaden(a.Arg(0));
-  wp.SplitEinfuegen(split.Datum, split.Von, split.Nach);
-  k.Verwaltung.WertpapierSpeichern(a.Arg(0), wp);
+  k.Verwaltung.WertpapierAendern(
+      a.Arg(0), [&](TWertpapier& wp) { wp.SplitEinfuegen(split.Datum, split.Von, split.Nach); });
 }
 
 void Importiere(const TKontext& k, const TAufruf& a) {

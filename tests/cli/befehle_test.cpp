@@ -122,6 +122,46 @@ TEST_F(CliTest, TransaktionenSplitUndListe) {
   EXPECT_EQ(liste.Aus.find("\n-2\n"), std::string::npos) << liste.Aus;
 }
 
+TEST_F(CliTest, UnlesbareDateiLegtDenKatalogNichtLahm) {
+  const std::string id = TestWertpapier();
+  EXPECT_EQ(Lauf({"transaktion", id, "kauf", "02.01.2024", "10", "10,5", "110"}).Code, 0);
+  const std::string leer = Daten() + "Depot/Leer.mv3";
+  { std::ofstream{leer}; }
+  const std::string uebersprungen = "Wertpapier übersprungen: Die ID '" + leer +
+                                    "' verweist auf keine gültige Wertpapier-Datei.\n";
+  const TErgebnis w = Lauf({"wertpapiere", "Depot"});
+  EXPECT_EQ(w.Code, 0);
+  EXPECT_EQ(w.Aus, id + "\tTest AG\n");
+  EXPECT_EQ(w.Meldung, uebersprungen);
+  for (const char* liste : {"depot-uebersicht", "depot-gewinne", "volatilitaet", "depot-signale"}) {
+    const TErgebnis l = Lauf({"liste", liste, "--datum", "04.01.2024"});
+    EXPECT_EQ(l.Code, 0) << liste;
+    EXPECT_NE(l.Aus.find("\nDepot / Test AG"), std::string::npos) << liste << l.Aus;
+    EXPECT_EQ(l.Meldung, uebersprungen) << liste;
+  }
+}
+
+TEST_F(CliTest, ZuKleineKursanzahlWirdGemeldetUndNieUeberschrieben) {
+  const std::string id = TestWertpapier();
+  std::ifstream ein(id, std::ios::binary);
+  std::string inhalt(std::istreambuf_iterator<char>(ein), {});
+  inhalt[inhalt.size() - 3 * 52 - 4] = 1;  // three prices, one declared
+  std::ofstream(id, std::ios::binary) << inhalt;
+  const std::string beschaedigt = "Die Datei '" + id +
+                                  "' ist beschädigt: Nach der Kursliste folgen noch 104 "
+                                  "ungelesene Bytes.";
+  const TErgebnis k = Lauf({"kurse", id});
+  EXPECT_EQ(k.Aus, "02.01.2024\t-\t-\t-\t10.5\t-\t100\n");
+  EXPECT_EQ(k.Meldung, beschaedigt + "\n");
+  const TErgebnis t = Lauf({"transaktion", id, "sonstige", "3.1.24", "1"});
+  EXPECT_EQ(t.Code, 1);
+  EXPECT_EQ(t.Meldung, beschaedigt +
+                           " Sie wird nicht überschrieben, damit diese Bytes erhalten "
+                           "bleiben.\n");
+  std::ifstream nachher(id, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(nachher), {}), inhalt);
+}
+
 TEST_F(CliTest, DepotListen) {
   const std::string id = TestWertpapier();
   Lauf({"transaktion", id, "kauf", "02.01.2024", "10", "10,5", "110"});

@@ -15,6 +15,8 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::StartsWith;
+using ::testing::UnorderedElementsAre;
 using Zeilen = std::vector<std::string>;
 
 const Boersentag kMo = BoersentagAusDatum(5, 1, 1998);  // Monday 05.01.1998
@@ -205,6 +207,28 @@ TEST_F(Depot, VolatilityFooterCountsTheSecurities) {
 TEST_F(Depot, EmptySelectionStillClosesTheTotals) {
   EXPECT_THAT(DepotUebersicht(verwaltung, {}, kSamstag, false).Zeilen, ElementsAre("-1", "-2"));
   EXPECT_THAT(DepotGewinne(verwaltung, {"Leer"}, kSamstag).Zeilen, ElementsAre("-1", "-2"));
+}
+
+TEST_F(Depot, UnreadableSecuritiesAreLeftOutAndNamed) {
+  const std::string leer = verzeichnis.Pfad() + "USA/Leer.mv3";
+  const std::string muell = verzeichnis.Pfad() + "Fonds/Muell.mv2";
+  { std::ofstream{leer}; }
+  std::ofstream(muell) << "kein Wertpapier";
+  const auto grund = [](const std::string& id) {
+    return "Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.";
+  };
+  int gesamt = 0;
+  const TDepotListe uebersicht = DepotUebersicht(verwaltung, {"Fonds", "USA"}, kSamstag, true,
+                                                 [&](int, int anzahl) { gesamt = anzahl; });
+  EXPECT_EQ(gesamt, 5);  // the progress counts what was found
+  EXPECT_THAT(uebersicht.Zeilen,
+              ElementsAre(StartsWith("Fonds / Indexfonds\t"), "-1", StartsWith("USA / Gamma Inc\t"),
+                          "-1", StartsWith("\t"), StartsWith("\t"), "-2"));
+  EXPECT_THAT(uebersicht.Uebersprungen, UnorderedElementsAre(grund(leer), grund(muell)));
+  // The volatility footer counts only the securities listed.
+  const TDepotListe volatilitaet = Volatilitaet(verwaltung, {"USA"}, kSamstag, 3);
+  EXPECT_THAT(volatilitaet.Zeilen, ElementsAre("USA / Gamma Inc", "-1", "1 Wertpapier", "-2"));
+  EXPECT_THAT(volatilitaet.Uebersprungen, ElementsAre(grund(leer)));
 }
 
 TEST(WertpapierTransaktionen, RunningFiguresPerBookingAndTotal) {

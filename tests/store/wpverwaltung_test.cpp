@@ -11,6 +11,7 @@
 #include "core/datum.h"
 #include "dateibau.h"
 #include "store/wp_importexport_mv35.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -208,6 +209,85 @@ TEST_F(Verwaltung, ChangeErrorsNameTheIdAndKeepTheDamagedFile) {
                            "' nicht speichern: Konnte Datei '" + inDatei + "' nicht schreiben: ",
                        0),
             0u);
+}
+
+// A file whose price count was lowered from 3 to 1: the two records behind
+// it are still there, readers stop before them.
+class GesenkteAnzahl : public Verwaltung {
+ protected:
+  const std::string id = dv + "Aktien/kaputt.mv3";
+  std::string inhalt;
+  std::vector<std::string> hinweise;
+
+  void SetUp() override {
+    TWertpapier w;
+    w.Bezeichnung = "Kaputt";
+    for (int i = 0; i < 3; ++i)
+      w.Kurse.Setze(Kurs(kTag + i, 10 + i), TSetzModus::Ersetzen);
+    inhalt = TWP_ImportExport_MV35::Kodieren(w);
+    const std::size_t anzahl = inhalt.size() - 3 * 52 - 4;
+    ASSERT_EQ(inhalt[anzahl], 3);
+    inhalt[anzahl] = 1;
+    test::DateiAnlegen(id, inhalt);
+    store.HinweiseAn([&](const std::string& h) { hinweise.push_back(h); });
+  }
+  std::string Beschaedigt() const {
+    return "Die Datei '" + id + "' ist beschädigt: Nach der Kursliste folgen noch 104 " +
+           "ungelesene Bytes.";
+  }
+};
+
+TEST_F(GesenkteAnzahl, NoWriterReplacesTheFileAndLoadingSaysSo) {
+  const std::string grund =
+      Beschaedigt() + " Sie wird nicht überschrieben, damit diese Bytes erhalten bleiben.";
+  const std::vector<std::pair<std::function<void()>, std::string>> schreiber = {
+      {[&] { store.WertpapierAendern(id, [](TWertpapier& w) { w.Kommentar = "x"; }); }, grund},
+      {[&] { store.StammdatenAendern(id, TWPStammdaten()); },
+       "Konnte Stammdaten mit ID '" + id + "' nicht ändern: " + grund},
+      {[&] { store.TransaktionenAendern(id, TWPTransaktionen()); },
+       "Konnte Transaktionen mit ID '" + id + "' nicht ändern: " + grund},
+      {[&] { store.KurseAendern(id, TKurse()); },
+       "Konnte Kurse mit ID '" + id + "' nicht ändern: " + grund},
+      {[&] { store.KurseMischen(id, TKurse()); }, grund},
+  };
+  for (const auto& [schreiben, meldung] : schreiber) {
+    EXPECT_THROW_MSG(schreiben(), EWPVerwaltung, meldung);
+    EXPECT_EQ(test::DateiInhalt(id), inhalt);
+  }
+  // Loading shows what the counts declare, and says so when it reaches the end.
+  EXPECT_EQ(store.KurseLaden(id).Anzahl(), 1);
+  EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Kaputt");
+  EXPECT_EQ(hinweise, std::vector<std::string>{Beschaedigt()});
+}
+
+TEST_F(Verwaltung, AFailedChangeLeavesTheFileAsItWas) {
+  const std::string id = Speichern("Aktien/x.mv3");
+  const std::string vorher = test::DateiInhalt(id);
+  const auto halbGeaendert = [](TWertpapier& w) {
+    w.Bezeichnung = "halb geändert";
+    throw EWertpapier("Ungültiges Split-Verhältnis.");
+  };
+  EXPECT_THROW_MSG(store.WertpapierAendern(id, halbGeaendert), EWertpapier,
+                   "Ungültiges Split-Verhältnis.");
+  EXPECT_EQ(test::DateiInhalt(id), vorher);
+  store.WertpapierAendern(id, [](TWertpapier& w) { w.Bezeichnung = "Geändert"; });
+  EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Geändert");
+}
+
+TEST_F(Verwaltung, NeueIdReservesTheFileForTheNewSecurity) {
+  const std::string id = store.NeueID("Neu", "Papier");
+  EXPECT_EQ(id, dv + "Neu/Papier.mv3");
+  EXPECT_EQ(test::DateiInhalt(id), "");
+  EXPECT_EQ(store.NeueID("Neu", "Papier"), dv + "Neu/Papier (1).mv3");
+  // The reserved empty file counts as a new security.
+  TWPStammdaten s;
+  s.Bezeichnung = "Papier";
+  store.StammdatenAendern(id, s);
+  EXPECT_EQ(store.StammdatenLaden(id).Bezeichnung, "Papier");
+
+  test::DateiAnlegen(dv + "Datei", "");
+  EXPECT_THROW_MSG(store.NeueID("Datei", "x"), EWPVerwaltung,
+                   "Konnte Datei '" + dv + "Datei/x.mv3' nicht anlegen: Kein Verzeichnis");
 }
 
 TEST_F(Verwaltung, ConcurrentMergesLoseNoUpdate) {
