@@ -17,11 +17,14 @@ const TArtBeschreibung<TParam1GD>& TInd1GD::Beschreibung() {
           {&P::ZeigeDurchschnitt, {}, "Gleitender Durchschnitt"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Gewichtungsart, &P::Empfindlichkeit, &P::ZeigeDurchschnitt,
+       &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          Querpruefung(0, HoechstensExponentiell(1, {0}), kMeldungExponentiell),
-          FeldPruefen(2),
-          FeldPruefen(1),
+          FeldPruefen(&P::Zeitraum),
+          HoechstensExponentiell(&P::Zeitraum, &P::Gewichtungsart),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
       }};
   return beschreibung;
 }

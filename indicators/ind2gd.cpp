@@ -20,14 +20,17 @@ const TArtBeschreibung<TParam2GD>& TInd2GD::Beschreibung() {
           {&P::ZeigeLang, {}, "Langfristiger gleitender Durchschnitt"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::Gewichtungsart, &P::Empfindlichkeit, &P::ZeigeKurz,
+       &P::ZeigeLang, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          Querpruefung(0, HoechstensExponentiell(2, {0}), kMeldungExponentiell),
-          Querpruefung(1, HoechstensExponentiell(2, {1}), kMeldungExponentiell),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
-          FeldPruefen(2),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          HoechstensExponentiell(&P::KurzZeitraum, &P::Gewichtungsart),
+          HoechstensExponentiell(&P::LangZeitraum, &P::Gewichtungsart),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
       }};
   return beschreibung;
 }

@@ -18,7 +18,8 @@ const TArtBeschreibung<TParamADX>& TIndADX::Beschreibung() {
            {}},
           {&P::ZeigeDmi, {}, "Intensitäts-DMI"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::DmiZeitraum, &P::Glaettung, &P::ZeigeDmi}};
   return beschreibung;
 }
 

@@ -40,7 +40,16 @@ const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
           {&P::ZeigeUmhuellung, {}, "Umhüllungslinien"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {FeldPruefen(0), FeldPruefen(2), FeldPruefen(3), FeldPruefen(4), FeldPruefen(1)}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Gewichtungsart, &P::AbweichungZeitraum, &P::Bandfaktor,
+       &P::Empfindlichkeit, &P::ZeigeDurchschnitt, &P::ZeigeUmhuellung, &P::ZeigeOszillator},
+      {
+          FeldPruefen(&P::Zeitraum),
+          FeldPruefen(&P::AbweichungZeitraum),
+          FeldPruefen(&P::Bandfaktor),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
+      }};
   return beschreibung;
 }
 

@@ -34,7 +34,9 @@ const TArtBeschreibung<TParamCCI>& TIndCCI::Beschreibung() {
           {&P::ZeigeCciGeglaettet, {}, "CCI (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::TpGlaettung, &P::AbweichungZeitraum, &P::CciGlaettung, &P::Empfindlichkeit, &P::ZeigeTp,
+       &P::ZeigeTpGeglaettet, &P::ZeigeCci, &P::ZeigeCciGeglaettet, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

@@ -20,14 +20,17 @@ const TArtBeschreibung<TParamCDO>& TIndCDO::Beschreibung() {
           {&P::ZeigeMacdOszillator, {}, "MACD-Oszillator"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       }),
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::TriggerZeitraum, &P::Empfindlichkeit,
+       &P::CdoZeitraum, &P::Glaettung, &P::ZeigeMacdOszillator, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          FeldPruefen(2),
-          FeldPruefen(4),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
-          FeldPruefen(5),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          FeldPruefen(&P::TriggerZeitraum),
+          FeldPruefen(&P::CdoZeitraum),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Glaettung),
       }};
   return beschreibung;
 }

@@ -31,11 +31,17 @@ const TArtBeschreibung<TParamCHA>& TIndCHA::Beschreibung() {
           {&P::ZeigeGeglaettet, {}, "AD-Linien (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {FeldPruefen(0), FeldPruefen(1),
-       Querpruefung(0, Kleiner(0, 1),
-                    "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein als der "
-                    "der langfristigen AD-Linie."),
-       FeldPruefen(2)}};
+      // The stored record, in file order.
+      {&P::KurzGlaettung, &P::LangGlaettung, &P::Empfindlichkeit, &P::ZeigeAd, &P::ZeigeGeglaettet,
+       &P::ZeigeOszillator},
+      {
+          FeldPruefen(&P::KurzGlaettung),
+          FeldPruefen(&P::LangGlaettung),
+          Kleiner(&P::KurzGlaettung, &P::LangGlaettung,
+                  "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein als der der "
+                  "langfristigen AD-Linie."),
+          FeldPruefen(&P::Empfindlichkeit),
+      }};
   return beschreibung;
 }
 

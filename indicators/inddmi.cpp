@@ -17,7 +17,8 @@ const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
           {&P::ZeigeDi, {}, "posDI und negDI-Linien"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::ZeigeDi, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

@@ -15,7 +15,9 @@ const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
           {&P::ZeigeEmv, {}, "EMV (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Glaettung, &P::Empfindlichkeit, &P::ZeigeMidpoint, &P::ZeigeBoxRatio, &P::ZeigeEmv,
+       &P::ZeigeOszillator}};
   return beschreibung;
 }
 

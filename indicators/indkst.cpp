@@ -51,7 +51,10 @@ const TArtBeschreibung<TParamKST>& TIndKST::Beschreibung() {
           {&P::ZeigeGeglaettet, {}, "KST geglättet"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::N1, &P::N2, &P::N3, &P::N4, &P::M1, &P::M2, &P::M3, &P::M4, &P::F1, &P::F2, &P::F3,
+       &P::F4, &P::Glaettung, &P::Empfindlichkeit, &P::ZeigeUngeglaettet, &P::ZeigeGeglaettet,
+       &P::ZeigeOszillator}};
   return beschreibung;
 }
 

@@ -39,12 +39,15 @@ const TArtBeschreibung<TParamMAC>& TIndMAC::Beschreibung() {
           {&P::ZeigeTrigger, {}, "Trigger"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       }),
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::TriggerZeitraum, &P::Empfindlichkeit, &P::ZeigeMacd,
+       &P::ZeigeTrigger, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          FeldPruefen(2),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          FeldPruefen(&P::TriggerZeitraum),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
       }};
   return beschreibung;
 }

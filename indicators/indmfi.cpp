@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamMFI>& TIndMFI::Beschreibung() {
           {&P::ZeigeRatio, {}, "Money Ratio"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeTp, &P::ZeigeRatio, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

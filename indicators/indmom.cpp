@@ -11,7 +11,8 @@ const TArtBeschreibung<TParamMOM>& TIndMOM::Beschreibung() {
           {&P::ZeigeOszillator, {}, "Oszillator"},
           {&P::ZeigeRoc, {}, "Rate-of-Change (RoC)"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeOszillator, &P::ZeigeRoc}};
   return beschreibung;
 }
 

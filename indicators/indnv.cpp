@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamNV>& TIndNV::Beschreibung() {
           {&P::ZeigeLinien, {}, "Volatilitätslinien (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Glaettung, &P::ZeigeLinien, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

@@ -11,7 +11,8 @@ const TArtBeschreibung<TParamRSI>& TIndRSI::Beschreibung() {
           {&P::Zeitraum, WordFeld("Berechnungszeitraum:", kMeldungZeitraum, "Tage"), {}},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

@@ -28,7 +28,8 @@ const TArtBeschreibung<TParamRTI>& TIndRTI::Beschreibung() {
            {}},
           {&P::Steigungsgrenze, grenze, {}},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Steigungsgrenze}};
   return beschreibung;
 }
 

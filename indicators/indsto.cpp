@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamSTO>& TIndSTO::Beschreibung() {
           {&P::ZeigeOszillator, {}, "Oszillator"},
           {&P::ZeigeK, {}, "%K-Linie"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Glaettung, &P::ZeigeOszillator, &P::ZeigeK}};
   return beschreibung;
 }
 

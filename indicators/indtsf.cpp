@@ -19,7 +19,8 @@ const TArtBeschreibung<TParamTSF>& TIndTSF::Beschreibung() {
           {&P::ZeigeTsf, {}, "TSF"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeGeraden, &P::ZeigeTsf, &P::ZeigeOszillator}};
   return beschreibung;
 }
 

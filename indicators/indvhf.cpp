@@ -13,7 +13,8 @@ const TArtBeschreibung<TParamVHF>& TIndVHF::Beschreibung() {
       {
           {&P::Zeitraum, WordFeld("Berechnungszeitraum für VHF:", kMeldungZeitraum), {}},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum}};
   return beschreibung;
 }
 
