@@ -51,10 +51,10 @@ std::string TageLinie(int tage) {
   return std::to_string(tage) + " Tage Linie";
 }
 
-void TInd1GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TInd1GD::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const std::string legende = TageLinie(Param.Zeitraum);
-  if (Param.ZeigeDurchschnitt) Preislinie(f, chart, {Durchschnittslinie(), kGruen, legende});
+  if (Param.ZeigeDurchschnitt) z.Preislinie({Durchschnittslinie(), kGruen, legende});
 }
 
 }  // namespace morvane

@@ -56,12 +56,12 @@ std::string TInd2GD::Info(Boersentag datum) const {
          InfoZeile("langfristiger gleitender Durchschnitt", LangerDurchschnitt(), datum, 2);
 }
 
-void TInd2GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TInd2GD::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const std::string lang = TageLinie(Param.LangZeitraum);
   const std::string kurz = TageLinie(Param.KurzZeitraum);
-  if (Param.ZeigeLang) Preislinie(f, chart, {LangerDurchschnitt(), kGruen, lang});
-  if (Param.ZeigeKurz) Preislinie(f, chart, {KurzerDurchschnitt(), kHellgruen, kurz});
+  if (Param.ZeigeLang) z.Preislinie({LangerDurchschnitt(), kGruen, lang});
+  if (Param.ZeigeKurz) z.Preislinie({KurzerDurchschnitt(), kHellgruen, kurz});
 }
 
 }  // namespace morvane

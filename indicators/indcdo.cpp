@@ -60,11 +60,11 @@ std::string TIndCDO::Info(Boersentag datum) const {
          InfoZeile("MACD-Oszillator", MacdOszillator(), datum, 1, " Punkte");
 }
 
-void TIndCDO::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndCDO::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (!Param.ZeigeMacdOszillator) return;
-  Linie(f, chart, kGruen, false, "P.", 100, 0, MacdOszillator());
-  chart.Legende(f, "MACD-Oszillator", kGruen);
+  z.Linie(kGruen, false, "P.", 100, 0, MacdOszillator());
+  z.Legende("MACD-Oszillator", kGruen);
 }
 
 }  // namespace morvane

@@ -95,10 +95,10 @@ std::string TIndKST::Info(Boersentag datum) const {
          InfoZeile("KST geglättet", KstGeglaettet(), datum, 2);
 }
 
-void TIndKST::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeGeglaettet) Hilfslinie(f, chart, {KstGeglaettet(), kHellgruen, "KST geglättet"});
-  if (Param.ZeigeUngeglaettet) Hilfslinie(f, chart, {KstUngeglaettet(), kGruen, "KST ungeglättet"});
+void TIndKST::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeGeglaettet) z.Hilfslinie({KstGeglaettet(), kHellgruen, "KST geglättet"});
+  if (Param.ZeigeUngeglaettet) z.Hilfslinie({KstUngeglaettet(), kGruen, "KST ungeglättet"});
 }
 
 }  // namespace morvane

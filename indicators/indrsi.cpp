@@ -42,8 +42,8 @@ void TIndRSI::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndRSI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator);
+void TIndRSI::Darstellen(TIndikatorZeichnen& z) {
+  z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator);
 }
 
 }  // namespace morvane

@@ -54,8 +54,8 @@ std::string TrendintensitaetInfo(const TIndikator& indikator, Boersentag datum, 
   return "Trendintensität: " + ZahlZuText(dezimalen, indikator.SignalAm(datum)) + " %";
 }
 
-void TIndRTI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (Anzeige != 0) IntensitaetZeichnen(f, chart);
+void TIndRTI::Darstellen(TIndikatorZeichnen& z) {
+  if (Anzeige != 0) z.IntensitaetZeichnen();
 }
 
 }  // namespace morvane
