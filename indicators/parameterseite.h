@@ -92,6 +92,7 @@ TEingabefeld AuswahlFeld(std::string beschriftung, std::vector<std::string> ausw
 // The radio group of an average's weighting: "ungewichtet", "linear
 // gewichtet" and, with `exponentiell`, "exponentiell gewichtet".
 TEingabefeld GewichtungsFeld(std::string beschriftung, bool exponentiell);
+
 // A check step that tests the field's own text.
 TPruefschritt FeldPruefen(int feld);
 // A check across fields.
