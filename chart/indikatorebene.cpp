@@ -45,10 +45,7 @@ void TChart_WPChart_IndikatorenEbene::Zeichne(TGrafikfenster& f) {
   if (!untertitel) return;
   TChart_WPChart& chart = Chart();
   chart.Untertitel(f, *untertitel);
-  FuerAngezeigte(analyse_, [&](TIndikator& indikator) {
-    indikator.SkalaGezeichnet = false;
-    indikator.Zeichnen(f, chart);
-  });
+  FuerAngezeigte(analyse_, [&](TIndikator& indikator) { indikator.Zeichnen(f, chart); });
 }
 
 }  // namespace morvane

@@ -17,11 +17,14 @@ const TArtBeschreibung<TParam1GD>& TInd1GD::Beschreibung() {
           {&P::ZeigeDurchschnitt, {}, "Gleitender Durchschnitt"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Gewichtungsart, &P::Empfindlichkeit, &P::ZeigeDurchschnitt,
+       &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          Querpruefung(0, HoechstensExponentiell(1, {0}), kMeldungExponentiell),
-          FeldPruefen(2),
-          FeldPruefen(1),
+          FeldPruefen(&P::Zeitraum),
+          HoechstensExponentiell(&P::Zeitraum, &P::Gewichtungsart),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
       }};
   return beschreibung;
 }
@@ -48,10 +51,10 @@ std::string TageLinie(int tage) {
   return std::to_string(tage) + " Tage Linie";
 }
 
-void TInd1GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TInd1GD::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const std::string legende = TageLinie(Param.Zeitraum);
-  if (Param.ZeigeDurchschnitt) Preislinie(f, chart, {Durchschnittslinie(), kGruen, legende});
+  if (Param.ZeigeDurchschnitt) z.Preislinie({Durchschnittslinie(), kGruen, legende});
 }
 
 }  // namespace morvane

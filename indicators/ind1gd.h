@@ -25,13 +25,13 @@ class TInd1GD : public TIndikatorArt<TInd1GD, TParam1GD> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParam1GD>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* Durchschnittslinie() const { return Zeiger(durchschnitt_); }
   std::string Info(Boersentag datum) const override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { durchschnitt_.reset(); }
 
  private:

@@ -20,14 +20,17 @@ const TArtBeschreibung<TParam2GD>& TInd2GD::Beschreibung() {
           {&P::ZeigeLang, {}, "Langfristiger gleitender Durchschnitt"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::Gewichtungsart, &P::Empfindlichkeit, &P::ZeigeKurz,
+       &P::ZeigeLang, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          Querpruefung(0, HoechstensExponentiell(2, {0}), kMeldungExponentiell),
-          Querpruefung(1, HoechstensExponentiell(2, {1}), kMeldungExponentiell),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
-          FeldPruefen(2),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          HoechstensExponentiell(&P::KurzZeitraum, &P::Gewichtungsart),
+          HoechstensExponentiell(&P::LangZeitraum, &P::Gewichtungsart),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
       }};
   return beschreibung;
 }
@@ -53,12 +56,12 @@ std::string TInd2GD::Info(Boersentag datum) const {
          InfoZeile("langfristiger gleitender Durchschnitt", LangerDurchschnitt(), datum, 2);
 }
 
-void TInd2GD::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TInd2GD::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const std::string lang = TageLinie(Param.LangZeitraum);
   const std::string kurz = TageLinie(Param.KurzZeitraum);
-  if (Param.ZeigeLang) Preislinie(f, chart, {LangerDurchschnitt(), kGruen, lang});
-  if (Param.ZeigeKurz) Preislinie(f, chart, {KurzerDurchschnitt(), kHellgruen, kurz});
+  if (Param.ZeigeLang) z.Preislinie({LangerDurchschnitt(), kGruen, lang});
+  if (Param.ZeigeKurz) z.Preislinie({KurzerDurchschnitt(), kHellgruen, kurz});
 }
 
 }  // namespace morvane

@@ -24,7 +24,6 @@ class TInd2GD : public TIndikatorArt<TInd2GD, TParam2GD> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParam2GD>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* KurzerDurchschnitt() const { return Zeiger(kurz_); }
   const TZeitreihe* LangerDurchschnitt() const { return Zeiger(lang_); }
@@ -32,6 +31,7 @@ class TInd2GD : public TIndikatorArt<TInd2GD, TParam2GD> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     kurz_.reset();
     lang_.reset();

@@ -18,7 +18,8 @@ const TArtBeschreibung<TParamADX>& TIndADX::Beschreibung() {
            {}},
           {&P::ZeigeDmi, {}, "Intensitäts-DMI"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::DmiZeitraum, &P::Glaettung, &P::ZeigeDmi}};
   return beschreibung;
 }
 
@@ -57,11 +58,11 @@ std::string TIndADX::Info(Boersentag datum) const {
          InfoZeile("Intensitäts-DMI", IntensitaetsDmi(), datum, 2);
 }
 
-void TIndADX::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (SignalAngezeigt()) IntensitaetZeichnen(f, chart);
-  if (!LinienAngezeigt() || !Param.ZeigeDmi) return;
-  Linie(f, chart, kHellgruen, false, {}, 100, 0, IntensitaetsDmi());
-  chart.Legende(f, "Intensitäts-DMI", kHellgruen);
+void TIndADX::Darstellen(TIndikatorZeichnen& z) {
+  if (z.SignalAngezeigt()) z.IntensitaetZeichnen();
+  if (!z.LinienAngezeigt() || !Param.ZeigeDmi) return;
+  z.Linie(kHellgruen, false, {}, 100, 0, IntensitaetsDmi());
+  z.Legende("Intensitäts-DMI", kHellgruen);
 }
 
 }  // namespace morvane

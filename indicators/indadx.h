@@ -20,7 +20,6 @@ class TIndADX : public TIndikatorArt<TIndADX, TParamADX> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamADX>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   bool HatSignalgenerierung() const override { return false; }
   const TZeitreihe* IntensitaetsDmi() const { return Zeiger(dmi_); }
@@ -28,6 +27,7 @@ class TIndADX : public TIndikatorArt<TIndADX, TParamADX> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { dmi_.reset(); }
 
  private:

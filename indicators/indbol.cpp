@@ -40,7 +40,16 @@ const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
           {&P::ZeigeUmhuellung, {}, "Umhüllungslinien"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {FeldPruefen(0), FeldPruefen(2), FeldPruefen(3), FeldPruefen(4), FeldPruefen(1)}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Gewichtungsart, &P::AbweichungZeitraum, &P::Bandfaktor,
+       &P::Empfindlichkeit, &P::ZeigeDurchschnitt, &P::ZeigeUmhuellung, &P::ZeigeOszillator},
+      {
+          FeldPruefen(&P::Zeitraum),
+          FeldPruefen(&P::AbweichungZeitraum),
+          FeldPruefen(&P::Bandfaktor),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Gewichtungsart),
+      }};
   return beschreibung;
 }
 
@@ -101,14 +110,14 @@ std::string TIndBOL::Info(Boersentag datum) const {
   return text + ZahlZuText(2, (*oben - *unten) / 2.0 / Param.Bandfaktor);
 }
 
-void TIndBOL::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndBOL::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (Param.ZeigeDurchschnitt)
-    Preislinie(f, chart, {Durchschnittslinie(), kGruen, "Gleitender Durchschnitt"});
+    z.Preislinie({Durchschnittslinie(), kGruen, "Gleitender Durchschnitt"});
   if (Param.ZeigeUmhuellung) {
     // Both envelope lines share one legend entry.
-    Linie(f, chart, kHellgruen, false, {}, kPreisachse, kPreisachse, ObereLinie());
-    Preislinie(f, chart, {UntereLinie(), kHellgruen, "Umhüllungslinien"});
+    z.Linie(kHellgruen, false, {}, kPreisachse, kPreisachse, ObereLinie());
+    z.Preislinie({UntereLinie(), kHellgruen, "Umhüllungslinien"});
   }
 }
 

@@ -25,7 +25,6 @@ class TIndBOL : public TIndikatorArt<TIndBOL, TParamBOL> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamBOL>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* Durchschnittslinie() const { return Zeiger(durchschnitt_); }
   const TZeitreihe* ObereLinie() const { return Zeiger(oben_); }
@@ -35,6 +34,7 @@ class TIndBOL : public TIndikatorArt<TIndBOL, TParamBOL> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     durchschnitt_.reset();
     oben_.reset();

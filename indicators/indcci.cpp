@@ -34,7 +34,9 @@ const TArtBeschreibung<TParamCCI>& TIndCCI::Beschreibung() {
           {&P::ZeigeCciGeglaettet, {}, "CCI (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::TpGlaettung, &P::AbweichungZeitraum, &P::CciGlaettung, &P::Empfindlichkeit, &P::ZeigeTp,
+       &P::ZeigeTpGeglaettet, &P::ZeigeCci, &P::ZeigeCciGeglaettet, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -81,14 +83,13 @@ std::string TIndCCI::Info(Boersentag datum) const {
          InfoZeile("Typischer Preis (geglättet)", TypischerPreisGeglaettet(), datum, 2);
 }
 
-void TIndCCI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeCciGeglaettet)
-    Hilfslinie(f, chart, {CciGeglaettet(), kMagenta, "CCI (geglättet)"});
-  if (Param.ZeigeCci) Hilfslinie(f, chart, {Cci(), kCyan, "CCI"});
+void TIndCCI::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeCciGeglaettet) z.Hilfslinie({CciGeglaettet(), kMagenta, "CCI (geglättet)"});
+  if (Param.ZeigeCci) z.Hilfslinie({Cci(), kCyan, "CCI"});
   if (Param.ZeigeTpGeglaettet)
-    Preislinie(f, chart, {TypischerPreisGeglaettet(), kGruen, "Typischer Preis (geglättet)"});
-  if (Param.ZeigeTp) Preislinie(f, chart, {TypischerPreis(), kHellgruen, "Typischer Preis"});
+    z.Preislinie({TypischerPreisGeglaettet(), kGruen, "Typischer Preis (geglättet)"});
+  if (Param.ZeigeTp) z.Preislinie({TypischerPreis(), kHellgruen, "Typischer Preis"});
 }
 
 }  // namespace morvane

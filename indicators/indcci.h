@@ -27,7 +27,6 @@ class TIndCCI : public TIndikatorArt<TIndCCI, TParamCCI> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 20;
   static const TArtBeschreibung<TParamCCI>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* TypischerPreis() const { return Zeiger(tp_); }
   const TZeitreihe* TypischerPreisGeglaettet() const { return Zeiger(tpGeglaettet_); }
@@ -37,6 +36,7 @@ class TIndCCI : public TIndikatorArt<TIndCCI, TParamCCI> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     tp_.reset();
     tpGeglaettet_.reset();

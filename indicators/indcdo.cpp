@@ -20,14 +20,17 @@ const TArtBeschreibung<TParamCDO>& TIndCDO::Beschreibung() {
           {&P::ZeigeMacdOszillator, {}, "MACD-Oszillator"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       }),
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::TriggerZeitraum, &P::Empfindlichkeit,
+       &P::CdoZeitraum, &P::Glaettung, &P::ZeigeMacdOszillator, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          FeldPruefen(2),
-          FeldPruefen(4),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
-          FeldPruefen(5),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          FeldPruefen(&P::TriggerZeitraum),
+          FeldPruefen(&P::CdoZeitraum),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
+          FeldPruefen(&P::Glaettung),
       }};
   return beschreibung;
 }
@@ -57,11 +60,11 @@ std::string TIndCDO::Info(Boersentag datum) const {
          InfoZeile("MACD-Oszillator", MacdOszillator(), datum, 1, " Punkte");
 }
 
-void TIndCDO::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndCDO::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (!Param.ZeigeMacdOszillator) return;
-  Linie(f, chart, kGruen, false, "P.", 100, 0, MacdOszillator());
-  chart.Legende(f, "MACD-Oszillator", kGruen);
+  z.Linie(kGruen, false, "P.", 100, 0, MacdOszillator());
+  z.Legende("MACD-Oszillator", kGruen);
 }
 
 }  // namespace morvane

@@ -26,13 +26,13 @@ class TIndCDO : public TIndikatorArt<TIndCDO, TParamCDO> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamCDO>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* MacdOszillator() const { return Zeiger(macdOszillator_); }
   std::string Info(Boersentag datum) const override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { macdOszillator_.reset(); }
 
  private:

@@ -31,11 +31,17 @@ const TArtBeschreibung<TParamCHA>& TIndCHA::Beschreibung() {
           {&P::ZeigeGeglaettet, {}, "AD-Linien (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {FeldPruefen(0), FeldPruefen(1),
-       Querpruefung(0, Kleiner(0, 1),
-                    "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein als der "
-                    "der langfristigen AD-Linie."),
-       FeldPruefen(2)}};
+      // The stored record, in file order.
+      {&P::KurzGlaettung, &P::LangGlaettung, &P::Empfindlichkeit, &P::ZeigeAd, &P::ZeigeGeglaettet,
+       &P::ZeigeOszillator},
+      {
+          FeldPruefen(&P::KurzGlaettung),
+          FeldPruefen(&P::LangGlaettung),
+          Kleiner(&P::KurzGlaettung, &P::LangGlaettung,
+                  "Der Glättungszeitraum der kurzfristigen AD-Linie muss kleiner sein als der der "
+                  "langfristigen AD-Linie."),
+          FeldPruefen(&P::Empfindlichkeit),
+      }};
   return beschreibung;
 }
 
@@ -63,24 +69,24 @@ void TIndCHA::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndCHA::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndCHA::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const TIndLinie ad{AdLinie(), kGruen, "AD-Linie"};
   if (!Param.ZeigeGeglaettet) {
-    if (Param.ZeigeAd) Hilfslinie(f, chart, ad);
+    if (Param.ZeigeAd) z.Hilfslinie(ad);
     return;
   }
   const std::array<TIndLinie, 3> linien = {
       ad, TIndLinie{KurzeLinie(), kHellgruen, "AD-Linien (kurzfristig, geglättet)"},
       TIndLinie{LangeLinie(), kCyan, "AD-Linien (langfristig, geglättet)"}};
   const std::span<const TIndLinie> geglaettet = std::span(linien).subspan(1);
-  std::optional<TWertebereich> bereich = GemeinsamerBereich(geglaettet, chart);
+  std::optional<TWertebereich> bereich = GemeinsamerBereich(geglaettet, z.Chart());
   if (!bereich) return;
   if (!Param.ZeigeAd) {
-    LinienAufSkala(f, chart, geglaettet, *bereich);
+    z.LinienAufSkala(geglaettet, *bereich);
     return;
   }
-  LinienAufSkala(f, chart, linien, Vereinigung(*bereich, Wertebereich(ad.Reihe, chart)));
+  z.LinienAufSkala(linien, Vereinigung(*bereich, Wertebereich(ad.Reihe, z.Chart())));
 }
 
 }  // namespace morvane

@@ -24,7 +24,6 @@ class TIndCHA : public TIndikatorArt<TIndCHA, TParamCHA> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamCHA>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* AdLinie() const { return Zeiger(ad_); }
   const TZeitreihe* KurzeLinie() const { return Zeiger(kurz_); }
@@ -33,6 +32,7 @@ class TIndCHA : public TIndikatorArt<TIndCHA, TParamCHA> {
  protected:
   // Raises the division error when the sensitivity divisor is 0.
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     ad_.reset();
     kurz_.reset();

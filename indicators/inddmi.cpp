@@ -17,7 +17,8 @@ const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
           {&P::ZeigeDi, {}, "posDI und negDI-Linien"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::ZeigeDi, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -82,13 +83,13 @@ std::string TIndDMI::Info(Boersentag datum) const {
          kInfoZeilenende + InfoZeile("negDI", NegDI(), datum, 1);
 }
 
-void TIndDMI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndDMI::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (!Param.ZeigeDi) return;
   const std::array<TIndLinie, 2> linien = {TIndLinie{PosDI(), kHellgruen, "posDI-Linie"},
                                            TIndLinie{NegDI(), kGruen, "negDI-Linie"}};
-  if (const auto bereich = GemeinsamerBereich(linien, chart))
-    LinienAufSkala(f, chart, linien, *bereich);
+  if (const auto bereich = GemeinsamerBereich(linien, z.Chart()))
+    z.LinienAufSkala(linien, *bereich);
 }
 
 }  // namespace morvane

@@ -21,7 +21,6 @@ class TIndDMI : public TIndikatorArt<TIndDMI, TParamDMI> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamDMI>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* PosDI() const { return Zeiger(posDI_); }
   const TZeitreihe* NegDI() const { return Zeiger(negDI_); }
@@ -29,6 +28,7 @@ class TIndDMI : public TIndikatorArt<TIndDMI, TParamDMI> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     posDI_.reset();
     negDI_.reset();

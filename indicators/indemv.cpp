@@ -15,7 +15,9 @@ const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
           {&P::ZeigeEmv, {}, "EMV (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Glaettung, &P::Empfindlichkeit, &P::ZeigeMidpoint, &P::ZeigeBoxRatio, &P::ZeigeEmv,
+       &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -87,11 +89,11 @@ void TIndEMV::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndEMV::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeEmv) Hilfslinie(f, chart, {EmvGeglaettet(), kHellgruen, "EMV (geglättet)"});
-  if (Param.ZeigeBoxRatio) Hilfslinie(f, chart, {BoxRatio(), kCyan, "Box Ratio"});
-  if (Param.ZeigeMidpoint) Hilfslinie(f, chart, {MidpointMove(), kOliv, "Midpoint Move"});
+void TIndEMV::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeEmv) z.Hilfslinie({EmvGeglaettet(), kHellgruen, "EMV (geglättet)"});
+  if (Param.ZeigeBoxRatio) z.Hilfslinie({BoxRatio(), kCyan, "Box Ratio"});
+  if (Param.ZeigeMidpoint) z.Hilfslinie({MidpointMove(), kOliv, "Midpoint Move"});
 }
 
 }  // namespace morvane

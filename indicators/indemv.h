@@ -24,7 +24,6 @@ class TIndEMV : public TIndikatorArt<TIndEMV, TParamEMV> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamEMV>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* MidpointMove() const { return Zeiger(midpoint_); }
   const TZeitreihe* BoxRatio() const { return Zeiger(boxRatio_); }
@@ -32,6 +31,7 @@ class TIndEMV : public TIndikatorArt<TIndEMV, TParamEMV> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     midpoint_.reset();
     boxRatio_.reset();

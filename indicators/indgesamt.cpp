@@ -77,12 +77,12 @@ std::string TIndGesamt::Info(Boersentag datum) const {
   return (Gruppe == 3 ? "Trendintensität: " : "Signal: ") + wert;
 }
 
-void TIndGesamt::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+void TIndGesamt::Darstellen(TIndikatorZeichnen& z) {
   if (Anzeige == 0) return;
   if (Gruppe == 3)
-    IntensitaetZeichnen(f, chart);
+    z.IntensitaetZeichnen();
   else
-    SignalverlaufZeichnen(f, chart);
+    z.SignalverlaufZeichnen();
 }
 
 }  // namespace morvane

@@ -33,11 +33,11 @@ class TIndGesamt : public TIndikator {
   std::vector<std::string> BerechnungTexte() const override;
 
   std::string Info(Boersentag datum) const override;
-  // Whenever displayed: the signal line, for group 3 the intensity.
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  // Whenever displayed: the signal line, for group 3 the intensity.
+  void Darstellen(TIndikatorZeichnen& z) override;
   void BerechnungSetzen(std::span<const double> werte) override;
 
  private:

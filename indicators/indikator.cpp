@@ -180,4 +180,13 @@ std::string TIndikator::Info(Boersentag datum) const {
   return InfoSignalOszillator(datum);
 }
 
+void TIndikator::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
+  TIndikatorZeichnen z(f, chart, *this);
+  Darstellen(z);
+}
+
+void TIndikator::Darstellen(TIndikatorZeichnen& z) {
+  if (z.SignalAngezeigt()) z.SignalverlaufZeichnen();
+}
+
 }  // namespace morvane

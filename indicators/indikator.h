@@ -14,7 +14,7 @@
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
 #include "indicators/bausteine.h"
-#include "indicators/indikatorchart.h"
+#include "indicators/indikatorzeichnen.h"
 #include "indicators/parameterseite.h"
 
 namespace morvane {
@@ -23,24 +23,6 @@ namespace morvane {
 // is empty).
 inline constexpr std::array<std::string_view, 4> kGruppentext = {
     "", "Zyklusanalyse-Indikatoren", "Trendfolge-Indikatoren", "Trendintensitäts-Indikatoren"};
-
-// max = min = kPreisachse tells Linie to draw on the chart's price axis.
-inline constexpr double kPreisachse = -1;
-
-// A value range of a scale.
-struct TWertebereich {
-  double Min = 0;
-  double Max = 0;
-};
-
-// A line of a kind as the chart shows it: the series, its colour, its legend
-// text and the unit its scale is labelled with.
-struct TIndLinie {
-  const TZeitreihe* Reihe = nullptr;
-  TFarbe Farbe;
-  std::string_view Legende;
-  std::string_view Einheit = {};
-};
 
 // Base of every indicator. An indicator is computed over one security's prices
 // and owns the series it produced: an oscillator on a 0..100 point scale and a
@@ -66,9 +48,6 @@ class TIndikator {
   double Annaeherungssteigung = 5.33;
   // Lower extreme-zone bound in points, 0..50; the upper one is 100 minus it.
   std::uint8_t ExtremzoneUnten = 50;
-  // Set once a line labelled the pane's scale in one draw pass; the chart
-  // clears it before each Zeichnen.
-  bool SkalaGezeichnet = false;
 
   const std::string& Bezeichnung() const { return bezeichnung_; }
   const std::string& Kurzbezeichnung() const { return kurzbezeichnung_; }
@@ -127,9 +106,9 @@ class TIndikator {
   // by CR).
   virtual std::string Info(Boersentag datum) const;
 
-  // Draws the indicator into the chart's price plot. The base draws the signal
-  // line (Anzeige 2 or 3); the kinds add their own lines after it.
-  virtual void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart);
+  // Draws the indicator into the chart's price plot, as one pass of its own
+  // (see Darstellen).
+  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart);
 
   // The signal at the date, 0 when there is none.
   double SignalAm(Boersentag datum) const;
@@ -150,6 +129,9 @@ class TIndikator {
   virtual void SerienFreigeben() {}
   // Takes over the values of a checked "Berechnung" page.
   virtual void BerechnungSetzen(std::span<const double> werte) { (void)werte; }
+  // What Zeichnen shows. The base draws the signal line (Anzeige 2 or 3); the
+  // kinds add their own lines after it.
+  virtual void Darstellen(TIndikatorZeichnen& z);
 
   // The base part of the parameter record, read apart from the object so that a
   // short record changes nothing.
@@ -163,45 +145,6 @@ class TIndikator {
   };
   static TBasisdaten BasisLesen(TBinaerLeser& datei);
   void BasisUebernehmen(const TBasisdaten& daten);
-
-  // Whether the kind's own lines are shown (Anzeige 1 or 2).
-  bool LinienAngezeigt() const { return Anzeige == 1 || Anzeige == 2; }
-  // Whether the signal (for a trend-intensity kind: the intensity) is shown
-  // (Anzeige 2 or 3).
-  bool SignalAngezeigt() const { return Anzeige == 2 || Anzeige == 3; }
-
-  // Draws a series with a solid pen of width 1. max != min: a fixed scale;
-  // max = min = 0: a scale over the series' values (visible ones when the chart
-  // scales to the visible range); max = min = -1: on the chart's price axis.
-  // The first scaled line of a pass labels the scale (and, with `zonen`, draws
-  // the extreme-zone lines). Nothing is drawn without a series or values;
-  // values that are not finite are skipped like missing ones.
-  void Linie(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
-             std::string_view einheit, double max, double min, const TZeitreihe* reihe);
-  // As Linie on the scale `bereich`, taken as it is: a common scale of several
-  // lines stays fixed even when it collapses to 0..0 or -1..-1.
-  void LinieAufSkala(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
-                     std::string_view einheit, TWertebereich bereich, const TZeitreihe* reihe);
-
-  // The signal line (Anzeige 2 or 3), then, when the kind's lines are shown
-  // (Anzeige 1 or 2), the oscillator if `oszillator`. Returns whether the
-  // kind's own lines follow.
-  bool SignalUndOszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart, bool oszillator);
-  // The oscillator line: blue, 0..100 points with the zone lines, legend
-  // "Oszillator".
-  void OszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
-  // The signal in red on -100..100 % with the legend "Signalverlauf".
-  void SignalverlaufZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
-  // The intensity (the Signal series) in red on 0..100 % with the legend
-  // "Trendintensität".
-  void IntensitaetZeichnen(TGrafikfenster& f, TIndikatorChart& chart);
-
-  // An auxiliary line with its legend: on its own scale over its values, on the
-  // price axis, or on a scale it shares with other lines.
-  void Hilfslinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie);
-  void Preislinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie);
-  void LinienAufSkala(TGrafikfenster& f, TIndikatorChart& chart, std::span<const TIndLinie> linien,
-                      TWertebereich bereich);
 
   // The two common Info lines ("Signal: ..." and "Oszillator: ...").
   std::string InfoSignalOszillator(Boersentag datum) const;
@@ -227,18 +170,6 @@ TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double
 // "Bezeichnung: -" when there is no value.
 std::string InfoZeile(std::string_view bezeichnung, const TZeitreihe* reihe, Boersentag datum,
                       int dezimalen, std::string_view einheit = {});
-
-// Smallest and largest value of a series over the dates a scale covers: the
-// visible dates when the chart scales to the visible range, else the whole
-// series. None without a series or without a finite value there.
-std::optional<TWertebereich> Wertebereich(const TZeitreihe* reihe, const TIndikatorChart& chart);
-
-// One scale over several lines: from the smallest to the largest of their
-// values. None as soon as one of the lines has no value in the scaled range.
-std::optional<TWertebereich> GemeinsamerBereich(std::span<const TIndLinie> linien,
-                                                const TIndikatorChart& chart);
-// The range widened to take in `weiterer` (unchanged when that is none).
-TWertebereich Vereinigung(TWertebereich bereich, const std::optional<TWertebereich>& weiterer);
 
 // Separator of the Info lines.
 inline constexpr char kInfoZeilenende = '\r';

@@ -1,3 +1,5 @@
+#include "indicators/indikatorzeichnen.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -73,78 +75,83 @@ std::optional<TWertebereich> GemeinsamerBereich(std::span<const TIndLinie> linie
   return gesamt;
 }
 
-void TIndikator::Linie(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
-                       std::string_view einheit, double max, double min, const TZeitreihe* reihe) {
+bool TIndikatorZeichnen::LinienAngezeigt() const {
+  return indikator_.Anzeige == 1 || indikator_.Anzeige == 2;
+}
+
+bool TIndikatorZeichnen::SignalAngezeigt() const {
+  return indikator_.Anzeige == 2 || indikator_.Anzeige == 3;
+}
+
+void TIndikatorZeichnen::Linie(TFarbe farbe, bool zonen, std::string_view einheit, double max,
+                               double min, const TZeitreihe* reihe) {
   if (!reihe) return;
   if (max == kPreisachse && min == kPreisachse) {
-    Verlauf(f, chart, farbe, *reihe, [&chart](double wert) { return chart.WertZuY(wert); });
+    Verlauf(f_, chart_, farbe, *reihe, [this](double wert) { return chart_.WertZuY(wert); });
     return;
   }
   if (max == 0 && min == 0) {
-    const std::optional<TWertebereich> bereich = Wertebereich(reihe, chart);
+    const std::optional<TWertebereich> bereich = Wertebereich(reihe, chart_);
     if (!bereich) return;
-    LinieAufSkala(f, chart, farbe, zonen, einheit, *bereich, reihe);
+    LinieAufSkala(farbe, zonen, einheit, *bereich, reihe);
     return;
   }
-  LinieAufSkala(f, chart, farbe, zonen, einheit, TWertebereich{min, max}, reihe);
+  LinieAufSkala(farbe, zonen, einheit, TWertebereich{min, max}, reihe);
 }
 
-void TIndikator::LinieAufSkala(TGrafikfenster& f, TIndikatorChart& chart, TFarbe farbe, bool zonen,
-                               std::string_view einheit, TWertebereich bereich,
-                               const TZeitreihe* reihe) {
+void TIndikatorZeichnen::LinieAufSkala(TFarbe farbe, bool zonen, std::string_view einheit,
+                                       TWertebereich bereich, const TZeitreihe* reihe) {
   if (!reihe) return;
-  if (!SkalaGezeichnet) {
-    chart.Skalenachse(f, einheit, farbe, bereich.Max, bereich.Min);
-    if (zonen) chart.Bandlinien(f, ExtremzoneUnten, farbe);
-    SkalaGezeichnet = true;
+  if (!skalaGezeichnet_) {
+    chart_.Skalenachse(f_, einheit, farbe, bereich.Max, bereich.Min);
+    if (zonen) chart_.Bandlinien(f_, indikator_.ExtremzoneUnten, farbe);
+    skalaGezeichnet_ = true;
   }
-  Verlauf(f, chart, farbe, *reihe,
-          [&](double wert) { return chart.SkalaZuY(bereich.Max, bereich.Min, wert); });
+  Verlauf(f_, chart_, farbe, *reihe,
+          [&](double wert) { return chart_.SkalaZuY(bereich.Max, bereich.Min, wert); });
 }
 
-bool TIndikator::SignalUndOszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart,
-                                             bool oszillator) {
-  TIndikator::Zeichnen(f, chart);
+void TIndikatorZeichnen::Legende(std::string_view text, TFarbe farbe) {
+  chart_.Legende(f_, text, farbe);
+}
+
+bool TIndikatorZeichnen::SignalUndOszillatorZeichnen(bool oszillator) {
+  if (SignalAngezeigt()) SignalverlaufZeichnen();
   if (!LinienAngezeigt()) return false;
-  if (oszillator) OszillatorZeichnen(f, chart);
+  if (oszillator) OszillatorZeichnen();
   return true;
 }
 
-void TIndikator::OszillatorZeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  Linie(f, chart, kBlau, true, "P.", 100, 0, Oszillator());
-  chart.Legende(f, "Oszillator", kBlau);
+void TIndikatorZeichnen::OszillatorZeichnen() {
+  Linie(kBlau, true, "P.", 100, 0, indikator_.Oszillator());
+  Legende("Oszillator", kBlau);
 }
 
-void TIndikator::SignalverlaufZeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  Linie(f, chart, kRot, false, "%", 100, -100, Signal());
-  chart.Legende(f, "Signalverlauf", kRot);
+void TIndikatorZeichnen::SignalverlaufZeichnen() {
+  Linie(kRot, false, "%", 100, -100, indikator_.Signal());
+  Legende("Signalverlauf", kRot);
 }
 
-void TIndikator::IntensitaetZeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  Linie(f, chart, kRot, false, "%", 100, 0, Signal());
-  chart.Legende(f, "Trendintensität", kRot);
+void TIndikatorZeichnen::IntensitaetZeichnen() {
+  Linie(kRot, false, "%", 100, 0, indikator_.Signal());
+  Legende("Trendintensität", kRot);
 }
 
-void TIndikator::Hilfslinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie) {
-  Linie(f, chart, linie.Farbe, false, linie.Einheit, 0, 0, linie.Reihe);
-  chart.Legende(f, linie.Legende, linie.Farbe);
+void TIndikatorZeichnen::Hilfslinie(const TIndLinie& linie) {
+  Linie(linie.Farbe, false, linie.Einheit, 0, 0, linie.Reihe);
+  Legende(linie.Legende, linie.Farbe);
 }
 
-void TIndikator::Preislinie(TGrafikfenster& f, TIndikatorChart& chart, const TIndLinie& linie) {
-  Linie(f, chart, linie.Farbe, false, {}, kPreisachse, kPreisachse, linie.Reihe);
-  chart.Legende(f, linie.Legende, linie.Farbe);
+void TIndikatorZeichnen::Preislinie(const TIndLinie& linie) {
+  Linie(linie.Farbe, false, {}, kPreisachse, kPreisachse, linie.Reihe);
+  Legende(linie.Legende, linie.Farbe);
 }
 
-void TIndikator::LinienAufSkala(TGrafikfenster& f, TIndikatorChart& chart,
-                                std::span<const TIndLinie> linien, TWertebereich bereich) {
+void TIndikatorZeichnen::LinienAufSkala(std::span<const TIndLinie> linien, TWertebereich bereich) {
   for (const TIndLinie& linie : linien) {
-    LinieAufSkala(f, chart, linie.Farbe, false, linie.Einheit, bereich, linie.Reihe);
-    chart.Legende(f, linie.Legende, linie.Farbe);
+    LinieAufSkala(linie.Farbe, false, linie.Einheit, bereich, linie.Reihe);
+    Legende(linie.Legende, linie.Farbe);
   }
-}
-
-void TIndikator::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (SignalAngezeigt()) SignalverlaufZeichnen(f, chart);
 }
 
 }  // namespace morvane

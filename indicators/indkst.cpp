@@ -51,7 +51,10 @@ const TArtBeschreibung<TParamKST>& TIndKST::Beschreibung() {
           {&P::ZeigeGeglaettet, {}, "KST geglättet"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::N1, &P::N2, &P::N3, &P::N4, &P::M1, &P::M2, &P::M3, &P::M4, &P::F1, &P::F2, &P::F3,
+       &P::F4, &P::Glaettung, &P::Empfindlichkeit, &P::ZeigeUngeglaettet, &P::ZeigeGeglaettet,
+       &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -92,10 +95,10 @@ std::string TIndKST::Info(Boersentag datum) const {
          InfoZeile("KST geglättet", KstGeglaettet(), datum, 2);
 }
 
-void TIndKST::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeGeglaettet) Hilfslinie(f, chart, {KstGeglaettet(), kHellgruen, "KST geglättet"});
-  if (Param.ZeigeUngeglaettet) Hilfslinie(f, chart, {KstUngeglaettet(), kGruen, "KST ungeglättet"});
+void TIndKST::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeGeglaettet) z.Hilfslinie({KstGeglaettet(), kHellgruen, "KST geglättet"});
+  if (Param.ZeigeUngeglaettet) z.Hilfslinie({KstUngeglaettet(), kGruen, "KST ungeglättet"});
 }
 
 }  // namespace morvane

@@ -26,7 +26,6 @@ class TIndKST : public TIndikatorArt<TIndKST, TParamKST> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamKST>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* KstUngeglaettet() const { return Zeiger(ungeglaettet_); }
   const TZeitreihe* KstGeglaettet() const { return Zeiger(geglaettet_); }
@@ -34,6 +33,7 @@ class TIndKST : public TIndikatorArt<TIndKST, TParamKST> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     ungeglaettet_.reset();
     geglaettet_.reset();

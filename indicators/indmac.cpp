@@ -39,12 +39,15 @@ const TArtBeschreibung<TParamMAC>& TIndMAC::Beschreibung() {
           {&P::ZeigeTrigger, {}, "Trigger"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       }),
+      // The stored record, in file order.
+      {&P::KurzZeitraum, &P::LangZeitraum, &P::TriggerZeitraum, &P::Empfindlichkeit, &P::ZeigeMacd,
+       &P::ZeigeTrigger, &P::ZeigeOszillator},
       {
-          FeldPruefen(0),
-          FeldPruefen(1),
-          FeldPruefen(2),
-          Querpruefung(0, Kleiner(0, 1), kMeldungKurzLang),
-          FeldPruefen(3),
+          FeldPruefen(&P::KurzZeitraum),
+          FeldPruefen(&P::LangZeitraum),
+          FeldPruefen(&P::TriggerZeitraum),
+          Kleiner(&P::KurzZeitraum, &P::LangZeitraum, kMeldungKurzLang),
+          FeldPruefen(&P::Empfindlichkeit),
       }};
   return beschreibung;
 }
@@ -55,18 +58,18 @@ void TIndMAC::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndMAC::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndMAC::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   const std::array<TIndLinie, 2> linien = {TIndLinie{Macd(), kGruen, "MACD"},
                                            TIndLinie{Trigger(), kHellgruen, "Trigger"}};
   if (Param.ZeigeMacd && Param.ZeigeTrigger) {
-    if (const auto bereich = GemeinsamerBereich(linien, chart)) {
-      LinienAufSkala(f, chart, linien, *bereich);
+    if (const auto bereich = GemeinsamerBereich(linien, z.Chart())) {
+      z.LinienAufSkala(linien, *bereich);
       return;
     }
   }
-  if (Param.ZeigeMacd) Hilfslinie(f, chart, linien[0]);
-  if (Param.ZeigeTrigger) Hilfslinie(f, chart, linien[1]);
+  if (Param.ZeigeMacd) z.Hilfslinie(linien[0]);
+  if (Param.ZeigeTrigger) z.Hilfslinie(linien[1]);
 }
 
 }  // namespace morvane

@@ -51,13 +51,13 @@ class TIndMAC : public TIndikatorArt<TIndMAC, TParamMAC> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamMAC>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* Macd() const { return linien_ ? &linien_->Macd : nullptr; }
   const TZeitreihe* Trigger() const { return linien_ ? &linien_->Trigger : nullptr; }
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { linien_.reset(); }
 
  private:

@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamMFI>& TIndMFI::Beschreibung() {
           {&P::ZeigeRatio, {}, "Money Ratio"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeTp, &P::ZeigeRatio, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -75,10 +76,10 @@ std::string TIndMFI::Info(Boersentag datum) const {
          InfoZeile("Typischer Preis", TypischerPreis(), datum, 2);
 }
 
-void TIndMFI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeRatio) Hilfslinie(f, chart, {MoneyRatio(), kGruen, "Money Ratio"});
-  if (Param.ZeigeTp) Preislinie(f, chart, {TypischerPreis(), kCyan, "Typischer Preis"});
+void TIndMFI::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeRatio) z.Hilfslinie({MoneyRatio(), kGruen, "Money Ratio"});
+  if (Param.ZeigeTp) z.Preislinie({TypischerPreis(), kCyan, "Typischer Preis"});
 }
 
 }  // namespace morvane

@@ -23,7 +23,6 @@ class TIndMFI : public TIndikatorArt<TIndMFI, TParamMFI> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamMFI>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* TypischerPreis() const { return Zeiger(tp_); }
   const TZeitreihe* MoneyRatio() const { return Zeiger(ratio_); }
@@ -31,6 +30,7 @@ class TIndMFI : public TIndikatorArt<TIndMFI, TParamMFI> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     tp_.reset();
     ratio_.reset();

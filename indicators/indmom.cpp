@@ -11,7 +11,8 @@ const TArtBeschreibung<TParamMOM>& TIndMOM::Beschreibung() {
           {&P::ZeigeOszillator, {}, "Oszillator"},
           {&P::ZeigeRoc, {}, "Rate-of-Change (RoC)"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeOszillator, &P::ZeigeRoc}};
   return beschreibung;
 }
 
@@ -31,9 +32,9 @@ std::string TIndMOM::Info(Boersentag datum) const {
          InfoZeile("Rate-of-Change (RoC)", Roc(), datum, 2, " %");
 }
 
-void TIndMOM::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeRoc) Hilfslinie(f, chart, {Roc(), kHellgruen, "Rate-of-Change (RoC)", "%"});
+void TIndMOM::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeRoc) z.Hilfslinie({Roc(), kHellgruen, "Rate-of-Change (RoC)", "%"});
 }
 
 }  // namespace morvane

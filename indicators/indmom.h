@@ -21,7 +21,6 @@ class TIndMOM : public TIndikatorArt<TIndMOM, TParamMOM> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamMOM>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   // Rate of change in %.
   const TZeitreihe* Roc() const { return Zeiger(roc_); }
@@ -29,6 +28,7 @@ class TIndMOM : public TIndikatorArt<TIndMOM, TParamMOM> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { roc_.reset(); }
 
  private:

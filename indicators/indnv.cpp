@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamNV>& TIndNV::Beschreibung() {
           {&P::ZeigeLinien, {}, "Volatilitätslinien (geglättet)"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Glaettung, &P::ZeigeLinien, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -40,15 +41,15 @@ void TIndNV::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndNV::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndNV::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (!Param.ZeigeLinien) return;
   const std::array<TIndLinie, 2> linien = {
       TIndLinie{PositiveLinie(), kGruen, "positive Volatilitätslinie (geglättet)"},
       TIndLinie{NegativeLinie(), kHellgruen, "negative Volatilitätslinie (geglättet)"}};
   // The scale starts at 0 and reaches the larger of the two maxima.
-  if (const auto bereich = GemeinsamerBereich(linien, chart))
-    LinienAufSkala(f, chart, linien, TWertebereich{0, bereich->Max});
+  if (const auto bereich = GemeinsamerBereich(linien, z.Chart()))
+    z.LinienAufSkala(linien, TWertebereich{0, bereich->Max});
 }
 
 }  // namespace morvane

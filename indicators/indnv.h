@@ -21,13 +21,13 @@ class TIndNV : public TIndikatorArt<TIndNV, TParamNV> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamNV>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* PositiveLinie() const { return Zeiger(positiv_); }
   const TZeitreihe* NegativeLinie() const { return Zeiger(negativ_); }
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     positiv_.reset();
     negativ_.reset();

@@ -11,7 +11,8 @@ const TArtBeschreibung<TParamRSI>& TIndRSI::Beschreibung() {
           {&P::Zeitraum, WordFeld("Berechnungszeitraum:", kMeldungZeitraum, "Tage"), {}},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -41,8 +42,8 @@ void TIndRSI::Rechnen(const TKurse& kurse) {
   SignalBerechnen();
 }
 
-void TIndRSI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator);
+void TIndRSI::Darstellen(TIndikatorZeichnen& z) {
+  z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator);
 }
 
 }  // namespace morvane

@@ -28,7 +28,8 @@ const TArtBeschreibung<TParamRTI>& TIndRTI::Beschreibung() {
            {}},
           {&P::Steigungsgrenze, grenze, {}},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Steigungsgrenze}};
   return beschreibung;
 }
 
@@ -53,8 +54,8 @@ std::string TrendintensitaetInfo(const TIndikator& indikator, Boersentag datum, 
   return "Trendintensität: " + ZahlZuText(dezimalen, indikator.SignalAm(datum)) + " %";
 }
 
-void TIndRTI::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (Anzeige != 0) IntensitaetZeichnen(f, chart);
+void TIndRTI::Darstellen(TIndikatorZeichnen& z) {
+  if (Anzeige != 0) z.IntensitaetZeichnen();
 }
 
 }  // namespace morvane

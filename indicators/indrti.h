@@ -20,13 +20,13 @@ class TIndRTI : public TIndikatorArt<TIndRTI, TParamRTI> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamRTI>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   bool HatSignalgenerierung() const override { return false; }
   std::string Info(Boersentag datum) const override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
 };
 
 // "Trendintensität: " + the intensity at the date with `dezimalen` decimals + " %".

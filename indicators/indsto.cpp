@@ -14,7 +14,8 @@ const TArtBeschreibung<TParamSTO>& TIndSTO::Beschreibung() {
           {&P::ZeigeOszillator, {}, "Oszillator"},
           {&P::ZeigeK, {}, "%K-Linie"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Glaettung, &P::ZeigeOszillator, &P::ZeigeK}};
   return beschreibung;
 }
 
@@ -43,9 +44,9 @@ std::string TIndSTO::Info(Boersentag datum) const {
          InfoZeile("%K-Linie", KLinie(), datum, 1, " Punkte");
 }
 
-void TIndSTO::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
-  if (Param.ZeigeK) Hilfslinie(f, chart, {KLinie(), kHellgruen, "%K-Linie"});
+void TIndSTO::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
+  if (Param.ZeigeK) z.Hilfslinie({KLinie(), kHellgruen, "%K-Linie"});
 }
 
 }  // namespace morvane

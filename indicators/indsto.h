@@ -22,13 +22,13 @@ class TIndSTO : public TIndikatorArt<TIndSTO, TParamSTO> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 20;
   static const TArtBeschreibung<TParamSTO>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   const TZeitreihe* KLinie() const { return Zeiger(kLinie_); }
   std::string Info(Boersentag datum) const override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override { kLinie_.reset(); }
 
  private:

@@ -19,7 +19,8 @@ const TArtBeschreibung<TParamTSF>& TIndTSF::Beschreibung() {
           {&P::ZeigeTsf, {}, "TSF"},
           {&P::ZeigeOszillator, {}, "Oszillator"},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum, &P::Empfindlichkeit, &P::ZeigeGeraden, &P::ZeigeTsf, &P::ZeigeOszillator}};
   return beschreibung;
 }
 
@@ -49,16 +50,18 @@ std::string TIndTSF::Info(Boersentag datum) const {
   return InfoSignalOszillator(datum) + kInfoZeilenende + InfoZeile("TSF", Tsf(), datum, 2);
 }
 
-void TIndTSF::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (!SignalUndOszillatorZeichnen(f, chart, Param.ZeigeOszillator)) return;
+void TIndTSF::Darstellen(TIndikatorZeichnen& z) {
+  if (!z.SignalUndOszillatorZeichnen(Param.ZeigeOszillator)) return;
   if (Param.ZeigeGeraden) {
-    GeradenZeichnen(f, chart);
-    chart.Legende(f, "Regressionsgeraden", kGruen);
+    GeradenZeichnen(z);
+    z.Legende("Regressionsgeraden", kGruen);
   }
-  if (Param.ZeigeTsf) Preislinie(f, chart, {Tsf(), kCyan, "TSF"});
+  if (Param.ZeigeTsf) z.Preislinie({Tsf(), kCyan, "TSF"});
 }
 
-void TIndTSF::GeradenZeichnen(TGrafikfenster& f, TIndikatorChart& chart) const {
+void TIndTSF::GeradenZeichnen(TIndikatorZeichnen& z) const {
+  TGrafikfenster& f = z.Fenster();
+  TIndikatorChart& chart = z.Chart();
   if (!geraden_ || chart.ErstesDatum() <= 0) return;
   f.SetzeStiftFarbe(kGruen);
   f.SetzeStiftStil(TStiftStil::Durchgezogen);

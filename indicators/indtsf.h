@@ -24,7 +24,6 @@ class TIndTSF : public TIndikatorArt<TIndTSF, TParamTSF> {
   static constexpr std::uint8_t kEntfernungssignal = 0;
   static constexpr std::uint8_t kExtremzoneUnten = 50;
   static const TArtBeschreibung<TParamTSF>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   // The fitted line of every window, at the date of its last record.
   const TGeradenListe* Geraden() const { return geraden_ ? &*geraden_ : nullptr; }
@@ -33,6 +32,7 @@ class TIndTSF : public TIndikatorArt<TIndTSF, TParamTSF> {
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
   void SerienFreigeben() override {
     geraden_.reset();
     tsf_.reset();
@@ -40,7 +40,7 @@ class TIndTSF : public TIndikatorArt<TIndTSF, TParamTSF> {
 
  private:
   // The segments that begin in the visible range, on the price axis.
-  void GeradenZeichnen(TGrafikfenster& f, TIndikatorChart& chart) const;
+  void GeradenZeichnen(TIndikatorZeichnen& z) const;
 
   std::optional<TGeradenListe> geraden_;
   std::optional<TZeitreihe> tsf_;

@@ -13,7 +13,8 @@ const TArtBeschreibung<TParamVHF>& TIndVHF::Beschreibung() {
       {
           {&P::Zeitraum, WordFeld("Berechnungszeitraum für VHF:", kMeldungZeitraum), {}},
       },
-      {}};
+      // The stored record, in file order.
+      {&P::Zeitraum}};
   return beschreibung;
 }
 
@@ -43,8 +44,8 @@ std::string TIndVHF::Info(Boersentag datum) const {
   return TrendintensitaetInfo(*this, datum, 0);
 }
 
-void TIndVHF::Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) {
-  if (Anzeige != 0) IntensitaetZeichnen(f, chart);
+void TIndVHF::Darstellen(TIndikatorZeichnen& z) {
+  if (Anzeige != 0) z.IntensitaetZeichnen();
 }
 
 }  // namespace morvane

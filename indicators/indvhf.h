@@ -19,13 +19,13 @@ class TIndVHF : public TIndikatorArt<TIndVHF, TParamVHF> {
   static constexpr std::uint8_t kEntfernungssignal = 40;
   static constexpr std::uint8_t kExtremzoneUnten = 30;
   static const TArtBeschreibung<TParamVHF>& Beschreibung();
-  void Zeichnen(TGrafikfenster& f, TIndikatorChart& chart) override;
 
   bool HatSignalgenerierung() const override { return false; }
   std::string Info(Boersentag datum) const override;
 
  protected:
   void Rechnen(const TKurse& kurse) override;
+  void Darstellen(TIndikatorZeichnen& z) override;
 };
 
 }  // namespace morvane

@@ -98,21 +98,6 @@ TEingabefeld GewichtungsFeld(std::string beschriftung, bool exponentiell) {
   return AuswahlFeld(std::move(beschriftung), std::move(auswahl));
 }
 
-std::function<bool(std::span<const double>)> HoechstensExponentiell(
-    int gewichtungsfeld, std::vector<int> zeitraumfelder) {
-  return [gewichtungsfeld, zeitraumfelder](std::span<const double> werte) {
-    if (werte[gewichtungsfeld] != 2) return true;
-    for (int feld : zeitraumfelder) {
-      if (werte[feld] > 30) return false;
-    }
-    return true;
-  };
-}
-
-std::function<bool(std::span<const double>)> Kleiner(int kurz, int lang) {
-  return [kurz, lang](std::span<const double> werte) { return werte[kurz] < werte[lang]; };
-}
-
 TPruefschritt FeldPruefen(int feld) {
   return TPruefschritt{feld, {}, {}};
 }

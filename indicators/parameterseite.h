@@ -92,12 +92,6 @@ TEingabefeld AuswahlFeld(std::string beschriftung, std::vector<std::string> ausw
 // The radio group of an average's weighting: "ungewichtet", "linear
 // gewichtet" and, with `exponentiell`, "exponentiell gewichtet".
 TEingabefeld GewichtungsFeld(std::string beschriftung, bool exponentiell);
-// Check across fields: exponential weighting (the value 2 in field
-// `gewichtungsfeld`) allows periods of at most 30 in `zeitraumfelder`.
-std::function<bool(std::span<const double>)> HoechstensExponentiell(
-    int gewichtungsfeld, std::vector<int> zeitraumfelder);
-// Check across fields: field `kurz` holds less than field `lang`.
-std::function<bool(std::span<const double>)> Kleiner(int kurz, int lang);
 
 // A check step that tests the field's own text.
 TPruefschritt FeldPruefen(int feld);

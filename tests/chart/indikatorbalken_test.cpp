@@ -12,7 +12,7 @@ using TArt = TAufruf::TArt;
 using test::Tag;
 
 // A kind with the same signal on every trading day; its drawing is logged as
-// the code, with "!" when the scale flag was still set.
+// the code, with "!" when its pass did not start with the scale unlabelled.
 class TFestIndikator : public TIndikator {
  public:
   TFestIndikator(const std::string& code, double wert, std::vector<std::string>* log)
@@ -26,12 +26,12 @@ class TFestIndikator : public TIndikator {
   }
   std::string_view Schluessel() const override { return "IndFest"; }
   std::string_view Typname() const override { return "Fest"; }
-  void Zeichnen(TGrafikfenster&, TIndikatorChart&) override {
-    if (log_) log_->push_back(Kurzbezeichnung() + (SkalaGezeichnet ? "!" : ""));
-    SkalaGezeichnet = true;
-  }
 
  protected:
+  void Darstellen(TIndikatorZeichnen& z) override {
+    if (log_) log_->push_back(Kurzbezeichnung() + (z.SkalaGezeichnet() ? "!" : ""));
+    z.SignalverlaufZeichnen();  // labels the scale of this pass
+  }
   void Rechnen(const TKurse& kurse) override {
     if (kurse.Anzahl() == 0) return;
     signal_.emplace(kurse.Alle().front().Datum, kurse.Alle().back().Datum);
@@ -321,7 +321,6 @@ TEST(IndikatorEbene, UntertitelUndZeichnenDerAngezeigten) {
   EXPECT_NE(l.SucheText("Indikator: Fest D (D)"), nullptr);
   analyse.Umschalten(true, 2, 0);
   analyse.Umschalten(true, 1, 1);
-  analyse.Indikator(1, 1).SkalaGezeichnet = true;
   log.clear();
   test::Zeichnen(chart, l, 800, 600);
   EXPECT_NE(l.SucheText("Indikatoren: B, C, D"), nullptr);

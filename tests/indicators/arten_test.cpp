@@ -1,5 +1,4 @@
 // Worked examples of every kind, records and copies, and the registry.
-#include <cmath>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -16,6 +15,7 @@
 #include "indicators/indrsi.h"
 #include "indicators/indsto.h"
 #include "testkurse.h"
+#include "testseite.h"
 
 namespace morvane {
 namespace {
@@ -217,11 +217,7 @@ std::vector<std::string> AndereTexte(const TIndikator& indikator) {
   std::vector<std::string> texte = indikator.BerechnungTexte();
   for (std::size_t i = 0; i < texte.size(); ++i) {
     const TEingabefeld& feld = seite.Felder[i];
-    const double wert = *FeldLesen(feld, texte[i]);
-    const double neu = feld.Art == TFeldart::Auswahl ? std::fmod(wert + 1, feld.Auswahl.size())
-                       : wert + 1 > feld.Maximum     ? wert - 1
-                                                     : wert + 1;
-    texte[i] = FeldText(feld, neu);
+    texte[i] = FeldText(feld, test::AndererWert(feld, *FeldLesen(feld, texte[i])));
   }
   return texte;
 }

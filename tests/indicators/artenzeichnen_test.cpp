@@ -43,7 +43,6 @@ TTestChart ChartUeber(int von, int bis) {
 struct TZeichnung {
   TZeichnung(TIndikator& ind, int anzeige, TTestChart chart) : Chart(std::move(chart)) {
     ind.Anzeige = static_cast<std::uint8_t>(anzeige);
-    ind.SkalaGezeichnet = false;
     ind.Zeichnen(Flaeche.Fenster, Chart);
   }
   TTestChart Chart;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "indicators/indikator.h"
+#include "indicators/indrsi.h"
 #include "testchart.h"
 #include "testkurse.h"
 
@@ -22,15 +23,13 @@ using Strecken = std::vector<TStrecke>;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kUnendlich = std::numeric_limits<double>::infinity();
 
-// An indicator with the drawing routines opened up.
+// An indicator whose zone bound is 30.
 class TTestIndikator : public TIndikator {
  public:
   TTestIndikator() { ExtremzoneUnten = 30; }
   std::unique_ptr<TIndikator> Kopieren() const override { return nullptr; }
   std::string_view Schluessel() const override { return {}; }
   std::string_view Typname() const override { return {}; }
-  using TIndikator::Linie;
-  using TIndikator::LinieAufSkala;
 
  protected:
   void Rechnen(const TKurse&) override {}
@@ -50,9 +49,10 @@ struct TDurchgang {
   TTestFlaeche Flaeche;
   TTestChart Chart;
   TTestIndikator Ind;
+  TIndikatorZeichnen Z{Flaeche.Fenster, Chart, Ind};
   void Linie(TFarbe farbe, bool zonen, std::string_view einheit, double max, double min,
              const TZeitreihe* reihe) {
-    Ind.Linie(Flaeche.Fenster, Chart, farbe, zonen, einheit, max, min, reihe);
+    Z.Linie(farbe, zonen, einheit, max, min, reihe);
   }
 };
 
@@ -78,7 +78,7 @@ TEST(Linie, DieDreiSkalenfaelle) {
   preis.Linie(kCyan, true, "", kPreisachse, kPreisachse, &reihe);
   EXPECT_TRUE(preis.Chart.Skalen.empty());
   EXPECT_TRUE(preis.Chart.Baender.empty());
-  EXPECT_FALSE(preis.Ind.SkalaGezeichnet);
+  EXPECT_FALSE(preis.Z.SkalaGezeichnet());
   EXPECT_EQ(preis.Flaeche.Strecken(kCyan), (Strecken{{0, 4980, 10, 4920}, {10, 4920, 20, 4950}}));
 }
 
@@ -96,8 +96,8 @@ TEST(Linie, NurDieErsteSkalierteLinieEinesDurchgangsBeschriftetDieSkala) {
   EXPECT_EQ(d.Chart.Bereiche(),
             (std::set<std::pair<double, double>>{{100, -100}, {100, 0}, {80, 20}}));
 
-  d.Ind.SkalaGezeichnet = false;  // the next pass
-  d.Linie(kBlau, true, "P.", 100, 0, &reihe);
+  TIndikatorZeichnen naechster(d.Flaeche.Fenster, d.Chart, d.Ind);
+  naechster.Linie(kBlau, true, "P.", 100, 0, &reihe);
   EXPECT_EQ(d.Chart.Skalen.size(), 2u);
   EXPECT_EQ(d.Chart.Baender.size(), 1u);
 }
@@ -133,7 +133,7 @@ TEST(Linie, OhneReiheOderOhneWerteWirdNichtsGezeichnet) {
     d.Linie(kGruen, true, "", 0, 0, reihe);
     d.Linie(kGruen, true, "", kPreisachse, kPreisachse, reihe);
     EXPECT_TRUE(d.Chart.Skalen.empty());
-    EXPECT_FALSE(d.Ind.SkalaGezeichnet);
+    EXPECT_FALSE(d.Z.SkalaGezeichnet());
     EXPECT_EQ(d.Flaeche.AnzahlLinien(), 0u);
   }
 }
@@ -155,11 +155,25 @@ TEST(Linie, EineGemeinsameSkalaBleibtAuchBeiGleichenGrenzenEineSkala) {
   for (const double wert : {-1.0, 0.0}) {
     const TZeitreihe reihe = Reihe({wert, wert});
     TDurchgang d(0, 1);
-    d.Ind.LinieAufSkala(d.Flaeche.Fenster, d.Chart, kGruen, false, "", {wert, wert}, &reihe);
+    d.Z.LinieAufSkala(kGruen, false, "", {wert, wert}, &reihe);
     EXPECT_FALSE(d.Chart.PreisGefragt);
     EXPECT_EQ(d.Chart.Skalen, (Skalen{{"", kGruen, wert, wert}}));
     EXPECT_EQ(d.Flaeche.Strecken(kGruen), (Strecken{{0, 500, 10, 500}}));
   }
+}
+
+TEST(Linie, JedesZeichnenIstEinEigenerDurchgang) {
+  // Nothing needs to be reset between two paints: each labels its scale anew,
+  // with the first scaled line only (the signal, not the oscillator after it).
+  TIndRSI rsi;
+  rsi.Berechnen(test::Schlusskurse({10, 11, 12, 11}));
+  rsi.Anzeige = 2;
+  TTestFlaeche flaeche;
+  TTestChart chart(Start(), Start() + 3);
+  rsi.Zeichnen(flaeche.Fenster, chart);
+  rsi.Zeichnen(flaeche.Fenster, chart);
+  EXPECT_EQ(chart.Skalen, (Skalen{{"%", kRot, 100, -100}, {"%", kRot, 100, -100}}));
+  EXPECT_EQ(chart.Legenden.size(), 4u);
 }
 
 }  // namespace
