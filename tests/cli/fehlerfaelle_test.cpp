@@ -111,7 +111,7 @@ TEST_F(CliFehler, ExitStatusUndMeldungsanfang) {
       {{"anlegen", "Depot", "X", "--isin", std::string(100000, 'I')},
        2,
        "Der Text für --isin ist zu lang (höchstens 65535 Zeichen).\nAufruf: morvane-cli anlegen"},
-      {{"anlegen", "Depot", std::string(300, 'n')}, 1, "Konnte Stammdaten mit ID '"},
+      {{"anlegen", "Depot", std::string(300, 'n')}, 1, "Konnte Datei '"},
       {{"beispieldaten", Pfad("datei/unter")},
        1,
        "Konnte Verzeichnis '" + Pfad("datei/unter") + "' nicht anlegen: Kein Verzeichnis"},
