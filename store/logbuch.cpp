@@ -78,9 +78,14 @@ void TLogbuch::Schliessen() {
 }
 
 void EinstellungsfehlerMelden(const TEinstellungen& einstellungen, std::ostream& meldung) {
-  if (einstellungen.Ladefehler().empty()) return;
+  EinstellungsfehlerMelden(einstellungen, einstellungen.Ladefehler(), meldung);
+}
+
+void EinstellungsfehlerMelden(const TEinstellungen& einstellungen,
+                              const std::vector<std::string>& zeilen, std::ostream& meldung) {
+  if (zeilen.empty()) return;
   TLogbuch logbuch(einstellungen);
-  for (const std::string& fehler : einstellungen.Ladefehler()) {
+  for (const std::string& fehler : zeilen) {
     meldung << fehler << '\n';
     try {
       logbuch.Schreiben(fehler);

@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/exception.h"
 
@@ -48,5 +49,8 @@ class TLogbuch {
 // not be used (TEinstellungen::Ladefehler), and writes the same into the log
 // book. A log book that cannot be opened is reported on `meldung` too.
 void EinstellungsfehlerMelden(const TEinstellungen& einstellungen, std::ostream& meldung);
+// The same for lines of the caller's own.
+void EinstellungsfehlerMelden(const TEinstellungen& einstellungen,
+                              const std::vector<std::string>& zeilen, std::ostream& meldung);
 
 }  // namespace morvane

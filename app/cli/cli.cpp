@@ -54,6 +54,22 @@ TGlobal GlobalLesen(const std::vector<std::string>& argumente) {
   return global;
 }
 
+// A set that holds nothing but the three group aggregates computes no signal
+// worth showing; say so, since the default set has nineteen indicators.
+void LeerenIndikatorsatzMelden(TEinstellungen& einstellungen, std::ostream& meldung) {
+  // A damaged file has been reported already.
+  if (!einstellungen.Ladefehler().empty()) return;
+  const TIndListe& liste = IndVorlagen(einstellungen).Liste();
+  for (int gruppe = 1; gruppe <= 3; ++gruppe) {
+    if (liste.Anzahl(gruppe) > 1) return;
+  }
+  const std::string zeile = "Die Einstellungsdatei '" + einstellungen.Programmverzeichnis() +
+                            std::string(kEinstellungsdatei) +
+                            "' enthält keine Indikatoren; es werden nur die drei "
+                            "Gruppensummen berechnet.";
+  EinstellungsfehlerMelden(einstellungen, {zeile}, meldung);
+}
+
 // Reads the settings with every block the commands use plugged in and reports
 // once what of the file could not be used; the commands read them again
 // quietly.
@@ -64,6 +80,7 @@ std::string Datenverzeichnis(const TGlobal& global, const std::string& programmv
   ChartEinstellungenEinstecken(einstellungen);
   IndEinstellungenEinstecken(einstellungen);
   EinstellungsfehlerMelden(einstellungen, meldung);
+  LeerenIndikatorsatzMelden(einstellungen, meldung);
   if (global.Datenverzeichnis) {
     std::string dir = *global.Datenverzeichnis;
     if (dir.back() != '/') dir += '/';

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 
 #include "app/cli/befehle.h"
@@ -14,7 +15,7 @@ namespace morvane {
 namespace {
 
 // A command that reads the settings once more itself, run over a settings
-// file that is cut, foreign or holds an unknown indicator kind: the user hears
+// file that is cut, foreign, holds an unknown indicator kind or no indicator: the user hears
 // of it exactly once, on the error stream and in the log book.
 TEST(Einstellungsmeldung, UnbrauchbareEinstellungenWerdenEinmalGemeldet) {
   const test::TTempVerzeichnis dir;
@@ -35,6 +36,8 @@ TEST(Einstellungsmeldung, UnbrauchbareEinstellungenWerdenEinmalGemeldet) {
   TEinstellungen e(dir.Pfad());
   IndEinstellungenEinstecken(e);
   const std::string gut = e.Dateiinhalt();
+  IndVorlagen(e).Ersetzen(std::make_unique<TIndListe>());
+  const std::string leer = e.Dateiinhalt();
   std::string fremderTyp = gut;
   fremderTyp.replace(fremderTyp.find("IndRSI"), 6, "IndXYZ");
   const std::pair<std::string, std::string> faelle[] = {
@@ -47,6 +50,7 @@ TEST(Einstellungsmeldung, UnbrauchbareEinstellungenWerdenEinmalGemeldet) {
       {fremderTyp,
        "ist beschädigt (Block 'Indikatorvorlagen': Unbekannter Indikatortyp "
        "'IndXYZ' im Indikatorsatz); ab dieser Stelle gelten die Voreinstellungen."},
+      {leer, "enthält keine Indikatoren; es werden nur die drei Gruppensummen berechnet."},
   };
   for (const auto& [inhalt, zustand] : faelle) {
     std::ofstream(cfg, std::ios::binary) << inhalt;
@@ -56,7 +60,7 @@ TEST(Einstellungsmeldung, UnbrauchbareEinstellungenWerdenEinmalGemeldet) {
     const std::string aus = lauf({"signale", id, "03.01.2024"}, &meldung);
     EXPECT_EQ(meldung, zeile);
     // A damaged indicator set keeps its kinds before the damage only.
-    EXPECT_EQ(aus == ohne, inhalt != fremderTyp) << zustand;
+    EXPECT_EQ(aus == ohne, inhalt != fremderTyp && inhalt != leer) << zustand;
     std::ifstream log(dir.Pfad() + "logbuch.txt");
     const std::string text{std::istreambuf_iterator<char>(log), {}};
     EXPECT_NE(text.find(zeile), std::string::npos) << text;
