@@ -68,19 +68,20 @@ std::int32_t SaetzeBisEnde(const TBinaerLeser& leser, std::size_t groesse) {
   return static_cast<std::int32_t>(anzahl);
 }
 
-void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier,
+void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung,
                    void (*stammdaten)(TBinaerLeser&, TWPStammdaten&),
                    void (*transaktionen)(TBinaerLeser&, TWPTransaktionen&)) {
+  TWertpapier& wertpapier = lesung.Wertpapier;
   stammdaten(leser, wertpapier);
   if (umfang == TLeseumfang::Stammdaten) return;
   transaktionen(leser, wertpapier.Transaktionen);
   if (umfang == TLeseumfang::Transaktionen) return;
   constexpr std::size_t kGroesse = 48;
-  KurseLesen(leser, leser.Anzahl(kGroesse), kGroesse, wertpapier.Kurse,
-             [](std::string_view satz, TKurs& k) {
-               PreiseLesen(satz, k);
-               k.Umsatz = Int32Bei(satz, 44);
-             });
+  lesung.Verworfen = KurseLesen(leser, leser.Anzahl(kGroesse), kGroesse, wertpapier.Kurse,
+                                [](std::string_view satz, TKurs& k) {
+                                  PreiseLesen(satz, k);
+                                  k.Umsatz = Int32Bei(satz, 44);
+                                });
 }
 
 }  // namespace morvane

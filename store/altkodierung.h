@@ -66,7 +66,7 @@ bool AlteTransaktionEinfuegen(std::string_view satz, const TAlteTransaktionsLage
 // The layout the versions 3.0 and 3.1 share: master data and transactions in
 // the version's own encoding, then a count and price records of 48 bytes
 // (date, five prices, volume as int32). Reads as far as `umfang` asks.
-void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier,
+void Version3Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung,
                    void (*stammdaten)(TBinaerLeser&, TWPStammdaten&),
                    void (*transaktionen)(TBinaerLeser&, TWPTransaktionen&));
 

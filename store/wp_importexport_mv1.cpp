@@ -27,16 +27,16 @@ void KursAusSatz(std::string_view satz, TKurs& k) {
 
 }  // namespace
 
-void TWP_ImportExport_MV1::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
-                                 TWertpapier& wertpapier) const {
+void TWP_ImportExport_MV1::Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const {
+  TWertpapier& wertpapier = lesung.Wertpapier;
   KopfPruefen(leser, kKopf, "Keine Morvane 1 Wertpapier-Datei");
   wertpapier.Bezeichnung = Cp850ZuUtf8(KurzText(leser, 30));
   wertpapier.Boerse = 8;
   if (umfang != TLeseumfang::Alles) return;
   Ueberspringen(leser, 18);
   constexpr std::size_t kKursGroesse = 10;
-  KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse, wertpapier.Kurse,
-             KursAusSatz);
+  lesung.Verworfen = KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse,
+                                wertpapier.Kurse, KursAusSatz);
 }
 
 void TWP_ImportExport_MV1::Werfen(const std::string& meldung) const {

@@ -13,7 +13,7 @@ MORVANE_EXCEPTION(EWP_ImportExport_MV1, Exception);
 // fixings with closing prices; no transactions.
 class TWP_ImportExport_MV1 : public TWPDateiLeser {
  protected:
-  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier) const override;
+  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const override;
   [[noreturn]] void Werfen(const std::string& meldung) const override;
 };
 

@@ -57,16 +57,16 @@ void TransaktionenEinfuegen(const std::vector<THandel>& handel, TWertpapier& wer
 
 }  // namespace
 
-void TWP_ImportExport_MV2::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
-                                 TWertpapier& wertpapier) const {
+void TWP_ImportExport_MV2::Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const {
+  TWertpapier& wertpapier = lesung.Wertpapier;
   KopfPruefen(leser, kKopf, "Keine Morvane 2 Wertpapier-Datei");
   wertpapier.Bezeichnung = Win1252ZuUtf8(KurzText(leser, 255));
   wertpapier.Boerse = 8;
   if (umfang == TLeseumfang::Stammdaten) return;
   const std::vector<THandel> handel = HandelLesen(leser);
   constexpr std::size_t kKursGroesse = 34;
-  KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse, wertpapier.Kurse,
-             KursAusSatz);
+  lesung.Verworfen = KurseLesen(leser, SaetzeBisEnde(leser, kKursGroesse), kKursGroesse,
+                                wertpapier.Kurse, KursAusSatz);
   TransaktionenEinfuegen(handel, wertpapier);
 }
 

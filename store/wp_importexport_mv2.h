@@ -14,7 +14,7 @@ MORVANE_EXCEPTION(EWP_ImportExport_MV2, Exception);
 // transactions are complete only after the prices have been read.
 class TWP_ImportExport_MV2 : public TWPDateiLeser {
  protected:
-  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier) const override;
+  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const override;
   [[noreturn]] void Werfen(const std::string& meldung) const override;
 };
 

@@ -51,10 +51,9 @@ TSplitVerhaeltnis SplitAusFaktor(double faktor) {
   return {1.0, faktor};
 }
 
-void TWP_ImportExport_MV30::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
-                                  TWertpapier& wertpapier) const {
+void TWP_ImportExport_MV30::Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const {
   KopfPruefen(leser, kKopf, "Keine Morvane 3.0 Wertpapier-Datei");
-  Version3Lesen(leser, umfang, wertpapier, StammdatenLesen, TransaktionenLesen);
+  Version3Lesen(leser, umfang, lesung, StammdatenLesen, TransaktionenLesen);
 }
 
 void TWP_ImportExport_MV30::Werfen(const std::string& meldung) const {

@@ -78,10 +78,9 @@ std::uint8_t BoerseAusName(const std::string& name) {
   return 0;
 }
 
-void TWP_ImportExport_MV31::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
-                                  TWertpapier& wertpapier) const {
+void TWP_ImportExport_MV31::Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const {
   KopfPruefen(leser, kKopf, "Keine Morvane 3.1 Wertpapier-Datei");
-  Version3Lesen(leser, umfang, wertpapier, StammdatenLesen, TransaktionenLesen);
+  Version3Lesen(leser, umfang, lesung, StammdatenLesen, TransaktionenLesen);
 }
 
 void TWP_ImportExport_MV31::Werfen(const std::string& meldung) const {

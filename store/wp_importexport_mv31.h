@@ -12,7 +12,7 @@ MORVANE_EXCEPTION(EWP_ImportExport_MV31, Exception);
 // Reader of the security files of version 3.1 (never written any more).
 class TWP_ImportExport_MV31 : public TWPDateiLeser {
  protected:
-  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier) const override;
+  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const override;
   [[noreturn]] void Werfen(const std::string& meldung) const override;
 };
 

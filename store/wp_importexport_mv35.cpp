@@ -135,8 +135,8 @@ void KursSchreiben(TBinaerSchreiber& schreiber, const TKurs& k) {
 
 }  // namespace
 
-void TWP_ImportExport_MV35::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
-                                  TWertpapier& wertpapier) const {
+void TWP_ImportExport_MV35::Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const {
+  TWertpapier& wertpapier = lesung.Wertpapier;
   KopfPruefen(leser, kKopf, "Keine Morvane 3.5 Wertpapier-Datei");
   StammdatenLesen(leser, wertpapier);
   if (umfang == TLeseumfang::Stammdaten) return;
@@ -147,7 +147,8 @@ void TWP_ImportExport_MV35::Lesen(TBinaerLeser& leser, TLeseumfang umfang,
   }
   if (umfang == TLeseumfang::Transaktionen) return;
 
-  KurseLesen(leser, leser.Anzahl(kKursGroesse), kKursGroesse, wertpapier.Kurse, KursLesen);
+  lesung.Verworfen =
+      KurseLesen(leser, leser.Anzahl(kKursGroesse), kKursGroesse, wertpapier.Kurse, KursLesen);
 }
 
 std::string TWP_ImportExport_MV35::Kodieren(const TWertpapier& wertpapier) {

@@ -22,7 +22,7 @@ class TWP_ImportExport_MV35 : public TWPDateiLeser {
   static std::string Kodieren(const TWertpapier& wertpapier);
 
  protected:
-  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier) const override;
+  void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const override;
   [[noreturn]] void Werfen(const std::string& meldung) const override;
 };
 

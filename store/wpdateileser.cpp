@@ -16,7 +16,7 @@ TLesung TWPDateiLeser::Lesung(std::string_view daten, const std::string& pfad,
   TLesung lesung;
   try {
     TBinaerLeser leser(daten);
-    Lesen(leser, umfang, lesung.Wertpapier);
+    Lesen(leser, umfang, lesung);
     if (umfang == TLeseumfang::Alles) lesung.Ungelesen = leser.Rest();
   } catch (const Exception& e) {
     Werfen("Konnte Datei '" + pfad + "' nicht öffnen: " + e.Meldung());

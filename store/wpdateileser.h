@@ -18,12 +18,14 @@ namespace morvane {
 // asked when a later section is needed to complete an earlier one.
 enum class TLeseumfang { Stammdaten, Transaktionen, Alles };
 
-// A parsed security and the bytes a full read found after the last section.
+// A parsed security, the price records the reader dropped (out of range,
+// invalid or empty) and the bytes a full read found after the last section.
 // Readers ignore such bytes, but a file this program wrote has none: they are
 // what is left of data a wrong count hides, and writing the security back
 // would lose them.
 struct TLesung {
   TWertpapier Wertpapier;
+  int Verworfen = 0;
   std::size_t Ungelesen = 0;
 };
 
@@ -48,9 +50,9 @@ class TWPDateiLeser {
   TLesung Lesung(std::string_view daten, const std::string& pfad, TLeseumfang umfang) const;
 
  protected:
-  // Parses `leser` into `wertpapier` as far as `umfang` asks; throws on any
-  // fault (the frame adds the file name).
-  virtual void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TWertpapier& wertpapier) const = 0;
+  // Parses `leser` into `lesung` as far as `umfang` asks and counts the price
+  // records it dropped; throws on any fault (the frame adds the file name).
+  virtual void Lesen(TBinaerLeser& leser, TLeseumfang umfang, TLesung& lesung) const = 0;
   // Throws the version's exception class with `meldung`.
   [[noreturn]] virtual void Werfen(const std::string& meldung) const = 0;
 
@@ -82,16 +84,16 @@ inline void PreiseLesen(std::string_view satz, TKurs& k) {
 
 // Reads `anzahl` price records of `groesse` bytes each, fills an empty TKurs
 // from each with `dekodieren(satz, kurs)` and stores it as Setze(…, Ersetzen)
-// does: records out of range, invalid or empty are dropped, a later one for
-// the same day wins.
+// does: records out of range, invalid or empty are dropped (their number is
+// returned), a later one for the same day wins.
 // The list is taken from `leser` as a whole, so a count the rest of the data
 // cannot hold fails before anything is allocated.
 template <class F>
-void KurseLesen(TBinaerLeser& leser, std::int32_t anzahl, std::size_t groesse, TKurse& kurse,
-                F&& dekodieren) {
+int KurseLesen(TBinaerLeser& leser, std::int32_t anzahl, std::size_t groesse, TKurse& kurse,
+               F&& dekodieren) {
   if (anzahl < 0) throw ELesefehler("Lesefehler: ungültige Anzahl " + std::to_string(anzahl));
   const char* satz = leser.Roh(static_cast<std::size_t>(anzahl) * groesse).data();
-  kurse.Anhaengen(anzahl, [&](TKurs& kurs) {
+  return kurse.Anhaengen(anzahl, [&](TKurs& kurs) {
     dekodieren(std::string_view(satz, groesse), kurs);
     satz += groesse;
   });

@@ -204,9 +204,21 @@ std::string Beschaedigt(const std::string& id, std::size_t ungelesen) {
          std::to_string(ungelesen) + " ungelesene Bytes.";
 }
 
+namespace {
+
+std::string Verworfen(const std::string& id, int verworfen) {
+  return "Die Datei '" + id + "' enthält " + std::to_string(verworfen) +
+         (verworfen == 1 ? " ungültigen Kurs; er wurde" : " ungültige Kurse; sie wurden") +
+         " übergangen.";
+}
+
+}  // namespace
+
 TLesung TWPVerwaltung::Laden(const std::string& id, TLeseumfang umfang) const {
   TLesung lesung = MitKetteLaden(id, umfang);
-  if (lesung.Ungelesen > 0 && hinweis_) hinweis_(Beschaedigt(id, lesung.Ungelesen));
+  if (!hinweis_) return lesung;
+  if (lesung.Ungelesen > 0) hinweis_(Beschaedigt(id, lesung.Ungelesen));
+  if (lesung.Verworfen > 0) hinweis_(Verworfen(id, lesung.Verworfen));
   return lesung;
 }
 
