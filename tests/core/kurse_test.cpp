@@ -9,6 +9,7 @@
 
 #include "core/exception.h"
 #include "core/kursbearbeitung.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -193,13 +194,13 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
 TEST(Kurse, EinFehlerBeimLesenLaesstKeinenHalbenSatzZurueck) {
   TKurse kurse;
   int gelesen = 0;
-  EXPECT_THROW(kurse.Anhaengen(5,
-                               [&](TKurs& k) {
-                                 k.Datum = kTag + gelesen;
-                                 if (++gelesen == 3) throw Exception("Lesefehler");
-                                 k = Voll(k.Datum);
-                               }),
-               Exception);
+  EXPECT_THROW_MSG(kurse.Anhaengen(5,
+                                   [&](TKurs& k) {
+                                     k.Datum = kTag + gelesen;
+                                     if (++gelesen == 3) throw Exception("Lesefehler");
+                                     k = Voll(k.Datum);
+                                   }),
+                   Exception, "Lesefehler");
   ASSERT_EQ(kurse.Anzahl(), 2);
   EXPECT_EQ(kurse.LetzterTag(), kTag + 1);
   kurse.Anhaengen(0, [](TKurs&) { FAIL(); });
@@ -231,14 +232,11 @@ TEST(Kurse, MitFaktorMultiplizieren) {
 }
 
 TEST(Kursbearbeitung, ZeitraumUndFaktor) {
-  EXPECT_THROW(ZeitraumLesen("31.2.1998", "5.1.1998"), EKursbearbeitung);
-  EXPECT_THROW(ZeitraumLesen("6.1.1998", "5.1.1998"), EKursbearbeitung);
-  try {
-    ZeitraumLesen("x", "5.1.1998");
-    FAIL();
-  } catch (const EKursbearbeitung& e) {
-    EXPECT_STREQ(e.what(), "Ungültiges Datum angegeben!");
-  }
+  EXPECT_THROW_MSG(ZeitraumLesen("31.2.1998", "5.1.1998"), EKursbearbeitung,
+                   "Ungültiges Datum angegeben!");
+  EXPECT_THROW_MSG(ZeitraumLesen("6.1.1998", "5.1.1998"), EKursbearbeitung,
+                   "Ungültiges Datum angegeben!");
+  EXPECT_THROW_MSG(ZeitraumLesen("x", "5.1.1998"), EKursbearbeitung, "Ungültiges Datum angegeben!");
   const TKursZeitraum z = ZeitraumLesen("3.1.1998", "11.1.1998");  // Saturday to Sunday
   EXPECT_EQ(z.Von, kTag);
   EXPECT_EQ(z.Bis, BoersentagAusDatum(9, 1, 1998));
@@ -246,12 +244,8 @@ TEST(Kursbearbeitung, ZeitraumUndFaktor) {
   EXPECT_DOUBLE_EQ(FaktorLesen("1,0"), 1.0);
   EXPECT_DOUBLE_EQ(FaktorLesen("0,1234567"), 0.123456);
   for (const char* falsch : {"0", "-1", "", "0,0000001"}) {
-    try {
-      FaktorLesen(falsch);
-      FAIL() << falsch;
-    } catch (const EKursbearbeitung& e) {
-      EXPECT_STREQ(e.what(), "Es muss eine positive Zahl angegeben werden!");
-    }
+    EXPECT_THROW_MSG(FaktorLesen(falsch), EKursbearbeitung,
+                     "Es muss eine positive Zahl angegeben werden!");
   }
 
   const TKurse kurse = Reihe({kTag + 3});

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ausnahmemeldung.h"
 #include "core/datum.h"
 #include "core/wertpapier.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -99,25 +99,23 @@ TEST(Transaktionsbearbeitung, DisplayLines) {
 
 TEST(Transaktionsbearbeitung, InsertAndRemoveKeepTheHoldingNonNegative) {
   TWPTransaktionen liste;
-  EXPECT_EQ(
-      AusnahmeMeldung([&] { TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)); }),
-      kEinfuegenFehler);
+  EXPECT_THROW_MSG(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)),
+                   ETransaktionsbearbeitung, kEinfuegenFehler);
   EXPECT_EQ(liste.Anzahl(), 0);
 
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionKauf(kMo, 6, 1, 6)), 0);
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionKauf(kMo, 4, 1, 4)), 1);
   // Sold on the day of the purchases: they sort first.
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)), 2);
-  EXPECT_EQ(
-      AusnahmeMeldung([&] { TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo + 1, 1, 1, 1)); }),
-      kEinfuegenFehler);
+  EXPECT_THROW_MSG(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo + 1, 1, 1, 1)),
+                   ETransaktionsbearbeitung, kEinfuegenFehler);
   EXPECT_EQ(liste.Anzahl(), 3);
 
   const TWPTransaktionen vorher = liste;
-  EXPECT_EQ(AusnahmeMeldung([&] { TransaktionEntfernen(liste, 0); }), kEntfernenFehler);
+  EXPECT_THROW_MSG(TransaktionEntfernen(liste, 0), ETransaktionsbearbeitung, kEntfernenFehler);
   EXPECT_TRUE(liste == vorher);  // same order among the two purchases
-  EXPECT_EQ(AusnahmeMeldung([&] { TransaktionEntfernen(liste, 3); }),
-            "Index ist außerhalb des gültigen Bereichs.");
+  EXPECT_THROW_MSG(TransaktionEntfernen(liste, 3), EWPTransaktionen,
+                   "Index ist außerhalb des gültigen Bereichs.");
 
   const auto entfernt = TransaktionEntfernen(liste, 2);
   EXPECT_TRUE(*entfernt == TTransaktionVerkauf(kMo, 10, 1, 10));
@@ -187,14 +185,12 @@ TEST(Transaktionsbearbeitung, DialogSessionAddsAndRemoves) {
   TTransaktionsbearbeitung bearbeitung{TWPTransaktionen()};
   EXPECT_EQ(bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Kauf, "5.1.1998", "10", "1", "10")), 0);
   EXPECT_EQ(bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Sonstige, "5.1.1998", "", "", "2")), 1);
-  EXPECT_EQ(AusnahmeMeldung([&] {
-              bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "11", "1", "11"));
-            }),
-            kEinfuegenFehler);
-  EXPECT_EQ(AusnahmeMeldung([&] {
-              bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "0", "1", "11"));
-            }),
-            kStueckFehler);
+  EXPECT_THROW_MSG(
+      bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "11", "1", "11")),
+      ETransaktionsbearbeitung, kEinfuegenFehler);
+  EXPECT_THROW_MSG(
+      bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "0", "1", "11")),
+      ETransaktionseingabe, kStueckFehler);
   bearbeitung.Entfernen(0);
   EXPECT_EQ(bearbeitung.Transaktionen().Anzahl(), 1);
   EXPECT_TRUE(bearbeitung.EntfernteSplits().empty());

@@ -4,17 +4,14 @@
 
 #include <string>
 
+#include "testhilfe/ausnahme.h"
+
 namespace morvane {
 namespace {
 
 // Message and position of the parse error of `script`.
 std::string Fehler(const std::string& script) {
-  try {
-    TScriptParser parser(script);
-  } catch (const EScriptParseError& e) {
-    return e.Meldung() + " @" + std::to_string(e.Position());
-  }
-  return "(kein Fehler)";
+  return test::MeldungMitPosition<EScriptParseError>([&] { TScriptParser parser(script); });
 }
 
 const TBefehl& Erster(const TScriptParser& p) {
@@ -67,7 +64,8 @@ TEST(ScriptParser, PositionNumbers) {
 
 TEST(ScriptParser, DateFormats) {
   for (const char* gueltig : {"TT.MM.JJJJ", "TTMMJJ", "QQ/JJJJ", "tt.mm.jj", "JJJJ;", ""}) {
-    EXPECT_EQ(Fehler(std::string("datum(format \"") + gueltig + "\")"), "(kein Fehler)") << gueltig;
+    EXPECT_EQ(Fehler(std::string("datum(format \"") + gueltig + "\")"), "(keine Ausnahme)")
+        << gueltig;
   }
   EXPECT_EQ(Fehler(R"(datum(format "TT..MM"))"), "Datumsformat ungültig: \"TT..MM\". @14");
   for (const char* ungueltig :

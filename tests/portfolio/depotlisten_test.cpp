@@ -8,7 +8,8 @@
 #include <utility>
 
 #include "core/datum.h"
-#include "tempverzeichnis.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -245,12 +246,8 @@ TEST(Volatilitaet, PeriodOneUsesTheCloseOfTheDayBefore) {
 TEST(Volatilitaet, PeriodMustBePositive) {
   const TWPVerwaltung verwaltung("/nicht/vorhanden");
   for (int zeitraum : {0, -1}) {
-    try {
-      Volatilitaet(verwaltung, {"A"}, kSamstag, zeitraum);
-      FAIL() << zeitraum;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültigen Berechnungszeitraum eingegeben!");
-    }
+    EXPECT_THROW_MSG(Volatilitaet(verwaltung, {"A"}, kSamstag, zeitraum), EDepotListe,
+                     "Ungültigen Berechnungszeitraum eingegeben!");
   }
 }
 
@@ -259,20 +256,11 @@ TEST(ListenAuswahl, ReadsDateAndPeriodAsTyped) {
   EXPECT_EQ(BerechnungszeitraumLesen(kStandardZeitraum), 150);
   EXPECT_EQ(BerechnungszeitraumLesen(" 1 "), 1);
   for (const char* text : {"31.2.1998", "1.1.5000", ""}) {
-    try {
-      ListenDatumLesen(text);
-      ADD_FAILURE() << text;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültiges Datum eingegeben!");
-    }
+    EXPECT_THROW_MSG(ListenDatumLesen(text), EDepotListe, "Ungültiges Datum eingegeben!");
   }
   for (const char* text : {"0", "-5", "1,5", "zehn", ""}) {
-    try {
-      BerechnungszeitraumLesen(text);
-      ADD_FAILURE() << text;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültigen Berechnungszeitraum eingegeben!");
-    }
+    EXPECT_THROW_MSG(BerechnungszeitraumLesen(text), EDepotListe,
+                     "Ungültigen Berechnungszeitraum eingegeben!");
   }
 }
 

@@ -19,6 +19,19 @@ inline std::string AusnahmeMeldung(const std::function<void()>& f) {
   return "(keine Ausnahme)";
 }
 
+// "<message> @<position>" of the parse error `Typ` that `f` throws, for the
+// parsers whose errors carry the position in the input; "(keine Ausnahme)"
+// when it throws none. Any other exception passes through and fails the test.
+template <class Typ>
+std::string MeldungMitPosition(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Typ& e) {
+    return e.Meldung() + " @" + std::to_string(e.Position());
+  }
+  return "(keine Ausnahme)";
+}
+
 }  // namespace morvane::test
 
 // Expects `anweisung` to throw exactly `Typ` (or a class derived from it) with
