@@ -46,15 +46,19 @@ std::string BeispielPfad(const std::string& name) {
 }
 
 TKurse BeispielKurse(const std::string& name) {
-  std::ifstream datei(BeispielPfad(name));
+  return KursdateiLesen(BeispielPfad(name));
+}
+
+TKurse KursdateiLesen(const std::string& pfad) {
+  std::ifstream datei(pfad);
   std::string zeile;
   if (!std::getline(datei, zeile) || zeile.rfind(kKopf, 0) != 0)
-    throw std::runtime_error("Beispieldatei " + name + " fehlt oder hat einen anderen Kopf");
+    throw std::runtime_error(pfad + ": fehlt oder hat nicht den Kopf " + std::string(kKopf));
   TKurse kurse;
   for (int nummer = 2; std::getline(datei, zeile); ++nummer) {
     TKurs k;
     if (!Zeile(zeile, k))
-      throw std::runtime_error(name + ", Zeile " + std::to_string(nummer) + ": " + zeile);
+      throw std::runtime_error(pfad + ", Zeile " + std::to_string(nummer) + ": " + zeile);
     kurse.Setze(k, TSetzModus::Ersetzen);
   }
   return kurse;

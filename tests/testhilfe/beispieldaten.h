@@ -18,6 +18,9 @@ std::string BeispielPfad(const std::string& name);
 // The prices of the example file `name`, one record per line.
 TKurse BeispielKurse(const std::string& name);
 
+// The prices of a file of that form anywhere; errors name `pfad`.
+TKurse KursdateiLesen(const std::string& pfad);
+
 // A security in USD named `bezeichnung` holding the prices of `name`.
 TWertpapier BeispielPapier(const std::string& name, const std::string& bezeichnung);
 
