@@ -232,18 +232,29 @@ TEST(Kurse, MitFaktorMultiplizieren) {
 }
 
 TEST(Kursbearbeitung, ZeitraumUndFaktor) {
-  EXPECT_THROW_MSG(ZeitraumLesen("31.2.1998", "5.1.1998"), EKursbearbeitung,
-                   "Ungültiges Datum angegeben!");
-  EXPECT_THROW_MSG(ZeitraumLesen("6.1.1998", "5.1.1998"), EKursbearbeitung,
-                   "Ungültiges Datum angegeben!");
-  EXPECT_THROW_MSG(ZeitraumLesen("x", "5.1.1998"), EKursbearbeitung, "Ungültiges Datum angegeben!");
+  struct Zeitraum {
+    const char* von;
+    const char* bis;
+    const char* grund;
+  };
+  const Zeitraum ungueltig[] = {
+      {"31.2.1998", "5.1.1998", "February has no 31st"},
+      {"6.1.1998", "5.1.1998", "ends before it starts"},
+      {"x", "5.1.1998", "not a date"},
+  };
+  for (const Zeitraum& f : ungueltig) {
+    SCOPED_TRACE(f.grund);
+    EXPECT_THROW_MSG(ZeitraumLesen(f.von, f.bis), EKursbearbeitung, "Ungültiges Datum angegeben!");
+  }
   const TKursZeitraum z = ZeitraumLesen("3.1.1998", "11.1.1998");  // Saturday to Sunday
   EXPECT_EQ(z.Von, kTag);
   EXPECT_EQ(z.Bis, BoersentagAusDatum(9, 1, 1998));
 
   EXPECT_DOUBLE_EQ(FaktorLesen("1,0"), 1.0);
   EXPECT_DOUBLE_EQ(FaktorLesen("0,1234567"), 0.123456);
+  // Six decimals are kept, so 0,0000001 is read as zero.
   for (const char* falsch : {"0", "-1", "", "0,0000001"}) {
+    SCOPED_TRACE(falsch);
     EXPECT_THROW_MSG(FaktorLesen(falsch), EKursbearbeitung,
                      "Es muss eine positive Zahl angegeben werden!");
   }

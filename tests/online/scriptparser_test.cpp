@@ -63,16 +63,36 @@ TEST(ScriptParser, PositionNumbers) {
 }
 
 TEST(ScriptParser, DateFormats) {
-  for (const char* gueltig : {"TT.MM.JJJJ", "TTMMJJ", "QQ/JJJJ", "tt.mm.jj", "JJJJ;", ""}) {
-    EXPECT_EQ(Fehler(std::string("datum(format \"") + gueltig + "\")"), "(keine Ausnahme)")
-        << gueltig;
-  }
-  EXPECT_EQ(Fehler(R"(datum(format "TT..MM"))"), "Datumsformat ungültig: \"TT..MM\". @14");
-  for (const char* ungueltig :
-       {"TT.QQ", "QQ.MM", "TT.MM.TT", "JJ.JJJJ", "TT.M", "T", "XX", "JJJJJJ", "TT.MM.JJJJ.."}) {
-    EXPECT_EQ(Fehler(std::string("datum(format \"") + ungueltig + "\")"),
-              std::string("Datumsformat ungültig: \"") + ungueltig + "\". @14")
-        << ungueltig;
+  // The error points at column 14, just after `format "`.
+  struct Fall {
+    const char* format;
+    bool gueltig;
+    const char* grund;
+  };
+  const Fall faelle[] = {
+      {"TT.MM.JJJJ", true, "day, month, four-digit year"},
+      {"TTMMJJ", true, "no separators"},
+      {"QQ/JJJJ", true, "quarter and year"},
+      {"tt.mm.jj", true, "lower case"},
+      {"JJJJ;", true, "trailing separator"},
+      {"", true, "empty: no date part"},
+      {"TT..MM", false, "two separators in a row"},
+      {"TT.QQ", false, "quarter with a day"},
+      {"QQ.MM", false, "quarter with a month"},
+      {"TT.MM.TT", false, "day twice"},
+      {"JJ.JJJJ", false, "year twice"},
+      {"TT.M", false, "single M"},
+      {"T", false, "single T"},
+      {"XX", false, "unknown part"},
+      {"JJJJJJ", false, "six Js"},
+      {"TT.MM.JJJJ..", false, "two trailing separators"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(f.format) + ": " + f.grund);
+    const std::string erwartet =
+        f.gueltig ? "(keine Ausnahme)"
+                  : "Datumsformat ungültig: \"" + std::string(f.format) + "\". @14";
+    EXPECT_EQ(Fehler("datum(format \"" + std::string(f.format) + "\")"), erwartet);
   }
   TScriptParser p(
       R"(datum(format "tt.mm.jjjj", jahr 1800, setzetag letzter, setzemonat Erster, heute))");
