@@ -1,12 +1,11 @@
 #include "core/datei.h"
-#include "testhilfe/ausnahme.h"
-#include "testhilfe/tempverzeichnis.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
+
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {

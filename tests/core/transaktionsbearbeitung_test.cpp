@@ -27,14 +27,8 @@ TTransaktionsEingabe Eingabe(TEingabeArt art, std::string datum, std::string stu
   return {art, std::move(datum), std::move(stueck), std::move(kurs), std::move(betrag)};
 }
 
-// Message and field of the input error, or "-" when the input is accepted.
 std::pair<std::string, TEingabefeld> Fehler(const TTransaktionsEingabe& e) {
-  try {
-    TransaktionLesen(e);
-  } catch (const ETransaktionseingabe& f) {
-    return {f.Meldung(), f.Feld()};
-  }
-  return {"-", TEingabefeld::Datum};
+  return test::MeldungUndFeld<ETransaktionseingabe>([&] { TransaktionLesen(e); });
 }
 
 TEST(Transaktionsbearbeitung, ReadsValidEntries) {
@@ -130,12 +124,7 @@ TEST(Transaktionsbearbeitung, ReadsTheSplitDialog) {
   EXPECT_DOUBLE_EQ(SplitLesen("0,00019", "1", "5.1.1998").Von, 0.0001);
 
   const auto fehler = [](std::string_view von, std::string_view nach, std::string_view datum) {
-    try {
-      SplitLesen(von, nach, datum);
-    } catch (const ETransaktionseingabe& f) {
-      return std::pair(f.Meldung(), f.Feld());
-    }
-    return std::pair(std::string("-"), TEingabefeld::Datum);
+    return test::MeldungUndFeld<ETransaktionseingabe>([&] { SplitLesen(von, nach, datum); });
   };
   const std::string verhaeltnis = "Das angegebene Splitting-Verhältnis ist ungültig.";
   EXPECT_EQ(fehler("0,00001", "1", "x"), std::pair(verhaeltnis, TEingabefeld::Von));

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/exception.h"
 
@@ -30,6 +31,20 @@ std::string MeldungMitPosition(const std::function<void()>& f) {
     return e.Meldung() + " @" + std::to_string(e.Position());
   }
   return "(keine Ausnahme)";
+}
+
+// Message and field of the input error `Typ` that `f` throws, for the readers
+// of dialog input whose errors name the field to correct; "(keine Ausnahme)"
+// and a default field when it throws none.
+template <class Typ>
+auto MeldungUndFeld(const std::function<void()>& f)
+    -> std::pair<std::string, decltype(std::declval<const Typ&>().Feld())> {
+  try {
+    f();
+  } catch (const Typ& e) {
+    return {e.Meldung(), e.Feld()};
+  }
+  return {"(keine Ausnahme)", {}};
 }
 
 }  // namespace morvane::test

@@ -27,6 +27,16 @@ class EPosition : public Exception {
   int position_;
 };
 
+// An input error that names the field to correct.
+class EFeld : public Exception {
+ public:
+  EFeld(const std::string& meldung, int feld) : Exception(meldung), feld_(feld) {}
+  int Feld() const { return feld_; }
+
+ private:
+  int feld_;
+};
+
 void WirftNichts() {}
 void WirftAndereArt() {
   throw std::runtime_error("anders");
@@ -85,6 +95,12 @@ TEST(AusnahmeMakro, FailsOnEveryDifferenceAndPrintsBothMessages) {
     SCOPED_TRACE(f.grund);
     EXPECT_EQ(ist, f.fehlschlaege);
   }
+}
+
+TEST(AusnahmeMakro, MessageWithField) {
+  EXPECT_EQ(test::MeldungUndFeld<EFeld>([] { throw EFeld("Falsch.", 3); }),
+            std::pair(std::string("Falsch."), 3));
+  EXPECT_EQ(test::MeldungUndFeld<EFeld>([] {}), std::pair(std::string("(keine Ausnahme)"), 0));
 }
 
 TEST(AusnahmeMakro, MessageWithPosition) {
