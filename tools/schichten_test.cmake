@@ -8,10 +8,12 @@ cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${ARBEIT}")
 
 # path | content; `unten` <- `oben` <- `ansicht` (with Qt); `quer` declares
-# `unten` but includes `oben` and Qt; ansicht's own header includes `quer`.
+# `unten` but includes `oben` and Qt; ansicht's own header includes `quer`;
+# the tests of `unten`, built in its folder, reach up to `oben`.
 set(files
     "unten/u.h|#include <vector>"
     "unten/u.cpp|#include \"unten/u.h\""
+    "unten/u_test.cpp|#include <unten/u.h>\n#include <oben/o.h>"
     "oben/o.h|  #  include \"unten/u.h\""
     "oben/o.cpp|#include \"oben/o.h\""
     "quer/q.h|// #include \"oben/o.h\" in a comment does not count"
@@ -24,12 +26,13 @@ foreach(entry IN LISTS files)
   file(WRITE "${ARBEIT}/${CMAKE_MATCH_1}" "${CMAKE_MATCH_2}\n")
 endforeach()
 
-# unit | type | sources | declared folders | Qt
+# unit | type | sources | declared folders | Qt | folder
 set(units
-    "unten|STATIC_LIBRARY|unten/u.cpp||OFF"
-    "oben|STATIC_LIBRARY|oben/o.cpp|unten|OFF"
-    "quer|STATIC_LIBRARY|quer/q.cpp|unten|OFF"
-    "ansicht|EXECUTABLE|ansicht/main.cpp|oben|ON")
+    "unten|STATIC_LIBRARY|unten/u.cpp||OFF|unten"
+    "oben|STATIC_LIBRARY|oben/o.cpp|unten|OFF|oben"
+    "quer|STATIC_LIBRARY|quer/q.cpp|unten|OFF|quer"
+    "ansicht|EXECUTABLE|ansicht/main.cpp|oben|ON|ansicht"
+    "unten_tests|EXECUTABLE|unten/u_test.cpp|unten|OFF|unten")
 
 # Writes a graph of the first `count` units and runs the check on it.
 function(run_check count readme result output)
@@ -44,9 +47,10 @@ function(run_check count readme result output)
     list(GET fields 2 source)
     list(GET fields 3 declared)
     list(GET fields 4 qt)
+    list(GET fields 5 folder)
     list(APPEND names ${name})
     string(APPEND text "set(MORVANE_${name}_TYPE ${type})\nset(MORVANE_${name}_SOURCES ${source})\n"
-           "set(MORVANE_${name}_FOLDERS ${name})\nset(MORVANE_${name}_DECLARES \"${declared}\")\n"
+           "set(MORVANE_${name}_FOLDERS ${folder})\nset(MORVANE_${name}_DECLARES \"${declared}\")\n"
            "set(MORVANE_${name}_QT ${qt})\n")
   endforeach()
   string(APPEND text "set(MORVANE_UNITS \"${names}\")\n")
@@ -70,7 +74,7 @@ if(NOT status EQUAL 0 OR at EQUAL -1)
 endif()
 
 # Everything at once: each violation exactly once, nothing about clean files.
-run_check(4 ON status out)
+run_check(5 ON status out)
 if(status EQUAL 0)
   list(APPEND failures "violations passed")
 endif()
@@ -81,7 +85,8 @@ set(expected
     "ansicht/hilfe.h: includes \"quer/q.h\" (quer/), which ansicht does not link"
     "README: `oben/` builds on '', but oben declares 'unten'"
     "README: the layout table has no row for quer/ (quer)"
-    "6 layer violation(s) in 8 files of 4 targets")
+    "unten/u_test.cpp: includes <oben/o.h> (oben/), which unten_tests does not link"
+    "7 layer violation(s) in 9 files of 5 targets")
 foreach(text IN LISTS expected)
   string(FIND "${out}" "${text}" at)
   if(at EQUAL -1)
