@@ -17,24 +17,16 @@ namespace {
 MORVANE_EXCEPTION(ETest, Exception);
 MORVANE_EXCEPTION(EAbgeleitet, ETest);
 
-// A parse error that knows where in the input it happened.
-class EPosition : public Exception {
+// An error that says where it happened: a position in the input, as parse
+// errors do, and a field, as input errors do.
+class EStelle : public Exception {
  public:
-  EPosition(const std::string& meldung, int position) : Exception(meldung), position_(position) {}
-  int Position() const { return position_; }
+  EStelle(const std::string& meldung, int stelle) : Exception(meldung), stelle_(stelle) {}
+  int Position() const { return stelle_; }
+  int Feld() const { return stelle_; }
 
  private:
-  int position_;
-};
-
-// An input error that names the field to correct.
-class EFeld : public Exception {
- public:
-  EFeld(const std::string& meldung, int feld) : Exception(meldung), feld_(feld) {}
-  int Feld() const { return feld_; }
-
- private:
-  int feld_;
+  int stelle_;
 };
 
 void WirftNichts() {}
@@ -98,15 +90,15 @@ TEST(AusnahmeMakro, FailsOnEveryDifferenceAndPrintsBothMessages) {
 }
 
 TEST(AusnahmeMakro, MessageWithField) {
-  EXPECT_EQ(test::MeldungUndFeld<EFeld>([] { throw EFeld("Falsch.", 3); }),
+  EXPECT_EQ(test::MeldungUndFeld<EStelle>([] { throw EStelle("Falsch.", 3); }),
             std::pair(std::string("Falsch."), 3));
-  EXPECT_EQ(test::MeldungUndFeld<EFeld>([] {}), std::pair(std::string("(keine Ausnahme)"), 0));
+  EXPECT_EQ(test::MeldungUndFeld<EStelle>([] {}), std::pair(std::string("(keine Ausnahme)"), 0));
 }
 
 TEST(AusnahmeMakro, MessageWithPosition) {
-  EXPECT_EQ(test::MeldungMitPosition<EPosition>([] { throw EPosition("Fehlt.", 7); }), "Fehlt. @7");
-  EXPECT_EQ(test::MeldungMitPosition<EPosition>([] {}), "(keine Ausnahme)");
-  EXPECT_THROW_MSG(test::MeldungMitPosition<EPosition>([] { WirftETest("ohne Position"); }), ETest,
+  EXPECT_EQ(test::MeldungMitPosition<EStelle>([] { throw EStelle("Fehlt.", 7); }), "Fehlt. @7");
+  EXPECT_EQ(test::MeldungMitPosition<EStelle>([] {}), "(keine Ausnahme)");
+  EXPECT_THROW_MSG(test::MeldungMitPosition<EStelle>([] { WirftETest("ohne Position"); }), ETest,
                    "ohne Position");
 }
 
