@@ -2,35 +2,18 @@
 // in, indicator bar, info area) into a QImage through the Qt canvas.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "bench/chartbenchdaten.h"
 #include "bench/qimagemalen.h"
 #include "chart/chartfeld.h"
 #include "platform/chartbild.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
-// A data directory of its own, removed afterwards.
-class TDatenverzeichnis {
- public:
-  TDatenverzeichnis() {
-    std::string muster = (std::filesystem::temp_directory_path() / "morvane_bench_XXXXXX").string();
-    if (!mkdtemp(muster.data())) std::abort();
-    pfad_ = muster;
-  }
-  ~TDatenverzeichnis() { std::filesystem::remove_all(pfad_); }
-  const std::string& Pfad() const { return pfad_; }
-
- private:
-  std::string pfad_;
-};
-
 void BM_ChartfeldInQImage(benchmark::State& state) {
   static TQtUmgebung umgebung;
-  TDatenverzeichnis daten;
+  test::TTempVerzeichnis daten;
   TWPVerwaltung store(daten.Pfad());
   const std::string id = store.NeueID("Aktien", "Benchmark AG");
   store.WertpapierSpeichern(id, bench::Kerzenpapier());

@@ -1,7 +1,5 @@
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +7,7 @@
 #include "core/datum.h"
 #include "portfolio/depotlisten.h"
 #include "store/wpverwaltung.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -45,13 +44,11 @@ TWertpapier Testwertpapier(int nummer) {
 
 // The depot on disk, written once for all runs and removed at exit.
 struct TTestdepot {
-  std::string verzeichnis;
+  test::TTempVerzeichnis temp;
+  std::string verzeichnis = temp.Pfad();
   std::vector<std::string> kataloge;
 
   TTestdepot() {
-    std::string muster = (std::filesystem::temp_directory_path() / "morvane-bench-XXXXXX").string();
-    if (::mkdtemp(muster.data()) == nullptr) throw std::runtime_error("mkdtemp");
-    verzeichnis = muster + "/";
     const TWPVerwaltung verwaltung(verzeichnis);
     for (int k = 0; k < kKataloge; ++k) {
       kataloge.push_back("Katalog " + std::to_string(k));
@@ -62,10 +59,6 @@ struct TTestdepot {
             Testwertpapier(nummer));
       }
     }
-  }
-  ~TTestdepot() {
-    std::error_code fehler;
-    std::filesystem::remove_all(verzeichnis, fehler);
   }
 };
 

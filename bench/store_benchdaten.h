@@ -1,12 +1,10 @@
 #pragma once
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <string>
 
 #include "core/datum.h"
 #include "core/wertpapier.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane::bench {
 
@@ -33,24 +31,5 @@ inline TWertpapier BeispielWertpapier(int kurse, int transaktionen) {
   }
   return w;
 }
-
-// A directory below the temporary directory, removed with the object.
-class TBenchVerzeichnis {
- public:
-  TBenchVerzeichnis() {
-    std::string vorlage =
-        (std::filesystem::temp_directory_path() / "morvane-bench-XXXXXX").string();
-    pfad_ = ::mkdtemp(vorlage.data());
-    pfad_ += '/';
-  }
-  ~TBenchVerzeichnis() {
-    std::error_code e;
-    std::filesystem::remove_all(pfad_, e);
-  }
-  const std::string& Pfad() const { return pfad_; }
-
- private:
-  std::string pfad_;
-};
 
 }  // namespace morvane::bench

@@ -9,7 +9,7 @@ namespace morvane {
 namespace {
 
 struct TKatalog {
-  bench::TBenchVerzeichnis verzeichnis;
+  test::TTempVerzeichnis verzeichnis;
   TWPVerwaltung store{verzeichnis.Pfad()};
   TKatalog() {
     // Ten years of prices each, as a typical catalog holds.

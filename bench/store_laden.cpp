@@ -13,7 +13,7 @@ namespace morvane {
 namespace {
 
 struct TDatei {
-  bench::TBenchVerzeichnis verzeichnis;
+  test::TTempVerzeichnis verzeichnis;
   std::string id = verzeichnis.Pfad() + "Aktien/gross.mv3";
   TWPVerwaltung store{verzeichnis.Pfad()};
   TDatei() { store.WertpapierSpeichern(id, bench::BeispielWertpapier(10000, 100)); }
@@ -41,7 +41,7 @@ BENCHMARK(WertpapierLaden)->Unit(benchmark::kMicrosecond);
 // Twenty securities of 1 000 to 10 000 prices loaded one after another, as the
 // depot lists and the chart field do, against plain reads of the same files.
 struct TReihe {
-  bench::TBenchVerzeichnis verzeichnis;
+  test::TTempVerzeichnis verzeichnis;
   TWPVerwaltung store{verzeichnis.Pfad()};
   std::vector<std::string> ids;
   TReihe() {

@@ -1,13 +1,12 @@
 // Reading a templates file of 80 000 entries and searching it.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "store/wertpapiervorlagen.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace {
 
@@ -16,11 +15,9 @@ constexpr int kEintraege = 80000;
 // A file shaped like the shipped one: codes, a name, a few exchanges and
 // category columns.
 std::string Vorlagendatei() {
+  static const morvane::test::TTempVerzeichnis verzeichnis;
   static const std::string pfad = [] {
-    std::string verzeichnis =
-        (std::filesystem::temp_directory_path() / "morvane_bench_XXXXXX").string();
-    if (!::mkdtemp(verzeichnis.data())) std::abort();
-    const std::string datei = verzeichnis + "/Werte35.mvw";
+    const std::string datei = verzeichnis.Datei("Werte35.mvw");
     std::ofstream aus(datei, std::ios::binary);
     aus << "Morvane 3.5  Wertpapier-Vorlagen\r\n// Kursdaten\r\n"
         << "ISIN\tWKN\tK\xFCrzel\tW\xE4hrung\tName\tBemerkung\tIstIndex\tIstFonds\tBerlin\t"

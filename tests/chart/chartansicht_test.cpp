@@ -4,6 +4,7 @@
 #include "chart/chartansichteingaben.h"
 #include "chart/chartvorlagen.h"
 #include "store/einstellungen.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -56,7 +57,7 @@ TEST(ChartAnsicht, JedesByteLandetInSeinemFeld) {
 
   TChartAnsicht b;
   TBinaerLeser kurz(std::string_view(bytes).substr(0, 34));
-  EXPECT_THROW(b.Lies(kurz), ELesefehler);
+  EXPECT_THROW_MSG(b.Lies(kurz), ELesefehler, "Lesefehler: unerwartetes Dateiende");
   EXPECT_EQ(b, TChartAnsicht{});
 }
 
@@ -86,8 +87,8 @@ TEST(ChartVorlagen, DreiStandardvorlagen) {
   EXPECT_TRUE(v.Ansicht(2)->Infobereich);
   EXPECT_FALSE(v.Ansicht(3)->Infobereich);
   EXPECT_FALSE(v.Ansicht(4));
-  EXPECT_THROW(v.Name(0), EChartVorlagen);
-  EXPECT_THROW(v.Ansicht(11), EChartVorlagen);
+  EXPECT_THROW_MSG(v.Name(0), EChartVorlagen, "Ungültige Vorlagennummer 0");
+  EXPECT_THROW_MSG(v.Ansicht(11), EChartVorlagen, "Ungültige Vorlagennummer 11");
 }
 
 TEST(ChartVorlagen, BlockMitLeerenUndBelegtenSlots) {

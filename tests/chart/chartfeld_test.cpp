@@ -8,7 +8,8 @@
 
 #include "charttesthilfe.h"
 #include "core/datumtext.h"
-#include "portfolio/tempverzeichnis.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -152,12 +153,8 @@ TEST_F(ChartFeld, NichtLadbaresWertpapierLaesstDasFeldLeer) {
   feld.ZeigeWertpapier(id);
   ASSERT_NE(feld.Wertpapier(), nullptr);
   const std::string fehlt = dir.Pfad() + "Aktien/Fehlt.mv3";
-  try {
-    feld.ZeigeWertpapier(fehlt);
-    FAIL() << "no exception";
-  } catch (const EWPVerwaltung& e) {
-    EXPECT_EQ(e.Meldung(), "Die ID '" + fehlt + "' verweist auf keine gültige Wertpapier-Datei.");
-  }
+  EXPECT_THROW_MSG(feld.ZeigeWertpapier(fehlt), EWPVerwaltung,
+                   "Die ID '" + fehlt + "' verweist auf keine gültige Wertpapier-Datei.");
   EXPECT_EQ(feld.Wertpapier(), nullptr);
   EXPECT_EQ(feld.Chart().Wertpapier(), nullptr);
   EXPECT_EQ(feld.IndikatorBalken().Wertpapier(), nullptr);

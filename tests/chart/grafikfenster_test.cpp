@@ -5,6 +5,7 @@
 #include "chart/grafikfeld.h"
 #include "core/exception.h"
 #include "grafik/aufzeichnungsleinwand.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -143,7 +144,7 @@ TEST(Grafikfeld, ZeichneInRechteckStelltAllesWiederHerAuchNachFehler) {
   EXPECT_EQ(feld.gemalt, (TRechteck{0, 3350, 4799, 6599}));
   EXPECT_EQ(feld.Grenzen(), (TRechteck{10, 20, 109, 69}));
   feld.werfen = true;
-  EXPECT_THROW(feld.ZeichneInRechteck(seite, {0, 0, 99, 99}), Exception);
+  EXPECT_THROW_MSG(feld.ZeichneInRechteck(seite, {0, 0, 99, 99}), Exception, "kaputt");
   EXPECT_EQ(feld.Grenzen(), (TRechteck{10, 20, 109, 69}));
   EXPECT_EQ(leinwand.Clip(), (TRechteck{0, 0, 4800, 6600}));
   feld.NeuZeichnen(false);

@@ -8,6 +8,7 @@
 
 #include "chart/chartfehler.h"
 #include "charttesthilfe.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -514,16 +515,11 @@ TEST(WPChart, UnzulaessigeTagezahlMeldetDivisionDurchNull) {
   chart.SetzeAnsicht(a);
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
-  try {
-    Zeichnen(chart, l, 400, 300);
-    FAIL();
-  } catch (const EChart& e) {
-    EXPECT_STREQ(e.what(), "Integer-Division durch 0");
-  }
+  EXPECT_THROW_MSG(Zeichnen(chart, l, 400, 300), EChart, "Integer-Division durch 0");
   a.Charttyp = TCharttyp::Equivolume;
   a.Tage = 0;
   chart.SetzeAnsicht(a);
-  EXPECT_THROW(Zeichnen(chart, l, 400, 300), EChart);
+  EXPECT_THROW_MSG(Zeichnen(chart, l, 400, 300), EChart, "Integer-Division durch 0");
 }
 
 TEST(WPChart, LogarithmischeSkala) {

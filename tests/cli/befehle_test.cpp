@@ -10,6 +10,7 @@
 #include "core/datumtext.h"
 #include "indicators/depotindikatoren.h"
 #include "indicators/indanalyse.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -24,14 +25,7 @@ struct TErgebnis {
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    basis_ = fs::temp_directory_path() /
-             ("morvane-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(basis_);
-    fs::create_directories(basis_ / "daten");
-  }
-  void TearDown() override { fs::remove_all(basis_); }
+  void SetUp() override { fs::create_directories(basis_ / "daten"); }
 
   TErgebnis Lauf(std::vector<std::string> argumente) {
     argumente.insert(argumente.begin(),
@@ -59,7 +53,8 @@ class CliTest : public ::testing::Test {
     return id;
   }
 
-  fs::path basis_;
+  test::TTempVerzeichnis verzeichnis_;
+  const fs::path basis_ = fs::path(verzeichnis_.Pfad()).parent_path();
 };
 
 TEST_F(CliTest, AnlegenStammdatenUndKataloge) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/datum.h"
+#include "testhilfe/beispieldaten.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -70,13 +72,7 @@ TEST(CsvImport, ReadsEveryShippedExampleFile) {
   for (const char* datei : {"AAPL_2013-2018_observable.csv", "SP500_2000-2020_vega.csv",
                             "MSFT_2000-2001_Rmetrics.csv"}) {
     SCOPED_TRACE(datei);
-    FILE* f = std::fopen((std::string(MORVANE_BEISPIELDATEN) + "/" + datei).c_str(), "rb");
-    ASSERT_NE(f, nullptr);
-    std::string text;
-    char puffer[65536];
-    for (std::size_t n; (n = std::fread(puffer, 1, sizeof puffer, f)) > 0;)
-      text.append(puffer, n);
-    std::fclose(f);
+    const std::string text = test::DateiInhalt(test::BeispielPfad(datei));
     const TCsvImport r = CsvKurseLesen(text);
     EXPECT_TRUE(r.Abgelehnt.empty());
     EXPECT_GT(r.Uebernommen, 200);

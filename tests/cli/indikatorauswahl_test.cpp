@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/aufruf.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -32,19 +33,32 @@ TEST_F(IndikatorAuswahl, ModiUndKlickVorgabe) {
 
 TEST_F(IndikatorAuswahl, FehlerLassenDieAnzeigeUnveraendert) {
   IndikatorenAnzeigen(analyse, "1:1");
-  const std::string zuGross = "2:" + std::to_string(analyse.Anzahl(2));
-  for (const std::string& falsch :
-       {std::string("1:0,4:0"), std::string("1"), std::string("1:0:4"), std::string("1:0:2:1"),
-        zuGross, std::string("1:x"), std::string("1:0,")}) {
-    SCOPED_TRACE(falsch);
-    EXPECT_THROW(IndikatorenAnzeigen(analyse, falsch), EAufruf);
+  const auto wert = [](const std::string& w, const std::string& erlaubt) {
+    return "Ungültiger Wert für --indikatoren: " + w + " (erlaubt " + erlaubt + ")";
+  };
+  const auto angabe = [](const std::string& a) {
+    return "Ungültige Indikatorangabe '" + a + "': erwartet GRUPPE:INDEX[:MODUS].";
+  };
+  const std::string anzahl2 = std::to_string(analyse.Anzahl(2));
+  const std::string letzter1 = std::to_string(analyse.Anzahl(1) - 1);
+  const std::string letzter2 = std::to_string(analyse.Anzahl(2) - 1);
+  struct Fall {
+    std::string eingabe, meldung, grund;
+  };
+  const Fall faelle[] = {
+      {"1:0,4:0", wert("4", "1 bis 3"), "there are three groups"},
+      {"1", angabe("1"), "no index"},
+      {"1:0:4", wert("4", "1 bis 3"), "there are three display modes"},
+      {"1:0:2:1", angabe("1:0:2:1"), "four parts"},
+      {"2:" + anzahl2, wert(anzahl2, "0 bis " + letzter2), "index one past the group"},
+      {"1:x", wert("x", "0 bis " + letzter1), "index not a number"},
+      {"1:0,", angabe(""), "empty entry after the comma"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.eingabe + " (" + f.grund + ")");
+    EXPECT_THROW_MSG(IndikatorenAnzeigen(analyse, f.eingabe), EAufruf, f.meldung);
     EXPECT_EQ(Anzeige(1, 1), 1);
     EXPECT_EQ(analyse.AnzahlAngezeigt(), 1);
-  }
-  try {
-    IndikatorenAnzeigen(analyse, "1");
-  } catch (const EAufruf& e) {
-    EXPECT_STREQ(e.what(), "Ungültige Indikatorangabe '1': erwartet GRUPPE:INDEX[:MODUS].");
   }
 }
 

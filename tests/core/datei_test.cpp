@@ -1,33 +1,25 @@
 #include "core/datei.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
 #include <string>
+
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 class DateiInhalt : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string vorlage =
-        (std::filesystem::temp_directory_path() / "morvane-datei-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
-    verzeichnis_ = vorlage;
-  }
-  void TearDown() override { std::filesystem::remove_all(verzeichnis_); }
-
   std::string Anlegen(const std::string& name, const std::string& inhalt) {
-    const std::string pfad = (verzeichnis_ / name).string();
-    DateiAtomarSchreiben(pfad, inhalt);
-    return pfad;
+    DateiAtomarSchreiben(Pfad(name), inhalt);
+    return Pfad(name);
   }
-  std::string Pfad(const std::string& name) const { return (verzeichnis_ / name).string(); }
+  std::string Pfad(const std::string& name) const { return verzeichnis_.Datei(name); }
 
  private:
-  std::filesystem::path verzeichnis_;
+  test::TTempVerzeichnis verzeichnis_;
 };
 
 std::string Muster(std::size_t laenge) {
@@ -74,18 +66,9 @@ TEST_F(DateiInhalt, ContentsAliveAtTheSameTimeKeepTheirOwnBytes) {
 TEST_F(DateiInhalt, AFailedReadReportsTheReasonAndReturnsTheBuffer) {
   const std::string pfad = Anlegen("da", "da");
   const char* puffer = TDateiInhalt(pfad).Daten().data();
-  try {
-    TDateiInhalt fehlt(Pfad("fehlt"));
-    FAIL();
-  } catch (const EDatei& e) {
-    EXPECT_STREQ(e.what(), "Datei oder Verzeichnis nicht gefunden");
-  }
-  try {
-    TDateiInhalt verzeichnis(Pfad(""));
-    FAIL();
-  } catch (const EDatei& e) {
-    EXPECT_STREQ(e.what(), "Ist ein Verzeichnis");
-  }
+  EXPECT_THROW_MSG(TDateiInhalt fehlt(Pfad("fehlt")), EDatei,
+                   "Datei oder Verzeichnis nicht gefunden");
+  EXPECT_THROW_MSG(TDateiInhalt verzeichnis(Pfad("")), EDatei, "Ist ein Verzeichnis");
   const TDateiInhalt wieder(pfad);
   EXPECT_EQ(wieder.Daten(), "da");
   EXPECT_EQ(wieder.Daten().data(), puffer);

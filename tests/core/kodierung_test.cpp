@@ -3,6 +3,8 @@
 #include "core/binaer.h"
 #include "core/datei.h"
 #include "core/textkodierung.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 #include <filesystem>
 #include <fstream>
@@ -44,9 +46,10 @@ TEST(Binaer, HinUndZurueckUndGrenzen) {
   EXPECT_EQ(l.Int32(), -5);
   EXPECT_EQ(l.Double(), 1.25);
   EXPECT_EQ(l.Text(), "Müller");
-  EXPECT_THROW(l.Anzahl(1), ELesefehler);  // two elements cannot follow
+  EXPECT_THROW_MSG(l.Anzahl(1), ELesefehler,
+                   "Lesefehler: ungültige Anzahl 2");  // two elements cannot follow
   EXPECT_TRUE(l.AmEnde());
-  EXPECT_THROW(l.Byte(), ELesefehler);
+  EXPECT_THROW_MSG(l.Byte(), ELesefehler, "Lesefehler: unerwartetes Dateiende");
 
   TBinaerSchreiber lang;
   lang.Text(std::string(70000, 'x'));
@@ -55,13 +58,12 @@ TEST(Binaer, HinUndZurueckUndGrenzen) {
 
   const std::string negativ("\xFF\xFF\xFF\xFF", 4);
   TBinaerLeser l3(negativ);
-  EXPECT_THROW(l3.Anzahl(0), ELesefehler);
+  EXPECT_THROW_MSG(l3.Anzahl(0), ELesefehler, "Lesefehler: ungültige Anzahl -1");
 }
 
 TEST(Datei, AtomarSchreibenUndLesen) {
-  const auto verzeichnis = std::filesystem::temp_directory_path() / "morvane_datei_test";
-  std::filesystem::remove_all(verzeichnis);
-  std::filesystem::create_directories(verzeichnis);
+  const test::TTempVerzeichnis temp;
+  const std::filesystem::path verzeichnis = temp.Pfad();
   const std::string pfad = (verzeichnis / "a.bin").string();
   DateiAtomarSchreiben(pfad, std::string("eins\0zwei", 9));
   EXPECT_EQ(DateiLesen(pfad), std::string("eins\0zwei", 9));
@@ -69,17 +71,13 @@ TEST(Datei, AtomarSchreibenUndLesen) {
   EXPECT_EQ(DateiLesen(pfad), "neu");
   EXPECT_EQ(std::filesystem::status(pfad).permissions() & std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-  try {
-    DateiLesen((verzeichnis / "fehlt").string());
-    FAIL();
-  } catch (const EDatei& e) {
-    EXPECT_STREQ(e.what(), "Datei oder Verzeichnis nicht gefunden");
-  }
-  EXPECT_THROW(DateiAtomarSchreiben((verzeichnis / "x" / "y").string(), "z"), EDatei);
+  EXPECT_THROW_MSG(DateiLesen((verzeichnis / "fehlt").string()), EDatei,
+                   "Datei oder Verzeichnis nicht gefunden");
+  EXPECT_THROW_MSG(DateiAtomarSchreiben((verzeichnis / "x" / "y").string(), "z"), EDatei,
+                   "Datei oder Verzeichnis nicht gefunden");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(verzeichnis),
                           std::filesystem::directory_iterator()),
             1);
-  std::filesystem::remove_all(verzeichnis);
 }
 
 }  // namespace

@@ -215,13 +215,13 @@ TEST(Kurse, AnhaengenWirktWieSetzenSatzFuerSatz) {
 TEST(Kurse, EinFehlerBeimLesenLaesstKeinenHalbenSatzZurueck) {
   TKurse kurse;
   int gelesen = 0;
-  EXPECT_THROW(kurse.Anhaengen(5,
-                               [&](TKurs& k) {
-                                 k.Datum = kTag + gelesen;
-                                 if (++gelesen == 3) throw Exception("Lesefehler");
-                                 k = Voll(k.Datum);
-                               }),
-               Exception);
+  EXPECT_THROW_MSG(kurse.Anhaengen(5,
+                                   [&](TKurs& k) {
+                                     k.Datum = kTag + gelesen;
+                                     if (++gelesen == 3) throw Exception("Lesefehler");
+                                     k = Voll(k.Datum);
+                                   }),
+                   Exception, "Lesefehler");
   ASSERT_EQ(kurse.Anzahl(), 2);
   EXPECT_EQ(kurse.LetzterTag(), kTag + 1);
   kurse.Anhaengen(0, [](TKurs&) { FAIL(); });
@@ -253,13 +253,19 @@ TEST(Kurse, MitFaktorMultiplizieren) {
 }
 
 TEST(Kursbearbeitung, ZeitraumUndFaktor) {
-  EXPECT_THROW(ZeitraumLesen("31.2.1998", "5.1.1998"), EKursbearbeitung);
-  EXPECT_THROW(ZeitraumLesen("6.1.1998", "5.1.1998"), EKursbearbeitung);
-  try {
-    ZeitraumLesen("x", "5.1.1998");
-    FAIL();
-  } catch (const EKursbearbeitung& e) {
-    EXPECT_STREQ(e.what(), "Ungültiges Datum angegeben!");
+  struct Zeitraum {
+    const char* von;
+    const char* bis;
+    const char* grund;
+  };
+  const Zeitraum ungueltig[] = {
+      {"31.2.1998", "5.1.1998", "February has no 31st"},
+      {"6.1.1998", "5.1.1998", "ends before it starts"},
+      {"x", "5.1.1998", "not a date"},
+  };
+  for (const Zeitraum& f : ungueltig) {
+    SCOPED_TRACE(f.grund);
+    EXPECT_THROW_MSG(ZeitraumLesen(f.von, f.bis), EKursbearbeitung, "Ungültiges Datum angegeben!");
   }
   const TKursZeitraum z = ZeitraumLesen("3.1.1998", "11.1.1998");  // Saturday to Sunday
   EXPECT_EQ(z.Von, kTag);
@@ -267,13 +273,11 @@ TEST(Kursbearbeitung, ZeitraumUndFaktor) {
 
   EXPECT_DOUBLE_EQ(FaktorLesen("1,0"), 1.0);
   EXPECT_DOUBLE_EQ(FaktorLesen("0,1234567"), 0.123456);
+  // Six decimals are kept, so 0,0000001 is read as zero.
   for (const char* falsch : {"0", "-1", "", "0,0000001"}) {
-    try {
-      FaktorLesen(falsch);
-      FAIL() << falsch;
-    } catch (const EKursbearbeitung& e) {
-      EXPECT_STREQ(e.what(), "Es muss eine positive Zahl angegeben werden!");
-    }
+    SCOPED_TRACE(falsch);
+    EXPECT_THROW_MSG(FaktorLesen(falsch), EKursbearbeitung,
+                     "Es muss eine positive Zahl angegeben werden!");
   }
 
   const TKurse kurse = Reihe({kTag + 3});

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ausnahmemeldung.h"
 #include "core/datum.h"
 #include "core/wertpapier.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -27,14 +27,8 @@ TTransaktionsEingabe Eingabe(TEingabeArt art, std::string datum, std::string stu
   return {art, std::move(datum), std::move(stueck), std::move(kurs), std::move(betrag)};
 }
 
-// Message and field of the input error, or "-" when the input is accepted.
 std::pair<std::string, TEingabefeld> Fehler(const TTransaktionsEingabe& e) {
-  try {
-    TransaktionLesen(e);
-  } catch (const ETransaktionseingabe& f) {
-    return {f.Meldung(), f.Feld()};
-  }
-  return {"-", TEingabefeld::Datum};
+  return test::MeldungUndFeld<ETransaktionseingabe>([&] { TransaktionLesen(e); });
 }
 
 TEST(Transaktionsbearbeitung, ReadsValidEntries) {
@@ -99,25 +93,23 @@ TEST(Transaktionsbearbeitung, DisplayLines) {
 
 TEST(Transaktionsbearbeitung, InsertAndRemoveKeepTheHoldingNonNegative) {
   TWPTransaktionen liste;
-  EXPECT_EQ(
-      AusnahmeMeldung([&] { TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)); }),
-      kEinfuegenFehler);
+  EXPECT_THROW_MSG(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)),
+                   ETransaktionsbearbeitung, kEinfuegenFehler);
   EXPECT_EQ(liste.Anzahl(), 0);
 
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionKauf(kMo, 6, 1, 6)), 0);
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionKauf(kMo, 4, 1, 4)), 1);
   // Sold on the day of the purchases: they sort first.
   EXPECT_EQ(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo, 10, 1, 10)), 2);
-  EXPECT_EQ(
-      AusnahmeMeldung([&] { TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo + 1, 1, 1, 1)); }),
-      kEinfuegenFehler);
+  EXPECT_THROW_MSG(TransaktionEinfuegen(liste, TTransaktionVerkauf(kMo + 1, 1, 1, 1)),
+                   ETransaktionsbearbeitung, kEinfuegenFehler);
   EXPECT_EQ(liste.Anzahl(), 3);
 
   const TWPTransaktionen vorher = liste;
-  EXPECT_EQ(AusnahmeMeldung([&] { TransaktionEntfernen(liste, 0); }), kEntfernenFehler);
+  EXPECT_THROW_MSG(TransaktionEntfernen(liste, 0), ETransaktionsbearbeitung, kEntfernenFehler);
   EXPECT_TRUE(liste == vorher);  // same order among the two purchases
-  EXPECT_EQ(AusnahmeMeldung([&] { TransaktionEntfernen(liste, 3); }),
-            "Index ist außerhalb des gültigen Bereichs.");
+  EXPECT_THROW_MSG(TransaktionEntfernen(liste, 3), EWPTransaktionen,
+                   "Index ist außerhalb des gültigen Bereichs.");
 
   const auto entfernt = TransaktionEntfernen(liste, 2);
   EXPECT_TRUE(*entfernt == TTransaktionVerkauf(kMo, 10, 1, 10));
@@ -132,12 +124,7 @@ TEST(Transaktionsbearbeitung, ReadsTheSplitDialog) {
   EXPECT_DOUBLE_EQ(SplitLesen("0,00019", "1", "5.1.1998").Von, 0.0001);
 
   const auto fehler = [](std::string_view von, std::string_view nach, std::string_view datum) {
-    try {
-      SplitLesen(von, nach, datum);
-    } catch (const ETransaktionseingabe& f) {
-      return std::pair(f.Meldung(), f.Feld());
-    }
-    return std::pair(std::string("-"), TEingabefeld::Datum);
+    return test::MeldungUndFeld<ETransaktionseingabe>([&] { SplitLesen(von, nach, datum); });
   };
   const std::string verhaeltnis = "Das angegebene Splitting-Verhältnis ist ungültig.";
   EXPECT_EQ(fehler("0,00001", "1", "x"), std::pair(verhaeltnis, TEingabefeld::Von));
@@ -187,14 +174,12 @@ TEST(Transaktionsbearbeitung, DialogSessionAddsAndRemoves) {
   TTransaktionsbearbeitung bearbeitung{TWPTransaktionen()};
   EXPECT_EQ(bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Kauf, "5.1.1998", "10", "1", "10")), 0);
   EXPECT_EQ(bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Sonstige, "5.1.1998", "", "", "2")), 1);
-  EXPECT_EQ(AusnahmeMeldung([&] {
-              bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "11", "1", "11"));
-            }),
-            kEinfuegenFehler);
-  EXPECT_EQ(AusnahmeMeldung([&] {
-              bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "0", "1", "11"));
-            }),
-            kStueckFehler);
+  EXPECT_THROW_MSG(
+      bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "11", "1", "11")),
+      ETransaktionsbearbeitung, kEinfuegenFehler);
+  EXPECT_THROW_MSG(
+      bearbeitung.Hinzufuegen(Eingabe(TEingabeArt::Verkauf, "6.1.1998", "0", "1", "11")),
+      ETransaktionseingabe, kStueckFehler);
   bearbeitung.Entfernen(0);
   EXPECT_EQ(bearbeitung.Transaktionen().Anzahl(), 1);
   EXPECT_TRUE(bearbeitung.EntfernteSplits().empty());

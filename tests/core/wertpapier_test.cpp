@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "ausnahmemeldung.h"
 #include "core/datum.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -140,18 +140,28 @@ TEST(Wertpapier, RefusedSplitsChangeNeitherTransactionsNorPrices) {
 
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
-  for (const auto& verhaeltnis :
-       {std::pair{0.0, 1.0}, std::pair{1.0, -2.0}, std::pair{nan, 1.0}, std::pair{1.0, inf}}) {
-    EXPECT_EQ(
-        AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 1, verhaeltnis.first, verhaeltnis.second); }),
-        "Ungültiges Split-Verhältnis.")
-        << verhaeltnis.first << " : " << verhaeltnis.second;
+  const char* const kVerhaeltnis = "Ungültiges Split-Verhältnis.";
+  struct Fall {
+    const char* grund;
+    Boersentag tag;
+    double von, nach;
+    const char* meldung;
+  };
+  const Fall faelle[] = {
+      {"zero units before", kMo + 1, 0.0, 1.0, kVerhaeltnis},
+      {"negative units after", kMo + 1, 1.0, -2.0, kVerhaeltnis},
+      {"not a number", kMo + 1, nan, 1.0, kVerhaeltnis},
+      {"infinite", kMo + 1, 1.0, inf, kVerhaeltnis},
+      {"20 units become 5 on the day 10 are sold", kMo + 2, 4, 1,
+       "Durch das Einfügen des Split würden negative Bestände auftreten."},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.grund);
+    EXPECT_THROW_MSG(wp.SplitEinfuegen(f.tag, f.von, f.nach), EWertpapier, f.meldung);
   }
-  EXPECT_EQ(AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 1, 1, 2); }),
-            "Am 06.01.1998 gibt es bereits einen Split.");
-  // 20 units become 5 on the day on which 10 are sold.
-  EXPECT_EQ(AusnahmeMeldung([&] { wp.SplitEinfuegen(kMo + 2, 4, 1); }),
-            "Durch das Einfügen des Split würden negative Bestände auftreten.");
+  // The list of transactions itself refuses a second split on one day.
+  EXPECT_THROW_MSG(wp.SplitEinfuegen(kMo + 1, 1, 2), EWPTransaktionen,
+                   "Am 06.01.1998 gibt es bereits einen Split.");
 
   EXPECT_TRUE(wp.Transaktionen == vorher.Transaktionen);
   for (int i = 0; i < 3; ++i)

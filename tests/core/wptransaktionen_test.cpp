@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ausnahmemeldung.h"
 #include "core/datum.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -56,8 +56,8 @@ TEST(WPTransaktionen, SecondSplitOnTheSameDayIsRefusedAndChangesNothing) {
   liste.Einfuegen(TTransaktionSplit(kMo, 1, 2));
   liste.Einfuegen(TTransaktionSplit(kMo + 3, 1, 2));  // another day is fine
   const TWPTransaktionen vorher = liste;
-  EXPECT_EQ(AusnahmeMeldung([&] { liste.Einfuegen(TTransaktionSplit(kMo, 3, 1)); }),
-            "Am 05.01.1998 gibt es bereits einen Split.");
+  EXPECT_THROW_MSG(liste.Einfuegen(TTransaktionSplit(kMo, 3, 1)), EWPTransaktionen,
+                   "Am 05.01.1998 gibt es bereits einen Split.");
   EXPECT_TRUE(liste == vorher);
   EXPECT_EQ(liste.Anzahl(), 3);
 }
@@ -66,10 +66,10 @@ TEST(WPTransaktionen, IndexOutsideTheListIsReported) {
   TWPTransaktionen liste;
   liste.Einfuegen(TTransaktionSonstige(kMo, 1));
   const std::string erwartet = "Index ist außerhalb des gültigen Bereichs.";
-  EXPECT_EQ(AusnahmeMeldung([&] { liste.Transaktion(-1); }), erwartet);
-  EXPECT_EQ(AusnahmeMeldung([&] { liste.Transaktion(1); }), erwartet);
-  EXPECT_EQ(AusnahmeMeldung([&] { liste.Entfernen(1); }), erwartet);
-  EXPECT_EQ(AusnahmeMeldung([&] { liste.Entnehmen(-1); }), erwartet);
+  EXPECT_THROW_MSG(liste.Transaktion(-1), EWPTransaktionen, erwartet);
+  EXPECT_THROW_MSG(liste.Transaktion(1), EWPTransaktionen, erwartet);
+  EXPECT_THROW_MSG(liste.Entfernen(1), EWPTransaktionen, erwartet);
+  EXPECT_THROW_MSG(liste.Entnehmen(-1), EWPTransaktionen, erwartet);
   EXPECT_EQ(liste.Anzahl(), 1);
   liste.Entfernen(0);
   EXPECT_EQ(liste.Anzahl(), 0);

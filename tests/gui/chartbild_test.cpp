@@ -12,11 +12,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "beispielpapier.h"
 #include "chart/chartfehler.h"
 #include "chart/wpchart.h"
 #include "grafik/aufzeichnungsleinwand.h"
 #include "testhilfe/ausnahme.h"
+#include "testhilfe/beispieldaten.h"
 
 namespace morvane {
 namespace {
@@ -171,34 +171,25 @@ TEST_F(ChartBild, FehlerLassenDieAlteDateiStehen) {
   std::ofstream(datei) << "alt";
   TChartAnsicht a;
   a.Tage = 1;  // not reachable from the dialog, but from a file
-  try {
-    ChartAlsBildSpeichern(msft_, a, {datei, 400, 300, {}});
-    FAIL();
-  } catch (const EChart& e) {
-    EXPECT_STREQ(e.what(), "Integer-Division durch 0");
-  }
+  EXPECT_THROW_MSG(ChartAlsBildSpeichern(msft_, a, {datei, 400, 300, {}}), EChart,
+                   "Integer-Division durch 0");
   std::ifstream ein(datei);
   std::string inhalt;
   ein >> inhalt;
   EXPECT_EQ(inhalt, "alt");
 
-  try {
-    ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {Datei("x.gif"), 400, 300, {}});
-    FAIL();
-  } catch (const EChartBild& e) {
-    EXPECT_EQ(e.Meldung(), "Unbekanntes Ausgabeformat der Datei '" + Datei("x.gif") +
-                               "': erlaubt sind .png, .svg und .pdf.");
-  }
-  EXPECT_THROW(ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {Datei("x.png"), 0, 300, {}}),
-               EChartBild);
-  try {
+  EXPECT_THROW_MSG(ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {Datei("x.gif"), 400, 300, {}}),
+                   EChartBild,
+                   "Unbekanntes Ausgabeformat der Datei '" + Datei("x.gif") +
+                       "': erlaubt sind .png, .svg und .pdf.");
+  EXPECT_THROW_MSG(ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {Datei("x.png"), 0, 300, {}}),
+                   EChartBild, "Die Bildgröße muss zwischen 1 und 20000 Pixeln liegen.");
+  // The reason after the colon is the system's text.
+  const std::string meldung = test::AusnahmeMeldung([&] {
     ChartAlsBildSpeichern(msft_, TChartAnsicht{}, {Datei("fehlt/x.png"), 400, 300, {}});
-    FAIL();
-  } catch (const EChartBild& e) {
-    EXPECT_TRUE(
-        e.Meldung().starts_with("Konnte Datei '" + Datei("fehlt/x.png") + "' nicht schreiben: "))
-        << e.Meldung();
-  }
+  });
+  EXPECT_TRUE(meldung.starts_with("Konnte Datei '" + Datei("fehlt/x.png") + "' nicht schreiben: "))
+      << meldung;
 }
 
 // Every format is written in one checked step: a target that cannot take

@@ -3,10 +3,10 @@
 #include <QImage>
 #include <set>
 
-#include "beispielpapier.h"
 #include "chart/chartfeld.h"
 #include "platform/chartbild.h"
-#include "portfolio/tempverzeichnis.h"
+#include "testhilfe/beispieldaten.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {

@@ -14,6 +14,7 @@
 #include "indicators/indmom.h"
 #include "indicators/indrsi.h"
 #include "indicators/indsto.h"
+#include "testhilfe/ausnahme.h"
 #include "testkurse.h"
 #include "testseite.h"
 
@@ -193,7 +194,7 @@ TEST(IndBOL, FlachUndAufDerOberenLinie) {
             "Standardabweichung: -");
   bol.Param.Bandfaktor = 0;
   bol.Berechnen(Schlusskurse({10, 12}));
-  EXPECT_THROW(bol.Info(Start() + 1), EIndikator);
+  EXPECT_THROW_MSG(bol.Info(Start() + 1), EIndikator, "Fließkomma-Division durch 0");
 }
 
 TEST(IndCCI, KonstanterTypischerPreis) {

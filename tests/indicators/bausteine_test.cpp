@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "testhilfe/ausnahme.h"
 #include "testkurse.h"
 
 namespace morvane {
@@ -117,12 +118,7 @@ TEST(Oszillatoren, Skalen) {
   EXPECT_DOUBLE_EQ(Differenzoszillator(1, 2), 75.0);
   EXPECT_DOUBLE_EQ(Differenzoszillator(-1, 2), 25.0);
   EXPECT_NEAR(Differenzoszillator(1e9, 1), 100.0, 1e-6);
-  try {
-    Verhaeltnisoszillator(1, 0, 1);
-    ADD_FAILURE() << "keine Ausnahme";
-  } catch (const EIndikator& e) {
-    EXPECT_STREQ(e.what(), "Fließkomma-Division durch 0");
-  }
+  EXPECT_THROW_MSG(Verhaeltnisoszillator(1, 0, 1), EIndikator, "Fließkomma-Division durch 0");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-#include "../portfolio/tempverzeichnis.h"
 #include "core/wertpapier.h"
 #include "core/zahltext.h"
 #include "indicators/indanalyse.h"
+#include "testhilfe/tempverzeichnis.h"
 #include "testkurse.h"
 
 namespace morvane {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testhilfe/ausnahme.h"
+
 namespace morvane {
 namespace {
 
@@ -31,7 +33,8 @@ TEST(IndAnpassen, AendernWirktErstMitUebernehmen) {
   TIndAnpassen dialog(vorlagen);
   EXPECT_EQ(dialog.Hinzufuegen(3, -1, "IndMOM"), 0);
   EXPECT_EQ(dialog.Hinzufuegen(3, 0, "IndRSI"), 0);
-  EXPECT_THROW(dialog.Hinzufuegen(3, 0, "IndXYZ"), std::invalid_argument);
+  EXPECT_THROW_MSG(dialog.Hinzufuegen(3, 0, "IndXYZ"), std::invalid_argument,
+                   "Unbekannter Indikatortyp 'IndXYZ'");
   const auto texte = dialog.Eintraege(3);
   const int letzter = static_cast<int>(texte.size()) - 1;
   EXPECT_EQ(dialog.Liste().Indikator(3, 0).Schluessel(), "IndRSI");

@@ -7,6 +7,7 @@
 #include "indicators/indcci.h"
 #include "indicators/indgesamt.h"
 #include "indicators/indrsi.h"
+#include "testhilfe/ausnahme.h"
 #include "testkurse.h"
 
 namespace morvane {
@@ -57,8 +58,10 @@ TEST(Signalmodell, OhneExtremzone) {
   // Within 0..100 both zones are empty with L = 0; outside the scale the
   // distance signal would divide by 0.
   EXPECT_EQ(*Signalmodell(Reihe(1, {0, 100}), 0, 40, 5).Lesen(2), 0.0);
-  EXPECT_THROW(Signalmodell(Reihe(1, {-1}), 0, 40, 5), EIndikator);
-  EXPECT_THROW(Signalmodell(Reihe(1, {101}), 0, 40, 5), EIndikator);
+  EXPECT_THROW_MSG(Signalmodell(Reihe(1, {-1}), 0, 40, 5), EIndikator,
+                   "Fließkomma-Division durch 0");
+  EXPECT_THROW_MSG(Signalmodell(Reihe(1, {101}), 0, 40, 5), EIndikator,
+                   "Fließkomma-Division durch 0");
 }
 
 TEST(Indikator, NamenUndTitel) {
@@ -78,7 +81,7 @@ TEST(Indikator, NamenUndTitel) {
   EXPECT_EQ(gesamt.Schluessel(), "");
   EXPECT_EQ(gesamt.Kopieren(), nullptr);
   EXPECT_FALSE(gesamt.HatSignalgenerierung());
-  EXPECT_THROW(TIndGesamt(nullptr, 4), std::invalid_argument);
+  EXPECT_THROW_MSG(TIndGesamt(nullptr, 4), std::invalid_argument, "Ungültige Indikatorgruppe");
 }
 
 std::string Bytes(std::initializer_list<int> werte) {
@@ -147,12 +150,7 @@ TEST(Indikator, FehlschlagHinterlaesstKeineReihen) {
   cci.Berechnen(kurse);
   ASSERT_NE(cci.Oszillator(), nullptr);
   cci.Param.Empfindlichkeit = 0;
-  try {
-    cci.Berechnen(kurse);
-    ADD_FAILURE() << "keine Ausnahme";
-  } catch (const EIndikator& e) {
-    EXPECT_STREQ(e.what(), "Fließkomma-Division durch 0");
-  }
+  EXPECT_THROW_MSG(cci.Berechnen(kurse), EIndikator, "Fließkomma-Division durch 0");
   EXPECT_EQ(cci.Oszillator(), nullptr);
   EXPECT_EQ(cci.Signal(), nullptr);
   EXPECT_EQ(cci.Cci(), nullptr);

@@ -8,6 +8,7 @@
 #include "indicators/indliste.h"
 #include "indicators/indvorlagen.h"
 #include "store/einstellungen.h"
+#include "testhilfe/ausnahme.h"
 #include "testkurse.h"
 
 namespace morvane {
@@ -87,7 +88,8 @@ TEST(IndSatz, UnbekannterSchluesselBehaeltGelesenesUndMeldetFehler) {
   datei.Roh(std::string(30, '\0'));
   TIndListe gelesen;
   TBinaerLeser leser(datei.Daten());
-  EXPECT_THROW(gelesen.Laden(leser), EIndikatorsatz);
+  EXPECT_THROW_MSG(gelesen.Laden(leser), EIndikatorsatz,
+                   "Unbekannter Indikatortyp 'IndXYZ' im Indikatorsatz");
   EXPECT_EQ(Schluessel(gelesen, 1), "IndMOM,*");
   EXPECT_EQ(Schluessel(gelesen, 2), "*");
   EXPECT_EQ(Schluessel(gelesen, 3), "*");
@@ -100,9 +102,12 @@ TEST(IndSatz, ListeEinfuegenLoeschenTauschenNieUeberDasGesamt) {
   EXPECT_EQ(Schluessel(liste, 3), "IndMOM,IndRSI,*");
   liste.Tauschen(3, 0, 1);
   EXPECT_EQ(Schluessel(liste, 3), "IndRSI,IndMOM,*");
-  EXPECT_THROW(liste.Tauschen(3, 1, 2), std::out_of_range);
-  EXPECT_THROW(liste.Loeschen(3, 2), std::out_of_range);
-  EXPECT_THROW(liste.Einfuegen(3, 3, ErzeugeIndikator("IndRSI")), std::out_of_range);
+  EXPECT_THROW_MSG(liste.Tauschen(3, 1, 2), std::out_of_range,
+                   "Kein Indikator der Gruppe an dieser Stelle");
+  EXPECT_THROW_MSG(liste.Loeschen(3, 2), std::out_of_range,
+                   "Kein Indikator der Gruppe an dieser Stelle");
+  EXPECT_THROW_MSG(liste.Einfuegen(3, 3, ErzeugeIndikator("IndRSI")), std::out_of_range,
+                   "Einfügestelle außerhalb der Gruppe");
   liste.Loeschen(3, 0);
   EXPECT_EQ(Schluessel(liste, 3), "IndMOM,*");
   // A copy holds new objects pointing at their originals.

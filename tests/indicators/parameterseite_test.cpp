@@ -14,6 +14,7 @@
 #include "indicators/indmom.h"
 #include "indicators/indrsi.h"
 #include "indicators/indsto.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -77,7 +78,8 @@ TEST(Berechnungsseite, EinGleitenderDurchschnitt) {
   EXPECT_TRUE(gd.BerechnungUebernehmen(schlecht));
   EXPECT_EQ(gd.Param.Zeitraum, 12);
   const std::vector<std::string> zuWenig = {"40"};
-  EXPECT_THROW(gd.BerechnungPruefen(zuWenig), std::invalid_argument);
+  EXPECT_THROW_MSG(gd.BerechnungPruefen(zuWenig), std::invalid_argument,
+                   "Anzahl der Feldtexte passt nicht zur Berechnungsseite");
 }
 
 TEST(Berechnungsseite, ZweiDurchschnitteMacCdo) {

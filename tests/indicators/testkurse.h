@@ -1,8 +1,6 @@
 #pragma once
 
 #include <array>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +9,7 @@
 #include "core/datum.h"
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
+#include "testhilfe/beispieldaten.h"
 
 namespace morvane::test {
 
@@ -49,26 +48,6 @@ inline TKurse Tageskurse(const std::vector<std::array<double, 3>>& hlc, Boersent
     k.Hoch = hlc[i][0];
     k.Tief = hlc[i][1];
     k.Schluss = hlc[i][2];
-    kurse.Setze(k, TSetzModus::Ersetzen);
-  }
-  return kurse;
-}
-
-// A CSV file of the example data (Date,Open,High,Low,Close,Volume).
-inline TKurse BeispielKurse(const std::string& datei) {
-  std::ifstream ein(std::string(MORVANE_BEISPIELDATEN) + "/" + datei);
-  EXPECT_TRUE(ein.good()) << datei;
-  TKurse kurse;
-  std::string zeile;
-  std::getline(ein, zeile);
-  while (std::getline(ein, zeile)) {
-    int jahr = 0, monat = 0, tag = 0;
-    TKurs k;
-    char t;
-    std::istringstream z(zeile);
-    z >> jahr >> t >> monat >> t >> tag >> t >> k.Eroeffnung >> t >> k.Hoch >> t >> k.Tief >> t >>
-        k.Schluss >> t >> k.Umsatz;
-    k.Datum = BoersentagAusDatum(tag, monat, jahr);
     kurse.Setze(k, TSetzModus::Ersetzen);
   }
   return kurse;

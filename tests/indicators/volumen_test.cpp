@@ -11,6 +11,7 @@
 #include "indicators/indmfi.h"
 #include "indicators/indnv.h"
 #include "referenz.h"
+#include "testhilfe/ausnahme.h"
 #include "testkurse.h"
 
 namespace morvane {
@@ -65,7 +66,8 @@ TEST(IndCHA, TagOhneSpanneZaehltNicht) {
   EXPECT_DOUBLE_EQ(*cha.Oszillator()->Lesen(Start() + 2), 100.0 / 3);
 
   cha.Param.Empfindlichkeit = 0;  // only a damaged file holds it
-  EXPECT_THROW(cha.Berechnen(Kurse({{12, 10, 12, 100}, {12, 10, 11, 100}})), EIndikator);
+  EXPECT_THROW_MSG(cha.Berechnen(Kurse({{12, 10, 12, 100}, {12, 10, 11, 100}})), EIndikator,
+                   "Fließkomma-Division durch 0");
   EXPECT_EQ(cha.Oszillator(), nullptr);
   EXPECT_EQ(cha.AdLinie(), nullptr);
 }

@@ -2,16 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "testhilfe/ausnahme.h"
+
 namespace morvane {
 namespace {
 
 std::string Fehler(const std::string& vorlage) {
-  try {
+  return test::MeldungMitPosition<EInlineError>([&] {
     TInlineParser parser(vorlage, {5, 3, 2001});
-  } catch (const EInlineError& e) {
-    return e.Meldung() + " @" + std::to_string(e.Position());
-  }
-  return "(kein Fehler)";
+  });
 }
 
 TWPStammdaten Aktie(std::uint8_t boerse) {

@@ -10,6 +10,8 @@
 #include "online/quellenmanager.h"
 #include "store/einstellungen.h"
 #include "store/logbuch.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -44,18 +46,10 @@ std::string DateiMitTypcodes(std::string_view signatur, std::initializer_list<in
 
 class Verzeichnis : public ::testing::Test {
  protected:
-  void SetUp() override {
-    pfad_ =
-        fs::temp_directory_path() /
-        ("morvane-quellen-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(pfad_);
-    fs::create_directories(pfad_);
-  }
-  void TearDown() override { fs::remove_all(pfad_); }
   std::string Pfad(const std::string& name) const { return (pfad_ / name).string(); }
 
-  fs::path pfad_;
+  test::TTempVerzeichnis verzeichnis_;
+  const fs::path pfad_ = fs::path(verzeichnis_.Pfad()).parent_path();
 };
 
 TEST(Quelle, DisplayName) {
@@ -92,9 +86,12 @@ TEST(Quellendatei, RoundTripOfBothSignatures) {
   // A text too long for its 16-bit length is refused, not cut.
   TQuelle lang = Quelle(3, "lang");
   lang.Script = std::string(65536, 'x');
-  EXPECT_THROW(QuellenSchreiben({lang}, TQuellenKopf::Programm, 0), EQuellendatei);
+  EXPECT_THROW_MSG(QuellenSchreiben({lang}, TQuellenKopf::Programm, 0), EQuellendatei,
+                   "Ein Text der Kursquelle 'lang' ist länger als 65535 Zeichen.");
   // A personal file would turn kind 0 into kind 3.
-  EXPECT_THROW(QuellenSchreiben({Quelle(0, "a")}, TQuellenKopf::Persoenlich, 0), EQuellendatei);
+  EXPECT_THROW_MSG(QuellenSchreiben({Quelle(0, "a")}, TQuellenKopf::Persoenlich, 0), EQuellendatei,
+                   "Die Kursquelle 'Internet (aktuell): a' kann nicht in einer persönlichen "
+                   "Kursquellendatei gespeichert werden.");
 }
 
 TEST(Quellendatei, KindFollowsTypeCodeAndSignature) {
@@ -121,9 +118,10 @@ TEST(Quellendatei, DamagedFileKeepsTheSourcesBefore) {
   std::string daten = DateiMitTypcodes("Morvane 3  Kursquellen\x1A", {1, 2});
   daten.resize(daten.size() - 3);
   std::vector<TQuelle> q;
-  EXPECT_THROW(QuellenLesen(daten, q), ELesefehler);
+  EXPECT_THROW_MSG(QuellenLesen(daten, q), ELesefehler, "Lesefehler: unerwartetes Dateiende");
   EXPECT_EQ(q.size(), 1u);
-  EXPECT_THROW(QuellenLesen("Morvane 3 Kursquellen", q), EQuellendatei);
+  EXPECT_THROW_MSG(QuellenLesen("Morvane 3 Kursquellen", q), EQuellendatei,
+                   "Die Datei ist keine Morvane-Kursquellendatei.");
 }
 
 TEST_F(Verzeichnis, ManagerLoadsProgramFileFirst) {

@@ -4,17 +4,14 @@
 
 #include <string>
 
+#include "testhilfe/ausnahme.h"
+
 namespace morvane {
 namespace {
 
 // Message and position of the parse error of `script`.
 std::string Fehler(const std::string& script) {
-  try {
-    TScriptParser parser(script);
-  } catch (const EScriptParseError& e) {
-    return e.Meldung() + " @" + std::to_string(e.Position());
-  }
-  return "(kein Fehler)";
+  return test::MeldungMitPosition<EScriptParseError>([&] { TScriptParser parser(script); });
 }
 
 const TBefehl& Erster(const TScriptParser& p) {
@@ -66,15 +63,36 @@ TEST(ScriptParser, PositionNumbers) {
 }
 
 TEST(ScriptParser, DateFormats) {
-  for (const char* gueltig : {"TT.MM.JJJJ", "TTMMJJ", "QQ/JJJJ", "tt.mm.jj", "JJJJ;", ""}) {
-    EXPECT_EQ(Fehler(std::string("datum(format \"") + gueltig + "\")"), "(kein Fehler)") << gueltig;
-  }
-  EXPECT_EQ(Fehler(R"(datum(format "TT..MM"))"), "Datumsformat ungültig: \"TT..MM\". @14");
-  for (const char* ungueltig :
-       {"TT.QQ", "QQ.MM", "TT.MM.TT", "JJ.JJJJ", "TT.M", "T", "XX", "JJJJJJ", "TT.MM.JJJJ.."}) {
-    EXPECT_EQ(Fehler(std::string("datum(format \"") + ungueltig + "\")"),
-              std::string("Datumsformat ungültig: \"") + ungueltig + "\". @14")
-        << ungueltig;
+  // The error points at column 14, just after `format "`.
+  struct Fall {
+    const char* format;
+    bool gueltig;
+    const char* grund;
+  };
+  const Fall faelle[] = {
+      {"TT.MM.JJJJ", true, "day, month, four-digit year"},
+      {"TTMMJJ", true, "no separators"},
+      {"QQ/JJJJ", true, "quarter and year"},
+      {"tt.mm.jj", true, "lower case"},
+      {"JJJJ;", true, "trailing separator"},
+      {"", true, "empty: no date part"},
+      {"TT..MM", false, "two separators in a row"},
+      {"TT.QQ", false, "quarter with a day"},
+      {"QQ.MM", false, "quarter with a month"},
+      {"TT.MM.TT", false, "day twice"},
+      {"JJ.JJJJ", false, "year twice"},
+      {"TT.M", false, "single M"},
+      {"T", false, "single T"},
+      {"XX", false, "unknown part"},
+      {"JJJJJJ", false, "six Js"},
+      {"TT.MM.JJJJ..", false, "two trailing separators"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string(f.format) + ": " + f.grund);
+    const std::string erwartet =
+        f.gueltig ? "(keine Ausnahme)"
+                  : "Datumsformat ungültig: \"" + std::string(f.format) + "\". @14";
+    EXPECT_EQ(Fehler("datum(format \"" + std::string(f.format) + "\")"), erwartet);
   }
   TScriptParser p(
       R"(datum(format "tt.mm.jjjj", jahr 1800, setzetag letzter, setzemonat Erster, heute))");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/einstellungen.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -108,7 +109,7 @@ TEST(Zeitplaner, AnzahlenUnterEinsSindLeerZuGrosseScheitern) {
   // Two billion time points in a few bytes fail before anything is made.
   const std::string riesig("\x01\x00\x00\x00\x78", 5);
   TBinaerLeser dritter(riesig);
-  EXPECT_THROW(plan.Lies(dritter), ELesefehler);
+  EXPECT_THROW_MSG(plan.Lies(dritter), ELesefehler, "Lesefehler: ungültige Anzahl 2013265920");
   EXPECT_EQ(plan.Anzahl(), 0u);
 }
 

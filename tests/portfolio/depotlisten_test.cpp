@@ -8,7 +8,8 @@
 #include <utility>
 
 #include "core/datum.h"
-#include "tempverzeichnis.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -269,12 +270,9 @@ TEST(Volatilitaet, PeriodOneUsesTheCloseOfTheDayBefore) {
 TEST(Volatilitaet, PeriodMustBePositive) {
   const TWPVerwaltung verwaltung("/nicht/vorhanden");
   for (int zeitraum : {0, -1}) {
-    try {
-      Volatilitaet(verwaltung, {"A"}, kSamstag, zeitraum);
-      FAIL() << zeitraum;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültigen Berechnungszeitraum eingegeben!");
-    }
+    SCOPED_TRACE(zeitraum);
+    EXPECT_THROW_MSG(Volatilitaet(verwaltung, {"A"}, kSamstag, zeitraum), EDepotListe,
+                     "Ungültigen Berechnungszeitraum eingegeben!");
   }
 }
 
@@ -282,21 +280,29 @@ TEST(ListenAuswahl, ReadsDateAndPeriodAsTyped) {
   EXPECT_EQ(ListenDatumLesen("10.1.98"), kSamstag);
   EXPECT_EQ(BerechnungszeitraumLesen(kStandardZeitraum), 150);
   EXPECT_EQ(BerechnungszeitraumLesen(" 1 "), 1);
-  for (const char* text : {"31.2.1998", "1.1.5000", ""}) {
-    try {
-      ListenDatumLesen(text);
-      ADD_FAILURE() << text;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültiges Datum eingegeben!");
-    }
-  }
-  for (const char* text : {"0", "-5", "1,5", "zehn", ""}) {
-    try {
-      BerechnungszeitraumLesen(text);
-      ADD_FAILURE() << text;
-    } catch (const EDepotListe& e) {
-      EXPECT_EQ(e.Meldung(), "Ungültigen Berechnungszeitraum eingegeben!");
-    }
+  const char* const kDatum = "Ungültiges Datum eingegeben!";
+  const char* const kZeitraum = "Ungültigen Berechnungszeitraum eingegeben!";
+  const auto datum = [](const char* text) { (void)ListenDatumLesen(text); };
+  const auto zeitraum = [](const char* text) { (void)BerechnungszeitraumLesen(text); };
+  struct Fall {
+    const char* text;
+    void (*lesen)(const char*);
+    const char* meldung;
+    const char* grund;
+  };
+  const Fall faelle[] = {
+      {"31.2.1998", datum, kDatum, "February has no 31st"},
+      {"1.1.5000", datum, kDatum, "beyond the last trading day"},
+      {"", datum, kDatum, "empty"},
+      {"0", zeitraum, kZeitraum, "a period has at least one day"},
+      {"-5", zeitraum, kZeitraum, "negative"},
+      {"1,5", zeitraum, kZeitraum, "not a whole number"},
+      {"zehn", zeitraum, kZeitraum, "not a number"},
+      {"", zeitraum, kZeitraum, "empty"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::string("\"") + f.text + "\": " + f.grund);
+    EXPECT_THROW_MSG(f.lesen(f.text), EDepotListe, f.meldung);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/datum.h"
+#include "testhilfe/ausnahme.h"
 
 namespace morvane {
 namespace {
@@ -195,12 +196,7 @@ TEST(TransaktionsRechner, BreakEvenPriceWithAFullSaleFeeDividesByZero) {
   Kauf(wp, kMo, 1, 100);
   TTransaktionsRechner r(wp);
   r.Naechste();
-  try {
-    r.GVGrenze();
-    FAIL() << "keine Ausnahme";
-  } catch (const ETransaktionsRechner& e) {
-    EXPECT_EQ(e.Meldung(), "Fließkomma-Division durch 0");
-  }
+  EXPECT_THROW_MSG(r.GVGrenze(), ETransaktionsRechner, "Fließkomma-Division durch 0");
 }
 
 TEST(TransaktionsRechner, FeeFormulasTakeTheLargerFee) {

@@ -11,6 +11,8 @@
 #include "store/wp_importexport_mv30.h"
 #include "store/wp_importexport_mv31.h"
 #include "store/wpverwaltung.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -162,9 +164,8 @@ TEST_F(AlteFormate, Version31UnknownTransactionKindFails) {
   AlteKurse(b, {});
   TWP_ImportExport_MV31 leser;
   const std::string id = Anlegen(b);
-  EXPECT_EQ(test::Meldung([&] { leser.WertpapierLaden(id); }),
-            "Konnte Datei '" + id + "' nicht öffnen: Ungültiger Transaktionstyp '7'.");
-  EXPECT_THROW(leser.WertpapierLaden(id), EWP_ImportExport_MV31);
+  EXPECT_THROW_MSG(leser.WertpapierLaden(id), EWP_ImportExport_MV31,
+                   "Konnte Datei '" + id + "' nicht öffnen: Ungültiger Transaktionstyp '7'.");
 }
 
 TEST(SplitAusFaktor, FindsTheSmallestWholeMultiple) {
@@ -240,22 +241,25 @@ TEST_F(AlteFormate, FileEndingInsideAPriceRecordFailsAsAWhole) {
   TWP_ImportExport_MV2 mv2;
   for (const std::string& id : {Anlegen(TDateiBau().Roh(v1.substr(0, v1.size() - 3)), "1.mv3"),
                                 Anlegen(TDateiBau().Roh(v2.substr(0, v2.size() - 1)), "2.mv3")}) {
-    EXPECT_EQ(test::Meldung([&] { store.KurseLaden(id); }),
-              "Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
+    EXPECT_THROW_MSG(store.KurseLaden(id), EWPVerwaltung,
+                     "Die ID '" + id + "' verweist auf keine gültige Wertpapier-Datei.");
   }
-  EXPECT_THROW(mv1.KurseLaden(verzeichnis.Pfad() + "Alt/1.mv3"), EWP_ImportExport_MV1);
-  EXPECT_THROW(mv2.KurseLaden(verzeichnis.Pfad() + "Alt/2.mv3"), EWP_ImportExport_MV2);
+  const std::string kurz = "' nicht öffnen: Lesefehler: unerwartetes Dateiende";
+  EXPECT_THROW_MSG(mv1.KurseLaden(verzeichnis.Pfad() + "Alt/1.mv3"), EWP_ImportExport_MV1,
+                   "Konnte Datei '" + verzeichnis.Pfad() + "Alt/1.mv3" + kurz);
+  EXPECT_THROW_MSG(mv2.KurseLaden(verzeichnis.Pfad() + "Alt/2.mv3"), EWP_ImportExport_MV2,
+                   "Konnte Datei '" + verzeichnis.Pfad() + "Alt/2.mv3" + kurz);
 }
 
 TEST_F(AlteFormate, EachReaderRefusesTheOthersHeaders) {
   const std::string id = Anlegen(Mv1());
-  EXPECT_EQ(test::Meldung([&] { TWP_ImportExport_MV30().StammdatenLaden(id); }),
-            "Konnte Datei '" + id + "' nicht öffnen: Keine Morvane 3.0 Wertpapier-Datei");
-  EXPECT_EQ(test::Meldung([&] { TWP_ImportExport_MV2().StammdatenLaden(id); }),
-            "Konnte Datei '" + id + "' nicht öffnen: Keine Morvane 2 Wertpapier-Datei");
+  EXPECT_THROW_MSG(TWP_ImportExport_MV30().StammdatenLaden(id), EWP_ImportExport_MV30,
+                   "Konnte Datei '" + id + "' nicht öffnen: Keine Morvane 3.0 Wertpapier-Datei");
+  EXPECT_THROW_MSG(TWP_ImportExport_MV2().StammdatenLaden(id), EWP_ImportExport_MV2,
+                   "Konnte Datei '" + id + "' nicht öffnen: Keine Morvane 2 Wertpapier-Datei");
   const std::string id2 = Anlegen(Mv2({}), "b.mv2");
-  EXPECT_EQ(test::Meldung([&] { TWP_ImportExport_MV1().StammdatenLaden(id2); }),
-            "Konnte Datei '" + id2 + "' nicht öffnen: Keine Morvane 1 Wertpapier-Datei");
+  EXPECT_THROW_MSG(TWP_ImportExport_MV1().StammdatenLaden(id2), EWP_ImportExport_MV1,
+                   "Konnte Datei '" + id2 + "' nicht öffnen: Keine Morvane 1 Wertpapier-Datei");
 }
 
 // Truncations and flipped bytes of old files through the whole reader chain.

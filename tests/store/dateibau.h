@@ -2,15 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/binaer.h"
-#include "core/exception.h"
 
 namespace morvane::test {
 
@@ -67,47 +62,5 @@ class TDateiBau {
  private:
   TBinaerSchreiber s_;
 };
-
-// A fresh directory below the temporary directory, removed with the object.
-class TTempVerzeichnis {
- public:
-  TTempVerzeichnis() {
-    std::string vorlage =
-        (std::filesystem::temp_directory_path() / "morvane-store-XXXXXX").string();
-    pfad_ = ::mkdtemp(vorlage.data());
-    pfad_ += '/';
-  }
-  ~TTempVerzeichnis() {
-    std::error_code e;
-    std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, e);
-    std::filesystem::remove_all(pfad_, e);
-  }
-  // Ends with "/".
-  const std::string& Pfad() const { return pfad_; }
-
- private:
-  std::string pfad_;
-};
-
-inline void DateiAnlegen(const std::string& pfad, std::string_view inhalt) {
-  std::filesystem::create_directories(std::filesystem::path(pfad).parent_path());
-  std::ofstream(pfad, std::ios::binary).write(inhalt.data(), std::streamsize(inhalt.size()));
-}
-
-inline std::string DateiInhalt(const std::string& pfad) {
-  std::ifstream datei(pfad, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(datei), {});
-}
-
-// The message of the Exception `f` throws, or a marker when it throws none.
-inline std::string Meldung(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const Exception& e) {
-    return e.Meldung();
-  }
-  return "(keine Ausnahme)";
-}
 
 }  // namespace morvane::test

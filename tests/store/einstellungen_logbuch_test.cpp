@@ -3,14 +3,15 @@
 #include <filesystem>
 
 #include "core/uhr.h"
-#include "einstellungen_testverzeichnis.h"
 #include "store/einstellungen.h"
 #include "store/logbuch.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
-using test::TTestverzeichnis;
+using test::TTempVerzeichnis;
 
 class Logbuch : public ::testing::Test {
  protected:
@@ -18,7 +19,7 @@ class Logbuch : public ::testing::Test {
     UhrErsetzen([] { return TUhrzeit{{5, 1, 1998}, 9, 3, 7}; });
   }
   void TearDown() override { UhrErsetzen({}); }
-  TTestverzeichnis dir;
+  TTempVerzeichnis dir;
 };
 
 TEST_F(Logbuch, NeueDateiBeginntMitTitelzeileBestehendeWirdErgaenzt) {
@@ -57,17 +58,13 @@ TEST_F(Logbuch, AusgeschaltetEntstehtKeineDatei) {
 TEST_F(Logbuch, OeffnungsfehlerErreichtNurDenErstenAufruf) {
   TEinstellungen e(dir.Pfad() + "fehlt");
   TLogbuch log(e);
-  try {
-    log.Schreiben("eins");
-    FAIL();
-  } catch (const ELogbuch& f) {
-    EXPECT_EQ(f.Meldung(),
-              "Konnte Datei '" + dir.Pfad() +
-                  "fehlt/logbuch.txt' nicht öffnen: Datei oder Verzeichnis nicht gefunden");
-  }
+  const std::string fehlt =
+      "Konnte Datei '" + dir.Pfad() +
+      "fehlt/logbuch.txt' nicht öffnen: Datei oder Verzeichnis nicht gefunden";
+  EXPECT_THROW_MSG(log.Schreiben("eins"), ELogbuch, fehlt);
   EXPECT_NO_THROW(log.Schreiben("zwei"));
   log.Schliessen();
-  EXPECT_THROW(log.Schreiben("drei"), ELogbuch);
+  EXPECT_THROW_MSG(log.Schreiben("drei"), ELogbuch, fehlt);
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "einstellungen_testverzeichnis.h"
 #include "store/programmverzeichnis.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
-using test::TTestverzeichnis;
+using test::TTempVerzeichnis;
 
 TEST(Programmverzeichnis, OptionVorUmgebungVorProgrammdatei) {
-  TTestverzeichnis option;
-  TTestverzeichnis umgebung;
+  TTempVerzeichnis option;
+  TTempVerzeichnis umgebung;
   const std::string programm = "/opt/morvane/bin/morvane";
 
   EXPECT_EQ(ProgrammverzeichnisErmitteln({}, std::nullopt, programm), "/opt/morvane/bin/");
@@ -26,20 +27,15 @@ TEST(Programmverzeichnis, OptionVorUmgebungVorProgrammdatei) {
 }
 
 TEST(Programmverzeichnis, UngueltigeAngabenWerdenGemeldet) {
-  try {
-    ProgrammverzeichnisErmitteln({"--programmverzeichnis"}, std::nullopt, "/a/b");
-    FAIL();
-  } catch (const EProgrammverzeichnis& f) {
-    EXPECT_EQ(f.Meldung(), "Die Option --programmverzeichnis verlangt ein Verzeichnis.");
-  }
-  EXPECT_THROW(ProgrammverzeichnisErmitteln({"--programmverzeichnis="}, std::nullopt, "/a/b"),
-               EProgrammverzeichnis);
-  try {
-    ProgrammverzeichnisErmitteln({}, std::string("/gibt/es/nicht"), "/a/b");
-    FAIL();
-  } catch (const EProgrammverzeichnis& f) {
-    EXPECT_EQ(f.Meldung(), "Das Programmverzeichnis '/gibt/es/nicht' existiert nicht.");
-  }
+  EXPECT_THROW_MSG(ProgrammverzeichnisErmitteln({"--programmverzeichnis"}, std::nullopt, "/a/b"),
+                   EProgrammverzeichnis,
+                   "Die Option --programmverzeichnis verlangt ein Verzeichnis.");
+  EXPECT_THROW_MSG(ProgrammverzeichnisErmitteln({"--programmverzeichnis="}, std::nullopt, "/a/b"),
+                   EProgrammverzeichnis,
+                   "Die Option --programmverzeichnis verlangt ein Verzeichnis.");
+  EXPECT_THROW_MSG(ProgrammverzeichnisErmitteln({}, std::string("/gibt/es/nicht"), "/a/b"),
+                   EProgrammverzeichnis,
+                   "Das Programmverzeichnis '/gibt/es/nicht' existiert nicht.");
 }
 
 TEST(Programmverzeichnis, OptionWirdAusDenArgumentenEntfernt) {

@@ -7,13 +7,14 @@
 
 #include "core/uhr.h"
 #include "einstellungen_probeblock.h"
-#include "einstellungen_testverzeichnis.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 using test::TProbeBlock;
-using test::TTestverzeichnis;
+using test::TTempVerzeichnis;
 
 constexpr const char* kNirgends = "/nicht/vorhanden";
 const std::string kKopf("Morvane 3.5.5  Einstellungen\x1A\0\0", 31);
@@ -62,7 +63,7 @@ void AllesSetzen(TEinstellungen& e) {
 }
 
 TEST(Einstellungen, OhneDateiGeltenDieVorgaben) {
-  TTestverzeichnis dir;
+  TTempVerzeichnis dir;
   UhrErsetzen([] { return TUhrzeit{{5, 1, 1998}, 9, 0, 0}; });
   TEinstellungen e(dir.Pfad());
   UhrErsetzen({});
@@ -75,7 +76,7 @@ TEST(Einstellungen, OhneDateiGeltenDieVorgaben) {
 }
 
 TEST(Einstellungen, JedesFeldUndJederBlockUeberstehtSpeichernUndLaden) {
-  TTestverzeichnis dir;
+  TTempVerzeichnis dir;
   TEinstellungen e(dir.Pfad());
   for (auto art : kAlleBloecke) {
     auto& block = e.Einstecken<TProbeBlock>(art);
@@ -200,32 +201,24 @@ TEST(Einstellungen, SpaeterEingesteckterBlockErhaeltSeineGelesenenBytes) {
 
 TEST(Einstellungen, FehlenderOderFremderBlockWirdGemeldet) {
   TEinstellungen e(kNirgends);
-  try {
-    e.Block<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner);
-    FAIL();
-  } catch (const EEinstellungen& f) {
-    EXPECT_EQ(f.Meldung(), "Der Einstellungsblock 'Zeitplaner' ist nicht eingerichtet.");
-  }
+  EXPECT_THROW_MSG(e.Block<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen,
+                   "Der Einstellungsblock 'Zeitplaner' ist nicht eingerichtet.");
   e.Einstecken<TProbeBlock>(TEinstellungsBlockArt::Zeitplaner);
-  EXPECT_THROW(e.Block<TRohBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen);
+  EXPECT_THROW_MSG(e.Block<TRohBlock>(TEinstellungsBlockArt::Zeitplaner), EEinstellungen,
+                   "Der Einstellungsblock 'Zeitplaner' ist nicht eingerichtet.");
 }
 
 TEST(Einstellungen, SpeichernIstNurFuerDenBesitzerLesbarUndMeldetFehler) {
-  TTestverzeichnis dir;
+  TTempVerzeichnis dir;
   TEinstellungen e(dir.Pfad());
   e.Speichern();
   struct stat info {};
   ASSERT_EQ(::stat(dir.Datei("morvane.cfg").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 
-  try {
-    TEinstellungen(dir.Pfad() + "fehlt").Speichern();
-    FAIL();
-  } catch (const EEinstellungen& f) {
-    EXPECT_EQ(f.Meldung(), "Konnte Datei '" + dir.Pfad() +
-                               "fehlt/morvane.cfg' nicht schreiben: Datei oder Verzeichnis nicht "
-                               "gefunden");
-  }
+  EXPECT_THROW_MSG(TEinstellungen(dir.Pfad() + "fehlt").Speichern(), EEinstellungen,
+                   "Konnte Datei '" + dir.Pfad() +
+                       "fehlt/morvane.cfg' nicht schreiben: Datei oder Verzeichnis nicht gefunden");
 }
 
 TEST(Einstellungen, Datenverzeichnis) {

@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/textkodierung.h"
 #include "core/uhr.h"
-#include "einstellungen_testverzeichnis.h"
 #include "store/einstellungen.h"
 #include "store/grossbuchstaben.h"
 #include "store/logbuch.h"
 #include "store/wertpapiervorlagen.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
-using test::TTestverzeichnis;
+using test::TTempVerzeichnis;
 
 const std::string kKopf = "Morvane 3.5  Wertpapier-Vorlagen\n";
 const std::string kSpalten =
@@ -30,7 +33,7 @@ class Vorlagen : public ::testing::Test {
       namen.push_back(e->Name);
     return namen;
   }
-  TTestverzeichnis dir;
+  TTempVerzeichnis dir;
 };
 
 TEST_F(Vorlagen, NurKopfUndSpaltenzeileErgibtKategorienOhneEintraege) {
@@ -176,7 +179,9 @@ TEST_F(Vorlagen, LiestTraegeUndMeldetFortschritt) {
 TEST_F(Vorlagen, NachFehlerWirdErneutVersucht) {
   TWertpapierVorlagen vorlagen(dir.Datei("Werte35.mvw"), nullptr);
   TWertpapierVorlagen::TListe liste;
-  EXPECT_THROW(vorlagen.SucheISIN("", liste), EWertpapierVorlagen);
+  EXPECT_THROW_MSG(vorlagen.SucheISIN("", liste), EWertpapierVorlagen,
+                   "Konnte Datei '" + dir.Datei("Werte35.mvw") +
+                       "' nicht öffnen: Datei oder Verzeichnis nicht gefunden");
   dir.Schreibe("Werte35.mvw", kKopf + kSpalten + "A\nDE1\n");
   vorlagen.SucheISIN("", liste);
   EXPECT_EQ(liste.size(), 1u);

@@ -8,13 +8,15 @@
 
 #include "core/datum.h"
 #include "dateibau.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
+using test::AusnahmeMeldung;
 using test::DateiAnlegen;
 using test::DateiInhalt;
-using test::Meldung;
 
 constexpr std::string_view kKopf = "Morvane 3.5  Wertpapier-Datei\x1A";
 
@@ -63,7 +65,7 @@ class MV35 : public ::testing::Test {
   TWP_ImportExport_MV35 format;
 
   std::string FehlerBeimLesen(std::string_view daten) {
-    return Meldung([&] { format.AusDaten(daten, pfad, TLeseumfang::Alles); });
+    return AusnahmeMeldung([&] { format.AusDaten(daten, pfad, TLeseumfang::Alles); });
   }
 };
 
@@ -115,9 +117,8 @@ TEST_F(MV35, ReadErrorsNameTheFileAndTheReason) {
   typ5[typ5.size() - 4 - 13] = 5;
   EXPECT_EQ(FehlerBeimLesen(typ5), vorspann + "Ungültiger Transaktionstyp '5'.");
 
-  EXPECT_EQ(Meldung([&] { format.WertpapierLaden(pfad); }),
-            vorspann + "Datei oder Verzeichnis nicht gefunden");
-  EXPECT_THROW(format.WertpapierLaden(pfad), EWP_ImportExport_MV35);
+  EXPECT_THROW_MSG(format.WertpapierLaden(pfad), EWP_ImportExport_MV35,
+                   vorspann + "Datei oder Verzeichnis nicht gefunden");
 }
 
 TEST_F(MV35, SecondSplitOnTheSameDayFailsWithTheListsMessage) {
@@ -220,7 +221,7 @@ TEST_F(MV35, FailedSaveLeavesThePreviousFileIntact) {
   std::string meldung;
   {
     Dateigroessengrenze grenze(1000);
-    meldung = Meldung([&] { format.WertpapierSpeichern(pfad, Beispiel()); });
+    meldung = AusnahmeMeldung([&] { format.WertpapierSpeichern(pfad, Beispiel()); });
   }
   EXPECT_EQ(meldung.rfind("Konnte Datei '" + pfad + "' nicht schreiben: ", 0), 0u) << meldung;
   EXPECT_EQ(DateiInhalt(pfad), vorher);

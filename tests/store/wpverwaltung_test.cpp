@@ -12,12 +12,12 @@
 #include "dateibau.h"
 #include "store/wp_importexport_mv35.h"
 #include "testhilfe/ausnahme.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Meldung;
 
 const Boersentag kTag = BoersentagAusDatum(5, 1, 1998);
 
@@ -67,8 +67,8 @@ TEST_F(Verwaltung, NeueIdCountsUpWhileTheNameIsTaken) {
   Speichern("Aktien/Deutsche Bank AG (1).mv3");
   EXPECT_EQ(store.NeueID("Akt.ien", "Deutsche Bank AG"), dv + "Aktien/Deutsche Bank AG (2).mv3");
   for (auto paar : {std::pair{"Aktien", "..."}, {"../", "x"}, {"", "x"}}) {
-    EXPECT_EQ(Meldung([&] { store.NeueID(paar.first, paar.second); }),
-              "Ungültiger Katalog oder Wertpapier-Name");
+    EXPECT_THROW_MSG(store.NeueID(paar.first, paar.second), EWPVerwaltung,
+                     "Ungültiger Katalog oder Wertpapier-Name");
   }
 }
 
@@ -102,11 +102,12 @@ TEST_F(Verwaltung, CatalogNamesThatLeaveTheDataDirectoryAreRefused) {
   std::vector<std::string> liste;
   for (const std::string& name :
        std::vector<std::string>{"", ".", "..", "a/b", "../Aktien", std::string("a\0b", 3)}) {
+    SCOPED_TRACE(name);
     const std::string erwartet = "Ungültiger Katalog oder Wertpapier-Name";
-    EXPECT_EQ(Meldung([&] { store.WertpapiereAuflisten(name, liste); }), erwartet) << name;
-    EXPECT_EQ(Meldung([&] { store.KatalogLoeschen(name); }), erwartet) << name;
-    EXPECT_EQ(Meldung([&] { store.Umbenennen("Aktien", name); }), erwartet) << name;
-    EXPECT_EQ(Meldung([&] { store.Umbenennen(name, "Neu"); }), erwartet) << name;
+    EXPECT_THROW_MSG(store.WertpapiereAuflisten(name, liste), EWPVerwaltung, erwartet);
+    EXPECT_THROW_MSG(store.KatalogLoeschen(name), EWPVerwaltung, erwartet);
+    EXPECT_THROW_MSG(store.Umbenennen("Aktien", name), EWPVerwaltung, erwartet);
+    EXPECT_THROW_MSG(store.Umbenennen(name, "Neu"), EWPVerwaltung, erwartet);
   }
   EXPECT_TRUE(fs::is_directory(dv + "Aktien"));
 }
@@ -130,12 +131,13 @@ TEST_F(Verwaltung, KatalogFollowsTheIdAndIsEmptyOutsideTheDataDirectory) {
 
 TEST_F(Verwaltung, UnreadableOrUnknownFilesGiveTheFinalMessage) {
   const std::string fehlt = dv + "Aktien/fehlt.mv3";
-  EXPECT_EQ(Meldung([&] { store.WertpapierLaden(fehlt); }), Ungueltig(fehlt));
-  EXPECT_EQ(Meldung([&] { store.StammdatenLaden(fehlt); }), Ungueltig(fehlt));
+  EXPECT_THROW_MSG(store.WertpapierLaden(fehlt), EWPVerwaltung, Ungueltig(fehlt));
+  EXPECT_THROW_MSG(store.StammdatenLaden(fehlt), EWPVerwaltung, Ungueltig(fehlt));
   const std::string muell = dv + "Aktien/muell.mv3";
   test::DateiAnlegen(muell, "kein Wertpapier");
-  EXPECT_EQ(Meldung([&] { store.KurseLaden(muell); }), Ungueltig(muell));
-  EXPECT_EQ(Meldung([&] { store.TransaktionenLaden(dv + "Aktien"); }), Ungueltig(dv + "Aktien"));
+  EXPECT_THROW_MSG(store.KurseLaden(muell), EWPVerwaltung, Ungueltig(muell));
+  EXPECT_THROW_MSG(store.TransaktionenLaden(dv + "Aktien"), EWPVerwaltung,
+                   Ungueltig(dv + "Aktien"));
   EXPECT_FALSE(store.Existiert(fehlt));
   EXPECT_FALSE(store.Existiert(dv + "Aktien"));
   EXPECT_TRUE(store.Existiert(muell));
@@ -194,17 +196,17 @@ TEST_F(Verwaltung, ReadModifyWriteKeepsWhatItDoesNotChange) {
 TEST_F(Verwaltung, ChangeErrorsNameTheIdAndKeepTheDamagedFile) {
   const std::string id = dv + "Aktien/kaputt.mv3";
   test::DateiAnlegen(id, "kaputt");
-  EXPECT_EQ(Meldung([&] { store.StammdatenAendern(id, TWPStammdaten()); }),
-            "Konnte Stammdaten mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
-  EXPECT_EQ(Meldung([&] { store.TransaktionenAendern(id, TWPTransaktionen()); }),
-            "Konnte Transaktionen mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
-  EXPECT_EQ(Meldung([&] { store.KurseAendern(id, TKurse()); }),
-            "Konnte Kurse mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
-  EXPECT_EQ(Meldung([&] { store.KurseMischen(id, TKurse()); }), Ungueltig(id));
+  EXPECT_THROW_MSG(store.StammdatenAendern(id, TWPStammdaten()), EWPVerwaltung,
+                   "Konnte Stammdaten mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_THROW_MSG(store.TransaktionenAendern(id, TWPTransaktionen()), EWPVerwaltung,
+                   "Konnte Transaktionen mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_THROW_MSG(store.KurseAendern(id, TKurse()), EWPVerwaltung,
+                   "Konnte Kurse mit ID '" + id + "' nicht ändern: " + Ungueltig(id));
+  EXPECT_THROW_MSG(store.KurseMischen(id, TKurse()), EWPVerwaltung, Ungueltig(id));
   EXPECT_EQ(test::DateiInhalt(id), "kaputt");
 
   const std::string inDatei = dv + "Aktien/kaputt.mv3/x.mv3";
-  EXPECT_EQ(Meldung([&] { store.WertpapierSpeichern(inDatei, TWertpapier()); })
+  EXPECT_EQ(test::AusnahmeMeldung([&] { store.WertpapierSpeichern(inDatei, TWertpapier()); })
                 .rfind("Konnte Wertpapier mit ID '" + inDatei +
                            "' nicht speichern: Konnte Datei '" + inDatei + "' nicht schreiben: ",
                        0),
@@ -313,12 +315,13 @@ TEST_F(Verwaltung, DeletingFilesAndCatalogs) {
   Speichern("Aktien/b.mv2");
   store.WertpapierLoeschen(id);
   EXPECT_FALSE(store.Existiert(id));
-  EXPECT_EQ(Meldung([&] { store.WertpapierLoeschen(id); }),
-            "Konnte Datei '" + id + "' nicht löschen: Datei oder Verzeichnis nicht gefunden");
+  EXPECT_THROW_MSG(
+      store.WertpapierLoeschen(id), EWPVerwaltung,
+      "Konnte Datei '" + id + "' nicht löschen: Datei oder Verzeichnis nicht gefunden");
 
   fs::create_directory(dv + "Aktien/unter");
-  EXPECT_EQ(Meldung([&] { store.KatalogLoeschen("Aktien"); }),
-            "Konnte Katalog 'Aktien' nicht löschen: Verzeichnis ist nicht leer");
+  EXPECT_THROW_MSG(store.KatalogLoeschen("Aktien"), EWPVerwaltung,
+                   "Konnte Katalog 'Aktien' nicht löschen: Verzeichnis ist nicht leer");
   EXPECT_FALSE(store.Existiert(dv + "Aktien/b.mv2"));
   fs::remove(dv + "Aktien/unter");
   store.KatalogLoeschen("Aktien");
@@ -328,11 +331,12 @@ TEST_F(Verwaltung, DeletingFilesAndCatalogs) {
 TEST_F(Verwaltung, RenamingACatalogNeverReplacesAnother) {
   Speichern("Aktien/a.mv3");
   fs::create_directory(dv + "Leer");
-  EXPECT_EQ(Meldung([&] { store.Umbenennen("Aktien", "Leer"); }), "Datei existiert bereits");
+  EXPECT_THROW_MSG(store.Umbenennen("Aktien", "Leer"), EWPVerwaltung, "Datei existiert bereits");
   EXPECT_TRUE(fs::exists(dv + "Aktien/a.mv3"));
   store.Umbenennen("Aktien", "Werte");
   EXPECT_TRUE(fs::exists(dv + "Werte/a.mv3"));
-  EXPECT_THROW(store.Umbenennen("Aktien", "Neu"), EWPVerwaltung);
+  EXPECT_THROW_MSG(store.Umbenennen("Aktien", "Neu"), EWPVerwaltung,
+                   "Datei oder Verzeichnis nicht gefunden");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/exception.h"
 
@@ -17,6 +18,33 @@ inline std::string AusnahmeMeldung(const std::function<void()>& f) {
     return e.Meldung();
   }
   return "(keine Ausnahme)";
+}
+
+// "<message> @<position>" of the parse error `Typ` that `f` throws, for the
+// parsers whose errors carry the position in the input; "(keine Ausnahme)"
+// when it throws none. Any other exception passes through and fails the test.
+template <class Typ>
+std::string MeldungMitPosition(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Typ& e) {
+    return e.Meldung() + " @" + std::to_string(e.Position());
+  }
+  return "(keine Ausnahme)";
+}
+
+// Message and field of the input error `Typ` that `f` throws, for the readers
+// of dialog input whose errors name the field to correct; "(keine Ausnahme)"
+// and a default field when it throws none.
+template <class Typ>
+auto MeldungUndFeld(const std::function<void()>& f)
+    -> std::pair<std::string, decltype(std::declval<const Typ&>().Feld())> {
+  try {
+    f();
+  } catch (const Typ& e) {
+    return {e.Meldung(), e.Feld()};
+  }
+  return {"(keine Ausnahme)", {}};
 }
 
 }  // namespace morvane::test
