@@ -46,5 +46,50 @@ void BM_InterpreterCsv5MB(benchmark::State& state) {
 }
 BENCHMARK(BM_InterpreterCsv5MB)->Unit(benchmark::kMillisecond);
 
+// One line of `anzahl` records "05.03.2001 1 " (about 1.3 MB for 100 000),
+// optionally ending in an umlaut, so that columns are no byte offsets.
+std::string EinzeilenSeite(std::int64_t anzahl, bool umlaut) {
+  const std::string datensatz = "05.03.2001 1 ";
+  std::string seite;
+  seite.reserve(static_cast<std::size_t>(anzahl) * datensatz.size() + 2);
+  for (std::int64_t i = 0; i < anzahl; ++i)
+    seite += datensatz;
+  return umlaut ? seite + "ä" : seite;
+}
+
+// Arguments: records, umlaut (0/1), HTML (0/1), date format (0/1).
+void BM_InterpreterEinzeilig(benchmark::State& state) {
+  const bool html = state.range(2) != 0;
+  const std::string seite = EinzeilenSeite(state.range(0), state.range(1) != 0);
+  TScriptParser parser(state.range(3) != 0
+                           ? R"(datensatz datum(format "TT.MM.JJJJ") kassa ende)"
+                           : "datensatz datum kassa ende");
+  std::size_t anzahl = 0;
+  for (auto _ : state) {
+    anzahl = 0;
+    TInterpreter interpreter(parser, seite, html,
+                             [&](const std::string&, const TKurs&) { ++anzahl; });
+    interpreter.Ausfuehren();
+    benchmark::DoNotOptimize(anzahl);
+  }
+  state.counters["Datensaetze"] = static_cast<double>(anzahl);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+}
+BENCHMARK(BM_InterpreterEinzeilig)
+    ->ArgNames({"Datensaetze", "Umlaut", "Html", "Format"})
+    ->ArgsProduct({{10000, 100000}, {0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// "&" followed by `range(0)` times "amp;": one entity nested that deep.
+void BM_EntitaetenVerschachtelt(benchmark::State& state) {
+  std::string text = "&";
+  for (std::int64_t i = 0; i < state.range(0); ++i)
+    text += "amp;";
+  for (auto _ : state)
+    benchmark::DoNotOptimize(EntitaetenDekodieren(text));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_EntitaetenVerschachtelt)->Arg(40000)->Arg(400000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace morvane
