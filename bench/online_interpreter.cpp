@@ -4,6 +4,7 @@
 
 #include "core/datum.h"
 #include "core/datumtext.h"
+#include "online/entitaeten.h"
 #include "online/interpreter.h"
 #include "online/scriptparser.h"
 
@@ -61,9 +62,8 @@ std::string EinzeilenSeite(std::int64_t anzahl, bool umlaut) {
 void BM_InterpreterEinzeilig(benchmark::State& state) {
   const bool html = state.range(2) != 0;
   const std::string seite = EinzeilenSeite(state.range(0), state.range(1) != 0);
-  TScriptParser parser(state.range(3) != 0
-                           ? R"(datensatz datum(format "TT.MM.JJJJ") kassa ende)"
-                           : "datensatz datum kassa ende");
+  TScriptParser parser(state.range(3) != 0 ? R"(datensatz datum(format "TT.MM.JJJJ") kassa ende)"
+                                           : "datensatz datum kassa ende");
   std::size_t anzahl = 0;
   for (auto _ : state) {
     anzahl = 0;

@@ -1,4 +1,5 @@
 #include "online/interpreter.h"
+#include "online/entitaeten.h"
 
 #include <gtest/gtest.h>
 
