@@ -80,6 +80,33 @@ BENCHMARK(BM_InterpreterEinzeilig)
     ->ArgsProduct({{10000, 100000}, {0, 1}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// The provider's XML history answer on one line, `range(0)` trading days.
+void BM_InterpreterHistorie(benchmark::State& state) {
+  std::string daten;
+  std::string werte;
+  for (std::int64_t i = 0; i < state.range(0); ++i) {
+    daten += "2001-03-05;";
+    werte += "12.5;";
+  }
+  std::string seite = "<DATE_LIST>" + daten + "</DATE_LIST>";
+  for (const char* tag : {"OPEN_PRICE_LIST", "CLOSE_PRICE_LIST", "HIGH_PRICE_LIST",
+                          "LOW_PRICE_LIST", "VOLUME_LIST"}) {
+    seite += std::string("<") + tag + ">" + werte + "</" + tag + ">";
+  }
+  TScriptParser parser("onvistahistorie");
+  std::size_t anzahl = 0;
+  for (auto _ : state) {
+    anzahl = 0;
+    TInterpreter interpreter(parser, seite, false,
+                             [&](const std::string&, const TKurs&) { ++anzahl; });
+    interpreter.Ausfuehren();
+    benchmark::DoNotOptimize(anzahl);
+  }
+  state.counters["Datensaetze"] = static_cast<double>(anzahl);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+}
+BENCHMARK(BM_InterpreterHistorie)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 // "&" followed by `range(0)` times "amp;": one entity nested that deep.
 void BM_EntitaetenVerschachtelt(benchmark::State& state) {
   std::string text = "&";

@@ -96,6 +96,18 @@ std::optional<double> Bruchzahl(std::string_view text) {
   return *ganz + static_cast<double>(*zaehler) / *nenner;
 }
 
+// Hands each ";"-separated entry of a list to `f` (a ";" at the end starts no
+// further entry) while `f` returns true. Walks the list once: the lists of a
+// history answer can hold many thousand entries.
+template <class F>
+void ListeDurchgehen(std::string_view liste, F f) {
+  for (std::size_t von = 0; von < liste.size();) {
+    const std::size_t ende = std::min(liste.find(';', von), liste.size());
+    if (!f(liste.substr(von, ende - von))) return;
+    von = ende + 1;
+  }
+}
+
 // A date of the XML history ("2001-03-05"): the record it starts, or nothing
 // when the entry is no date. An impossible calendar date keeps its place in the
 // list but is marked by a date of 0, so that the values stay in step.
@@ -170,10 +182,10 @@ void TInterpreter::Ende() {
   if (leerzeileErreicht()) return ZeileLesen();
   if (!endetext_.empty()) {
     const std::size_t von = Byte(spalte_);
-    const std::size_t text = std::min(zeile_.Finden(TInterpreterZeile::TSuche::KeinesVon, " ", von),
-                                      zeile_.Text().size());
-    if (std::string_view(zeile_.Text()).substr(text).starts_with(endetext_)) {
-      spalte_ = SpalteBei(text + endetext_.size());
+    const std::size_t anfang = std::min(
+        zeile_.Finden(TInterpreterZeile::TSuche::KeinesVon, " ", von), zeile_.Text().size());
+    if (std::string_view(zeile_.Text()).substr(anfang).starts_with(endetext_)) {
+      spalte_ = SpalteBei(anfang + endetext_.size());
       return;
     }
   }
@@ -227,11 +239,10 @@ void TInterpreter::Wert(TBefehlsTyp typ, const TFeldParameter& p) {
 
 void TInterpreter::Historie() {
   std::vector<TKurs> kurse;
-  std::string liste(TagInhalt("DATE_LIST"));
-  while (!liste.empty()) {
-    if (const auto datum = HistorienDatum(NaechstesFeld(liste, ';')))
-      kurse.push_back({.Datum = *datum});
-  }
+  ListeDurchgehen(TagInhalt("DATE_LIST"), [&](std::string_view eintrag) {
+    if (const auto datum = HistorienDatum(std::string(eintrag))) kurse.push_back({.Datum = *datum});
+    return true;
+  });
   static constexpr std::pair<std::string_view, TKursFeld> kListen[] = {
       {"OPEN_PRICE_LIST", kfEroeffnung},
       {"CLOSE_PRICE_LIST", kfSchluss},
@@ -239,12 +250,14 @@ void TInterpreter::Historie() {
       {"LOW_PRICE_LIST", kfTief},
       {"VOLUME_LIST", kfUmsatz}};
   for (const auto& [tag, feld] : kListen) {
-    std::string werte(TagInhalt(tag));
-    for (std::size_t i = 0; !werte.empty(); ++i) {
-      const auto zahl = TextZuZahl(NaechstesFeld(werte, ';'), 4);
-      if (!zahl) break;
+    std::size_t i = 0;
+    ListeDurchgehen(TagInhalt(tag), [&](std::string_view eintrag) {
+      const auto zahl = TextZuZahl(eintrag, 4);
+      if (!zahl) return false;
       if (i < kurse.size()) KursFeld(kurse[i], feld) = *zahl;
-    }
+      ++i;
+      return true;
+    });
   }
   if (!empfaenger_) return;
   for (const TKurs& kurs : kurse) {

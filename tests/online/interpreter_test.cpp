@@ -228,6 +228,20 @@ TEST_F(Interpreter, HistoryAnswerOnOneLine) {
   EXPECT_DOUBLE_EQ(k[0].Kurs.Umsatz, 100);
   // The page ends before the last list: nothing is emitted.
   EXPECT_TRUE(Interpretieren("onvistahistorie", listen).empty());
+
+  // Empty entries, a ";" at the end, surplus numbers, a list that stops at once.
+  k = Interpretieren(
+      "onvistahistorie",
+      "<DATE_LIST>2001-03-05;;2001-03-06;</DATE_LIST>"
+      "<OPEN_PRICE_LIST>1;2;3;</OPEN_PRICE_LIST>\r\n"
+      "<CLOSE_PRICE_LIST>4;x;5</CLOSE_PRICE_LIST><HIGH_PRICE_LIST>;6</HIGH_PRICE_LIST>"
+      "<LOW_PRICE_LIST>7</LOW_PRICE_LIST><VOLUME_LIST>8;9;</VOLUME_LIST>");
+  ASSERT_EQ(k.size(), 2u);
+  EXPECT_EQ(Kurz(k), "05.03.2001 0,00 4,00 []; 06.03.2001 0,00 0,00 []");
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Eroeffnung, 2);
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Hoch, 0);
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Tief, 7);
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Umsatz, 9);
 }
 
 TEST_F(Interpreter, CharactersBeyondAsciiAndLineEnds) {
