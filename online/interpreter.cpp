@@ -249,7 +249,8 @@ void TInterpreter::Historie() {
       {"HIGH_PRICE_LIST", kfHoch},
       {"LOW_PRICE_LIST", kfTief},
       {"VOLUME_LIST", kfUmsatz}};
-  for (const auto& [tag, feld] : kListen) {
+  for (const auto& [tag, kursfeld] : kListen) {
+    const TKursFeld feld = kursfeld;  // clang 14 captures no structured binding
     std::size_t i = 0;
     ListeDurchgehen(TagInhalt(tag), [&](std::string_view eintrag) {
       const auto zahl = TextZuZahl(eintrag, 4);
