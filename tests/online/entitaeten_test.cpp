@@ -26,28 +26,22 @@ std::string KindFuerKind(std::string text) {
 }
 
 TEST(Entitaeten, NestingAndEnds) {
+  std::string tief = "&";
+  for (int i = 0; i < 10000; ++i)
+    tief += "amp;";
   const std::pair<std::string, std::string> faelle[] = {
       {"&amp;amp;x", "&x"},
-      {"&amp;lt;", "&lt;"},  // "&lt;" had its turn before "&amp;" made it
-      {"&amp;amp;gt;", "&gt;"},
-      {"&amp;quot;", "\""},  // later kinds are replaced where "&amp;" made them
-      {"&amp;amp;amp;Uuml;", "Ü"},
+      {"&amp;lt;", "&lt;"},          // "&lt;" had its turn before "&amp;" made it
+      {"&amp;amp;amp;quot;", "\""},  // later kinds are replaced where "&amp;" made them
       {"&amp;&lt;", "&<"},
-      {"&&lt;", "&<"},
-      {"&amp;amp", "&amp"},
       {"x&amp;", "x&"},
       {"x&amp", "x&amp"},
-      {"&", "&"},
-      {"&;amp;", "&;amp;"},
-      {"&copy;&LT;&Amp;&auml", "&copy;&LT;&Amp;&auml"},
-      {"&Auml&auml;", "&Aumlä"},
-      {"M&uuml;ller&nbsp;&amp;&nbsp;S&ouml;hne", "Müller & Söhne"},
-      {"", ""},
+      {"&copy;&LT;&Amp;&Auml&auml;", "&copy;&LT;&Amp;&Aumlä"},
+      {tief + "lt;", "&lt;"},
+      {tief + "ouml;", "ö"},
   };
-  for (const auto& [ein, aus] : faelle) {
-    EXPECT_EQ(EntitaetenDekodieren(ein), aus) << ein;
-    EXPECT_EQ(KindFuerKind(ein), aus) << ein;
-  }
+  for (const auto& [ein, aus] : faelle)
+    EXPECT_EQ(EntitaetenDekodieren(ein), aus) << ein.substr(0, 40);
 }
 
 TEST(Entitaeten, SameAsKindByKindOnRandomTexts) {
@@ -62,14 +56,6 @@ TEST(Entitaeten, SameAsKindByKindOnRandomTexts) {
       text += stuecke[stueck(zufall)];
     ASSERT_EQ(EntitaetenDekodieren(text), KindFuerKind(text)) << text;
   }
-}
-
-TEST(Entitaeten, DeepNestingBecomesOneAmpersand) {
-  std::string text = "&";
-  for (int i = 0; i < 10000; ++i)
-    text += "amp;";
-  EXPECT_EQ(EntitaetenDekodieren(text + "lt;"), "&lt;");
-  EXPECT_EQ(EntitaetenDekodieren(text + "ouml;"), "ö");
 }
 
 }  // namespace
