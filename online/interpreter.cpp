@@ -334,7 +334,7 @@ std::string TInterpreter::Feld(std::uint8_t laenge, const std::string& trenner) 
 void TInterpreter::LeerzeichenUeberspringen() {
   const std::string& zeile = zeile_.Text();
   for (std::size_t b = Byte(spalte_);
-       b < zeile.size() && leer_.find(zeile[b]) != std::string_view::npos; ++b)
+       b < zeile.size() && (zeile[b] == ' ' || leer_.find(zeile[b]) != std::string_view::npos); ++b)
     ++spalte_;
 }
 

@@ -3,19 +3,21 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/textkodierung.h"
-
 namespace morvane {
 
 TInterpreterZeile::TInterpreterZeile(std::string seite) : seite_(std::move(seite)) {}
 
 bool TInterpreterZeile::Lesen() {
   if (lesePos_ >= seite_.size()) return false;
-  const std::size_t ende = std::min(seite_.find_first_of("\r\n", lesePos_), seite_.size());
+  std::size_t ende = lesePos_;
+  while (ende < seite_.size() && seite_[ende] != '\n' && seite_[ende] != '\r')
+    ++ende;
   text_.assign(seite_, lesePos_, ende - lesePos_);
-  std::replace(text_.begin(), text_.end(), '\t', ' ');
-  ascii_ = std::all_of(text_.begin(), text_.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  ascii_ = true;
+  for (char& c : text_) {
+    if (c == '\t') c = ' ';
+    if (static_cast<unsigned char>(c) >= 0x80) ascii_ = false;
+  }
   geleseneBytes_ += static_cast<std::int64_t>(ende - lesePos_) + 1;
   lesePos_ = ende;
   if (lesePos_ < seite_.size()) {
@@ -36,21 +38,14 @@ void TInterpreterZeile::VonVorn() {
   ++zeilenNummer_;
 }
 
-std::size_t TInterpreterZeile::Byte(std::size_t spalte) {
-  if (ascii_) return std::min(spalte - 1, text_.size());
-  return zaehler_.Offset(spalte - 1);
-}
-
-std::size_t TInterpreterZeile::Spalte(std::size_t byte) {
-  if (ascii_) return std::min(byte, text_.size()) + 1;
-  return zaehler_.Position(byte);
-}
-
-std::size_t TInterpreterZeile::Zeichen(std::string_view stueck) const {
-  return ascii_ ? stueck.size() : Utf8Laenge(stueck);
-}
-
 std::size_t TInterpreterZeile::Finden(TSuche art, std::string_view muster, std::size_t ab) {
+  // Mostly the match lies a few characters on; that needs no bookkeeping.
+  constexpr std::size_t kNah = 64;
+  const std::string_view text(text_);
+  if (ab < text.size()) {
+    const std::size_t nah = Suchen(text.substr(0, ab + kNah), art, muster, ab);
+    if (nah != std::string::npos) return nah;
+  }
   auto it = std::find_if(gemerkt_.begin(), gemerkt_.end(),
                          [&](const TGemerkt& g) { return g.Art == art && g.Muster == muster; });
   if (it == gemerkt_.end()) {
@@ -60,12 +55,12 @@ std::size_t TInterpreterZeile::Finden(TSuche art, std::string_view muster, std::
   }
   it->Zeile = zeilenNummer_;
   it->Ab = ab;
-  it->Fund = Suchen(art, muster, ab);
+  it->Fund = Suchen(text, art, muster, ab);
   return it->Fund;
 }
 
-std::size_t TInterpreterZeile::Suchen(TSuche art, std::string_view muster, std::size_t ab) const {
-  const std::string_view text(text_);
+std::size_t TInterpreterZeile::Suchen(std::string_view text, TSuche art, std::string_view muster,
+                                      std::size_t ab) {
   switch (art) {
     case TSuche::Text:
       return text.find(muster, ab);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/textkodierung.h"
 #include "online/scripttext.h"
 
 namespace morvane {
@@ -35,11 +37,17 @@ class TInterpreterZeile {
   std::int64_t GeleseneBytes() const { return geleseneBytes_; }
 
   // Byte offset of the 1-based column; the line's size from its end on.
-  std::size_t Byte(std::size_t spalte);
+  std::size_t Byte(std::size_t spalte) {
+    return ascii_ ? std::min(spalte - 1, text_.size()) : zaehler_.Offset(spalte - 1);
+  }
   // 1-based column of the byte offset.
-  std::size_t Spalte(std::size_t byte);
+  std::size_t Spalte(std::size_t byte) {
+    return ascii_ ? std::min(byte, text_.size()) + 1 : zaehler_.Position(byte);
+  }
   // Number of characters of a piece of the line.
-  std::size_t Zeichen(std::string_view stueck) const;
+  std::size_t Zeichen(std::string_view stueck) const {
+    return ascii_ ? stueck.size() : Utf8Laenge(stueck);
+  }
 
   enum class TSuche {
     Text,       // the pattern as a whole
@@ -61,7 +69,9 @@ class TInterpreterZeile {
     std::size_t Ab;
     std::size_t Fund;
   };
-  std::size_t Suchen(TSuche art, std::string_view muster, std::size_t ab) const;
+  // The first match at or after `ab` within `text`.
+  static std::size_t Suchen(std::string_view text, TSuche art, std::string_view muster,
+                            std::size_t ab);
 
   std::string seite_;
   std::size_t lesePos_ = 0;
