@@ -55,7 +55,10 @@ TEST(InterpreterZeile, ColumnsCountCharactersInAnyOrder) {
 TEST(InterpreterZeile, RememberedSearchesStayRight) {
   using enum TInterpreterZeile::TSuche;
   constexpr auto npos = std::string::npos;
-  TInterpreterZeile zeile("a;b;c \x01 x\nzweite;");
+  // Matches far apart, so that the remembered answers are used: ";" at 1 and
+  // 103, blanks up to 102 and from 105 to 204, a control character at 205.
+  const std::string blanks(100, ' ');
+  TInterpreterZeile zeile("a;b" + blanks + ";c" + blanks + "\x01x\n" + blanks + "x;");
   ASSERT_TRUE(zeile.Lesen());
   struct TFall {
     TInterpreterZeile::TSuche Art;
@@ -64,9 +67,10 @@ TEST(InterpreterZeile, RememberedSearchesStayRight) {
     std::size_t Fund;
   };
   const TFall faelle[] = {
-      {Text, ";", 0, 1},      {Text, ";", 2, 3},    {Text, ";", 1, 1},
-      {Text, ";", 4, npos},   {Text, ";", 2, 3},    {EinesVon, " ,", 4, 5},
-      {KeinesVon, " ", 5, 6}, {Sichtbar, "", 5, 8}, {Sichtbar, "", 0, 0},
+      {Text, ";", 0, 1},        {Text, ";", 2, 103},       {Text, ";", 10, 103},
+      {Text, ";", 1, 1},        {Text, ";", 104, npos},    {Text, ";", 150, npos},
+      {Text, ";", 2, 103},      {KeinesVon, " ", 3, 103},  {EinesVon, ";x", 104, 206},
+      {Sichtbar, "", 105, 206}, {Sichtbar, "", 207, npos}, {Sichtbar, "", 3, 103},
   };
   for (const auto& f : faelle) {
     EXPECT_EQ(zeile.Finden(f.Art, f.Muster, f.Ab), f.Fund)
@@ -74,8 +78,8 @@ TEST(InterpreterZeile, RememberedSearchesStayRight) {
   }
   // The next line answers for itself.
   ASSERT_TRUE(zeile.Lesen());
-  EXPECT_EQ(zeile.Finden(Text, ";", 2), 6u);
-  EXPECT_EQ(zeile.Finden(Sichtbar, "", 0), 0u);
+  EXPECT_EQ(zeile.Finden(Text, ";", 2), 101u);
+  EXPECT_EQ(zeile.Finden(Sichtbar, "", 3), 100u);
 }
 
 }  // namespace
