@@ -23,6 +23,21 @@ std::string CsvSeite() {
   return seite;
 }
 
+// Runs `script` over `seite` once per iteration and counts the records.
+void Messen(benchmark::State& state, std::string_view script, const std::string& seite, bool html) {
+  TScriptParser parser(script);
+  std::size_t anzahl = 0;
+  for (auto _ : state) {
+    anzahl = 0;
+    TInterpreter interpreter(parser, seite, html,
+                             [&](const std::string&, const TKurs&) { ++anzahl; });
+    interpreter.Ausfuehren();
+    benchmark::DoNotOptimize(anzahl);
+  }
+  state.counters["Datensaetze"] = static_cast<double>(anzahl);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+}
+
 constexpr const char* kScript = R"(
   position(zeile 2)
   datensatz
@@ -33,17 +48,7 @@ constexpr const char* kScript = R"(
 
 void BM_InterpreterCsv5MB(benchmark::State& state) {
   const std::string seite = CsvSeite();
-  TScriptParser parser(kScript);
-  std::size_t anzahl = 0;
-  for (auto _ : state) {
-    anzahl = 0;
-    TInterpreter interpreter(parser, seite, false,
-                             [&](const std::string&, const TKurs&) { ++anzahl; });
-    interpreter.Ausfuehren();
-    benchmark::DoNotOptimize(anzahl);
-  }
-  state.counters["Datensaetze"] = static_cast<double>(anzahl);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+  Messen(state, kScript, seite, false);
 }
 BENCHMARK(BM_InterpreterCsv5MB)->Unit(benchmark::kMillisecond);
 
@@ -62,18 +67,10 @@ std::string EinzeilenSeite(std::int64_t anzahl, bool umlaut) {
 void BM_InterpreterEinzeilig(benchmark::State& state) {
   const bool html = state.range(2) != 0;
   const std::string seite = EinzeilenSeite(state.range(0), state.range(1) != 0);
-  TScriptParser parser(state.range(3) != 0 ? R"(datensatz datum(format "TT.MM.JJJJ") kassa ende)"
-                                           : "datensatz datum kassa ende");
-  std::size_t anzahl = 0;
-  for (auto _ : state) {
-    anzahl = 0;
-    TInterpreter interpreter(parser, seite, html,
-                             [&](const std::string&, const TKurs&) { ++anzahl; });
-    interpreter.Ausfuehren();
-    benchmark::DoNotOptimize(anzahl);
-  }
-  state.counters["Datensaetze"] = static_cast<double>(anzahl);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+  Messen(state,
+         state.range(3) != 0 ? R"(datensatz datum(format "TT.MM.JJJJ") kassa ende)"
+                             : "datensatz datum kassa ende",
+         seite, html);
 }
 BENCHMARK(BM_InterpreterEinzeilig)
     ->ArgNames({"Datensaetze", "Umlaut", "Html", "Format"})
@@ -93,17 +90,7 @@ void BM_InterpreterHistorie(benchmark::State& state) {
                           "LOW_PRICE_LIST", "VOLUME_LIST"}) {
     seite += std::string("<") + tag + ">" + werte + "</" + tag + ">";
   }
-  TScriptParser parser("onvistahistorie");
-  std::size_t anzahl = 0;
-  for (auto _ : state) {
-    anzahl = 0;
-    TInterpreter interpreter(parser, seite, false,
-                             [&](const std::string&, const TKurs&) { ++anzahl; });
-    interpreter.Ausfuehren();
-    benchmark::DoNotOptimize(anzahl);
-  }
-  state.counters["Datensaetze"] = static_cast<double>(anzahl);
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * seite.size()));
+  Messen(state, "onvistahistorie", seite, false);
 }
 BENCHMARK(BM_InterpreterHistorie)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
