@@ -7,6 +7,7 @@
 #include "core/textkodierung.h"
 #include "core/uhr.h"
 #include "core/zahltext.h"
+#include "online/entitaeten.h"
 #include "online/scripttext.h"
 
 namespace morvane {
@@ -14,31 +15,21 @@ namespace {
 
 constexpr std::string_view kLeerzeile = "\r\n";
 
-struct TEntitaet {
-  std::string_view Name;
-  std::string_view Zeichen;
-};
+// While a date is read without a format, these count as blanks ("5.3.2001",
+// "5-3-2001", "5/3/2001").
+constexpr std::string_view kDatumsleer = " ,-./";
 
-constexpr TEntitaet kEntitaeten[] = {
-    {"&lt;", "<"},   {"&gt;", ">"},    {"&amp;", "&"},  {"&quot;", "\""},
-    {"&nbsp;", " "}, {"&szlig;", "ß"}, {"&auml;", "ä"}, {"&Auml;", "Ä"},
-    {"&ouml;", "ö"}, {"&Ouml;", "Ö"},  {"&uuml;", "ü"}, {"&Uuml;", "Ü"},
-};
-
-// Replaces every occurrence once; true if anything was replaced.
-bool AlleErsetzen(std::string& text, std::string_view alt, std::string_view neu) {
-  std::size_t pos = text.find(alt);
-  if (pos == std::string::npos) return false;
+// Removes every occurrence of `weg`.
+void AlleEntfernen(std::string& text, std::string_view weg) {
   std::string ergebnis;
   ergebnis.reserve(text.size());
   std::size_t von = 0;
-  for (; pos != std::string::npos; pos = text.find(alt, von)) {
-    ergebnis.append(text, von, pos - von).append(neu);
-    von = pos + alt.size();
+  for (std::size_t pos = text.find(weg); pos != std::string::npos; pos = text.find(weg, von)) {
+    ergebnis.append(text, von, pos - von);
+    von = pos + weg.size();
   }
   ergebnis.append(text, von);
   text = std::move(ergebnis);
-  return true;
 }
 
 std::int64_t SeitenZeilen(std::string_view seite) {
@@ -71,6 +62,14 @@ int LetzterWochentag(int monat, int jahr) {
   return tag;
 }
 
+// Most characters of any of the names.
+std::size_t LaengsterName(const auto& namen) {
+  std::size_t laengster = 0;
+  for (const auto& name : namen)
+    laengster = std::max(laengster, Utf8Laenge(name));
+  return laengster;
+}
+
 // Three-letter beginnings of the month names, lower case, January first.
 const std::array<std::string, 12>& Monatskuerzel() {
   static const std::array<std::string, 12> kuerzel = [] {
@@ -97,6 +96,18 @@ std::optional<double> Bruchzahl(std::string_view text) {
   return *ganz + static_cast<double>(*zaehler) / *nenner;
 }
 
+// Hands each ";"-separated entry of a list to `f` (a ";" at the end starts no
+// further entry) while `f` returns true. Walks the list once: the lists of a
+// history answer can hold many thousand entries.
+template <class F>
+void ListeDurchgehen(std::string_view liste, F f) {
+  for (std::size_t von = 0; von < liste.size();) {
+    const std::size_t ende = std::min(liste.find(';', von), liste.size());
+    if (!f(liste.substr(von, ende - von))) return;
+    von = ende + 1;
+  }
+}
+
 // A date of the XML history ("2001-03-05"): the record it starts, or nothing
 // when the entry is no date. An impossible calendar date keeps its place in the
 // list but is marked by a date of 0, so that the values stay in step.
@@ -113,24 +124,18 @@ std::optional<Boersentag> HistorienDatum(std::string eintrag) {
 
 }  // namespace
 
-std::string EntitaetenDekodieren(std::string text) {
-  if (text.find('&') == std::string::npos) return text;
-  for (const auto& e : kEntitaeten) {
-    while (AlleErsetzen(text, e.Name, e.Zeichen)) {
-    }
-  }
-  return text;
-}
-
 TInterpreter::TInterpreter(TScriptParser& parser, std::string_view seite, bool html,
                            TKursEmpfaenger empfaenger)
     : parser_(parser),
-      seite_(ExternZuUtf8(seite)),
+      zeile_(ExternZuUtf8(seite)),
       html_(html),
       empfaenger_(std::move(empfaenger)) {
   parser_.Zuruecksetzen();
-  zeilenGrenze_ = 100 * SeitenZeilen(seite_) + 1000;
-  durchlaufGrenze_ = static_cast<std::int64_t>(seite_.size()) + zeilenGrenze_;
+  const auto groesse = static_cast<std::int64_t>(zeile_.Seite().size());
+  zeilenGrenze_ = 100 * SeitenZeilen(zeile_.Seite()) + 1000;
+  // Reading a long line again and again is bounded by bytes as well.
+  bytesGrenze_ = 100 * groesse + (std::int64_t{1} << 20);
+  durchlaufGrenze_ = groesse + zeilenGrenze_;
 }
 
 void TInterpreter::Ausfuehren() {
@@ -169,16 +174,18 @@ void TInterpreter::Ende() {
   Ausgeben();
   const std::pair vorher{zeilen_, spalte_};
   const auto leerzeileErreicht = [this] {
-    return endetext_ == kLeerzeile && Trimmen(zeile_).empty();
+    return endetext_ == kLeerzeile &&
+           zeile_.Finden(TInterpreterZeile::TSuche::Sichtbar, {}, 0) == std::string::npos;
   };
   if (leerzeileErreicht()) return ZeileLesen();
   ZumText();
   if (leerzeileErreicht()) return ZeileLesen();
   if (!endetext_.empty()) {
-    const std::string_view rest = Rest();
-    const std::size_t text = std::min(rest.find_first_not_of(' '), rest.size());
-    if (rest.substr(text).starts_with(endetext_)) {
-      spalte_ = SpalteBei(Byte(spalte_) + text + endetext_.size());
+    const std::size_t von = Byte(spalte_);
+    const std::size_t anfang = std::min(
+        zeile_.Finden(TInterpreterZeile::TSuche::KeinesVon, " ", von), zeile_.Text().size());
+    if (std::string_view(zeile_.Text()).substr(anfang).starts_with(endetext_)) {
+      spalte_ = SpalteBei(anfang + endetext_.size());
       return;
     }
   }
@@ -206,7 +213,7 @@ void TInterpreter::Position(const TPositionParameter& p) {
 void TInterpreter::Suche(const TSucheParameter& p) {
   for (int i = 0; i < p.Anzahl; ++i) {
     std::size_t fund;
-    while ((fund = zeile_.find(p.Text, Byte(spalte_))) == std::string::npos)
+    while ((fund = zeile_.Text().find(p.Text, Byte(spalte_))) == std::string::npos)
       ZeileLesen();
     spalte_ = SpalteBei(fund + p.Text.size());
   }
@@ -221,7 +228,7 @@ void TInterpreter::Wert(TBefehlsTyp typ, const TFeldParameter& p) {
   if (p.Bruchschreibweise && p.Laenge == 0 && p.Trennzeichen == " ") {
     text += ' ' + Feld(0, " ");
   }
-  if (!p.Tausenderzeichen.empty()) AlleErsetzen(text, p.Tausenderzeichen, "");
+  if (!p.Tausenderzeichen.empty()) AlleEntfernen(text, p.Tausenderzeichen);
   std::string_view getrimmt = Trimmen(text);
   if (getrimmt.ends_with(',') || getrimmt.ends_with('.')) getrimmt.remove_suffix(1);
   const auto zahl = p.Bruchschreibweise ? Bruchzahl(getrimmt) : TextZuZahl(getrimmt, 4);
@@ -232,24 +239,26 @@ void TInterpreter::Wert(TBefehlsTyp typ, const TFeldParameter& p) {
 
 void TInterpreter::Historie() {
   std::vector<TKurs> kurse;
-  std::string liste(TagInhalt("DATE_LIST"));
-  while (!liste.empty()) {
-    if (const auto datum = HistorienDatum(NaechstesFeld(liste, ';')))
-      kurse.push_back({.Datum = *datum});
-  }
+  ListeDurchgehen(TagInhalt("DATE_LIST"), [&](std::string_view eintrag) {
+    if (const auto datum = HistorienDatum(std::string(eintrag))) kurse.push_back({.Datum = *datum});
+    return true;
+  });
   static constexpr std::pair<std::string_view, TKursFeld> kListen[] = {
       {"OPEN_PRICE_LIST", kfEroeffnung},
       {"CLOSE_PRICE_LIST", kfSchluss},
       {"HIGH_PRICE_LIST", kfHoch},
       {"LOW_PRICE_LIST", kfTief},
       {"VOLUME_LIST", kfUmsatz}};
-  for (const auto& [tag, feld] : kListen) {
-    std::string werte(TagInhalt(tag));
-    for (std::size_t i = 0; !werte.empty(); ++i) {
-      const auto zahl = TextZuZahl(NaechstesFeld(werte, ';'), 4);
-      if (!zahl) break;
+  for (const auto& [tag, kursfeld] : kListen) {
+    const TKursFeld feld = kursfeld;  // clang 14 captures no structured binding
+    std::size_t i = 0;
+    ListeDurchgehen(TagInhalt(tag), [&](std::string_view eintrag) {
+      const auto zahl = TextZuZahl(eintrag, 4);
+      if (!zahl) return false;
       if (i < kurse.size()) KursFeld(kurse[i], feld) = *zahl;
-    }
+      ++i;
+      return true;
+    });
   }
   if (!empfaenger_) return;
   for (const TKurs& kurs : kurse) {
@@ -278,24 +287,9 @@ void TInterpreter::Ausgeben() {
 // --- page and line reading ---
 
 void TInterpreter::ZeileLesen() {
-  if (lesePos_ >= seite_.size() || gelesenGesamt_ >= zeilenGrenze_) throw EScriptDateiende("");
-  // One pass finds the line end, turns tabs into blanks and notes whether the
-  // line is plain ASCII (then columns are byte offsets).
-  zeile_.clear();
-  zeileAscii_ = true;
-  std::size_t ende = lesePos_;
-  for (; ende < seite_.size(); ++ende) {
-    char c = seite_[ende];
-    if (c == '\n' || c == '\r') break;
-    if (c == '\t') c = ' ';
-    if (static_cast<unsigned char>(c) >= 0x80) zeileAscii_ = false;
-    zeile_ += c;
-  }
-  lesePos_ = ende;
-  if (lesePos_ < seite_.size()) {
-    const char endezeichen = seite_[lesePos_++];
-    const char partner = endezeichen == '\r' ? '\n' : '\r';
-    if (lesePos_ < seite_.size() && seite_[lesePos_] == partner) ++lesePos_;
+  if (gelesenGesamt_ >= zeilenGrenze_ || zeile_.GeleseneBytes() >= bytesGrenze_ ||
+      !zeile_.Lesen()) {
+    throw EScriptDateiende("");
   }
   ++zeilen_;
   ++gelesenGesamt_;
@@ -303,71 +297,64 @@ void TInterpreter::ZeileLesen() {
 }
 
 void TInterpreter::VonVorn() {
-  lesePos_ = 0;
+  zeile_.VonVorn();
   zeilen_ = 0;
   spalte_ = 1;
-  zeile_.clear();
-  zeileAscii_ = true;
 }
 
 void TInterpreter::ZumText() {
-  while (Trimmen(Rest()).empty())
+  while (zeile_.Finden(TInterpreterZeile::TSuche::Sichtbar, {}, Byte(spalte_)) == std::string::npos)
     ZeileLesen();
 }
 
 std::string TInterpreter::Feld(std::uint8_t laenge, const std::string& trenner) {
   ZumText();
+  const std::string& zeile = zeile_.Text();
   std::string text;
   if (laenge > 0) {
     const std::size_t von = Byte(spalte_);
     const std::size_t bis = Byte(spalte_ + laenge);
-    text = zeile_.substr(von, bis - von);
-    spalte_ += zeileAscii_ ? text.size() : Utf8Laenge(text);
+    text = zeile.substr(von, bis - von);
+    spalte_ += zeile_.Zeichen(text);
   } else {
     LeerzeichenUeberspringen();
     const std::size_t von = Byte(spalte_);
-    const std::size_t fund = zeile_.find(trenner, von);
+    const std::size_t fund = zeile_.Finden(TInterpreterZeile::TSuche::Text, trenner, von);
     if (fund != std::string::npos) {
-      text = zeile_.substr(von, fund - von);
+      text = zeile.substr(von, fund - von);
       spalte_ = SpalteBei(fund + trenner.size());
     } else {
-      text = zeile_.substr(von);
-      spalte_ = SpalteBei(zeile_.size());
+      text = zeile.substr(von);
+      spalte_ = SpalteBei(zeile.size());
     }
   }
   return html_ ? EntitaetenDekodieren(std::move(text)) : text;
 }
 
 void TInterpreter::LeerzeichenUeberspringen() {
-  for (std::size_t b = Byte(spalte_); b < zeile_.size() && zeile_[b] == ' '; ++b)
+  const std::string& zeile = zeile_.Text();
+  for (std::size_t b = Byte(spalte_);
+       b < zeile.size() && (zeile[b] == ' ' || leer_.find(zeile[b]) != std::string_view::npos); ++b)
     ++spalte_;
 }
 
-std::size_t TInterpreter::Byte(std::size_t spalte) const {
-  if (zeileAscii_) return std::min(spalte - 1, zeile_.size());
-  return Utf8Offset(zeile_, spalte - 1);
-}
-
-std::size_t TInterpreter::SpalteBei(std::size_t byte) const {
-  if (zeileAscii_) return byte + 1;
-  return Utf8Laenge(std::string_view(zeile_).substr(0, byte)) + 1;
-}
-
-std::string_view TInterpreter::Rest() const {
-  return std::string_view(zeile_).substr(Byte(spalte_));
+std::string_view TInterpreter::RestAnfang(std::size_t zeichen) {
+  const std::size_t von = Byte(spalte_);
+  return std::string_view(zeile_.Text()).substr(von, Byte(spalte_ + zeichen) - von);
 }
 
 std::string_view TInterpreter::TagInhalt(std::string_view tag) {
   const std::string auf = "<" + std::string(tag) + ">";
   const std::string zu = "</" + std::string(tag) + ">";
   while (true) {
-    const std::size_t start = zeile_.find(auf, Byte(spalte_));
+    const std::string& zeile = zeile_.Text();
+    const std::size_t start = zeile.find(auf, Byte(spalte_));
     if (start != std::string::npos) {
       const std::size_t innen = start + auf.size();
-      const std::size_t ende = zeile_.find(zu, innen);
+      const std::size_t ende = zeile.find(zu, innen);
       if (ende != std::string::npos && ende > innen) {
         spalte_ = SpalteBei(ende + zu.size());
-        return std::string_view(zeile_).substr(innen, ende - innen);
+        return std::string_view(zeile).substr(innen, ende - innen);
       }
     }
     ZeileLesen();
@@ -396,14 +383,9 @@ bool TInterpreter::DatumLesen(const TDatumParameter& p, int& quartal) {
 }
 
 bool TInterpreter::StandardDatumLesen(const TDatumParameter& p) {
-  // The separators of "5.3.2001", "5-3-2001" and "5/3/2001" count as blanks
-  // while the date is read; the line itself stays as it was.
-  const std::string original = zeile_;
-  std::replace_if(
-      zeile_.begin() + static_cast<std::ptrdiff_t>(Byte(spalte_)), zeile_.end(),
-      [](char c) { return c == ',' || c == '-' || c == '.' || c == '/'; }, ' ');
+  leer_ = kDatumsleer;
   const bool gelesen = TagLesen(" ") && MonatLesen(p, " ") && JahrLesen(p, "", 4);
-  zeile_ = original;
+  leer_ = " ";
   return gelesen;
 }
 
@@ -428,15 +410,23 @@ std::optional<std::string> TInterpreter::Nehmen(const std::string& trenner, std:
   LeerzeichenUeberspringen();
   const std::size_t von = Byte(spalte_);
   if (trenner.empty()) {
-    const std::size_t bis = Byte(spalte_ + anzahl);
-    std::string text = zeile_.substr(von, bis - von);
-    spalte_ += zeileAscii_ ? text.size() : Utf8Laenge(text);
+    std::string text(RestAnfang(anzahl));
+    spalte_ += zeile_.Zeichen(text);
+    std::replace_if(
+        text.begin(), text.end(),
+        [this](char c) { return leer_.find(c) != std::string_view::npos; }, ' ');
     return text;
   }
-  const std::size_t fund = zeile_.find(trenner, von);
+  const std::size_t fund = TrennerSuchen(trenner, von);
   if (fund == std::string::npos) return std::nullopt;
   spalte_ = SpalteBei(fund + trenner.size());
-  return zeile_.substr(von, fund - von);
+  return zeile_.Text().substr(von, fund - von);
+}
+
+// A blank separator is met by any character that counts as a blank.
+std::size_t TInterpreter::TrennerSuchen(const std::string& trenner, std::size_t ab) {
+  using enum TInterpreterZeile::TSuche;
+  return trenner == " " ? zeile_.Finden(EinesVon, leer_, ab) : zeile_.Finden(Text, trenner, ab);
 }
 
 // Index of the name that the text equals (with a separator) or begins with
@@ -451,7 +441,7 @@ std::optional<int> TInterpreter::NamenLesen(const std::vector<std::string>& name
     return static_cast<int>(it - namen.begin());
   }
   LeerzeichenUeberspringen();
-  const std::string rest = KleinSchreiben(Rest());
+  const std::string rest = KleinSchreiben(RestAnfang(LaengsterName(namen)));
   for (std::size_t i = 0; i < namen.size(); ++i) {
     if (rest.starts_with(namen[i])) {
       spalte_ += Utf8Laenge(namen[i]);
@@ -482,7 +472,8 @@ bool TInterpreter::MonatLesen(const TDatumParameter& p, const std::string& trenn
     text = std::string(Trimmen(*genommen));
   } else {
     LeerzeichenUeberspringen();
-    text = std::string(Rest());
+    static const std::size_t laengster = LaengsterName(kMonatsname);
+    text = std::string(RestAnfang(laengster));
   }
   if (const auto zahl = ZahlImBereich(ZeichenKuerzen(text, 2), 1, 12)) {
     monat_ = static_cast<std::uint16_t>(*zahl);

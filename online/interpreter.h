@@ -12,6 +12,7 @@
 
 #include "core/exception.h"
 #include "core/kurse.h"
+#include "online/interpreterzeile.h"
 #include "online/scriptparser.h"
 
 namespace morvane {
@@ -54,9 +55,9 @@ class TInterpreter {
   void ZumText();
   std::string Feld(std::uint8_t laenge, const std::string& trenner);
   void LeerzeichenUeberspringen();
-  std::size_t Byte(std::size_t spalte) const;
-  std::size_t SpalteBei(std::size_t byte) const;
-  std::string_view Rest() const;
+  std::size_t Byte(std::size_t spalte) { return zeile_.Byte(spalte); }
+  std::size_t SpalteBei(std::size_t byte) { return zeile_.Spalte(byte); }
+  std::string_view RestAnfang(std::size_t zeichen);
   std::string_view TagInhalt(std::string_view tag);
 
   // Dates.
@@ -65,6 +66,7 @@ class TInterpreter {
   bool StandardDatumLesen(const TDatumParameter& p);
   bool GruppeLesen(const TDatumsgruppe& gruppe, const TDatumParameter& p, int& quartal);
   std::optional<std::string> Nehmen(const std::string& trenner, std::size_t anzahl);
+  std::size_t TrennerSuchen(const std::string& trenner, std::size_t ab);
   std::optional<int> NamenLesen(const std::vector<std::string>& namen, const std::string& trenner);
   bool TagLesen(const std::string& trenner);
   bool MonatLesen(const TDatumParameter& p, const std::string& trenner);
@@ -73,19 +75,20 @@ class TInterpreter {
   bool Anpassen(const TDatumParameter& p, int quartal);
 
   TScriptParser& parser_;
-  std::string seite_;
+  TInterpreterZeile zeile_;
   bool html_;
   TKursEmpfaenger empfaenger_;
 
-  std::size_t lesePos_ = 0;  // next byte of the page
-  std::string zeile_;        // current line, tabs as blanks
-  bool zeileAscii_ = true;
   std::size_t spalte_ = 1;   // 1-based character column
   std::int64_t zeilen_ = 0;  // lines read since the page start
+  // The characters that count as blanks between the parts of a date read
+  // without a format; a blank otherwise.
+  std::string_view leer_ = " ";
   // Guards against scripts that would read forever (jumping back, loops that
-  // read nothing): total lines read and loop passes are bounded.
+  // read nothing): total lines and bytes read and loop passes are bounded.
   std::int64_t gelesenGesamt_ = 0;
   std::int64_t zeilenGrenze_ = 0;
+  std::int64_t bytesGrenze_ = 0;
   std::int64_t durchlaeufe_ = 0;
   std::int64_t durchlaufGrenze_ = 0;
   std::pair<std::int64_t, std::size_t> durchlaufStart_{0, 1};
@@ -98,9 +101,5 @@ class TInterpreter {
   // Opening, high, low, close, Kassakurs, volume.
   std::array<double, 6> werte_{};
 };
-
-// Decodes the character entities of page text in their fixed order, each kind
-// as long as it occurs ("&amp;lt;" becomes "&lt;").
-std::string EntitaetenDekodieren(std::string text);
 
 }  // namespace morvane

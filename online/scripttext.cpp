@@ -78,18 +78,32 @@ std::string OhneAnfuehrungszeichen(std::string_view token) {
   return ergebnis;
 }
 
+bool TZeichenzaehler::IstZeichenanfang(std::size_t byte) const {
+  return (static_cast<unsigned char>(text_[byte]) & 0xC0) != 0x80;
+}
+
 std::size_t TZeichenzaehler::Position(std::size_t byte) {
   if (byte > text_.size()) byte = text_.size();
-  const auto istZeichenanfang = [this](std::size_t i) {
-    return (static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80;
-  };
   for (; byte_ > byte; --byte_) {
-    if (istZeichenanfang(byte_ - 1)) --zeichen_;
+    if (IstZeichenanfang(byte_ - 1)) --zeichen_;
   }
   for (; byte_ < byte; ++byte_) {
-    if (istZeichenanfang(byte_)) ++zeichen_;
+    if (IstZeichenanfang(byte_)) ++zeichen_;
   }
   return zeichen_ + 1;
+}
+
+std::size_t TZeichenzaehler::Offset(std::size_t zeichen) {
+  // zeichen_ counts the character starts before byte_; stop on the start that
+  // has `zeichen` starts before it.
+  while (zeichen_ > zeichen) {
+    if (IstZeichenanfang(--byte_)) --zeichen_;
+  }
+  while (byte_ < text_.size() && (zeichen_ < zeichen || !IstZeichenanfang(byte_))) {
+    if (IstZeichenanfang(byte_)) ++zeichen_;
+    ++byte_;
+  }
+  return byte_;
 }
 
 }  // namespace morvane

@@ -46,14 +46,21 @@ std::optional<std::size_t> StringEnde(std::string_view text, std::size_t start);
 // token is returned unchanged.
 std::string OhneAnfuehrungszeichen(std::string_view token);
 
-// Converts byte offsets of one text into 1-based character positions. Cheap
-// when the offsets asked for lie close together (the tokenizers walk forward).
+// Converts between byte offsets of one text and character counts. Cheap when
+// the places asked for lie close together (the tokenizers and the interpreter
+// walk forward), since it walks from the place asked for last.
 class TZeichenzaehler {
  public:
   explicit TZeichenzaehler(std::string_view text) : text_(text) {}
+  // 1-based character position of the byte.
   std::size_t Position(std::size_t byte);
+  // Byte offset at which the character with 0-based index `zeichen` starts, or
+  // the text's size when it has fewer characters.
+  std::size_t Offset(std::size_t zeichen);
 
  private:
+  bool IstZeichenanfang(std::size_t byte) const;
+
   std::string_view text_;
   std::size_t byte_ = 0;
   std::size_t zeichen_ = 0;

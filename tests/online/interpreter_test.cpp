@@ -1,9 +1,12 @@
 #include "online/interpreter.h"
+#include "online/entitaeten.h"
 
 #include <gtest/gtest.h>
 
 #include "core/datum.h"
+#include "core/datumtext.h"
 #include "core/uhr.h"
+#include "core/zahltext.h"
 #include "interpretertest.h"
 
 namespace morvane {
@@ -11,6 +14,17 @@ namespace {
 
 Boersentag Tag(int t, int m, int j) {
   return BoersentagAusDatum(t, m, j);
+}
+
+// Date, Kassakurs, close and identifier of every record, "; " between them.
+std::string Kurz(const std::vector<TGelesenerKurs>& kurse) {
+  std::string text;
+  for (const auto& [kennung, k] : kurse) {
+    if (!text.empty()) text += "; ";
+    text += BoersentagZuText(k.Datum) + " " + KursZuText(k.Kassakurs) + " " +
+            KursZuText(k.Schluss) + " [" + kennung + "]";
+  }
+  return text;
 }
 
 // A fixed "today": Wednesday, 7 March 2001.
@@ -214,6 +228,73 @@ TEST_F(Interpreter, HistoryAnswerOnOneLine) {
   EXPECT_DOUBLE_EQ(k[0].Kurs.Umsatz, 100);
   // The page ends before the last list: nothing is emitted.
   EXPECT_TRUE(Interpretieren("onvistahistorie", listen).empty());
+
+  // Empty entries, a ";" at the end, surplus numbers, a list that stops at once.
+  k = Interpretieren(
+      "onvistahistorie",
+      "<DATE_LIST>2001-03-05;;2001-03-06;</DATE_LIST>"
+      "<OPEN_PRICE_LIST>1;2;3;</OPEN_PRICE_LIST>\r\n"
+      "<CLOSE_PRICE_LIST>4;x;5</CLOSE_PRICE_LIST><HIGH_PRICE_LIST>;6</HIGH_PRICE_LIST>"
+      "<LOW_PRICE_LIST>7</LOW_PRICE_LIST><VOLUME_LIST>8;9;</VOLUME_LIST>");
+  ASSERT_EQ(k.size(), 2u);
+  EXPECT_EQ(Kurz(k), "05.03.2001 0,00 4,00 []; 06.03.2001 0,00 0,00 []");
+  EXPECT_DOUBLE_EQ(k[0].Kurs.Tief, 7);
+  EXPECT_DOUBLE_EQ(k[1].Kurs.Umsatz, 9);
+}
+
+TEST_F(Interpreter, CharactersBeyondAsciiAndLineEnds) {
+  struct TFall {
+    const char* Script;
+    std::string Seite;
+    bool Html;
+    const char* Erwartet;
+  };
+  const TFall faelle[] = {
+      // Umlauts before and after the records of one long line.
+      {R"(suche("ä") datensatz datum kassa ende)", "Kürs ä 05.03.2001 1 06.03.2001 2 ü", false,
+       "05.03.2001 1,00 0,00 []; 06.03.2001 2,00 0,00 []"},
+      {R"(suche("ä") datensatz datum(format "TT.MM.JJJJ") kassa ende)",
+       "Kürs ä 05.03.2001 1 06.03.2001 2 ü", false,
+       "05.03.2001 1,00 0,00 []; 06.03.2001 2,00 0,00 []"},
+      // Inside fields: a multibyte separator, a length in characters.
+      {R"(datum kassa(trennzeichen "ä") schluss(trennzeichen "ä"))", "05.03.2001 1,5ä2ä", false,
+       "05.03.2001 1,50 2,00 []"},
+      {"id(länge 3) datum kassa", "äöü05.03.2001 7", false, "05.03.2001 7,00 0,00 [äöü]"},
+      {R"(suche("€") datum(format "TTMMJJJJ") kassa)", "€ 05März2001 2", false,
+       "05.03.2001 2,00 0,00 []"},
+      // The date separators count as blanks also inside the four year characters.
+      {"datum kassa", "05.03.01, 7", false, "05.03.2001 7,00 0,00 []"},
+      // Entities nested, at the end of a field, unknown.
+      {R"(id(trennzeichen "|") datum kassa)", "&amp;amp;quot;ä|05.03.2001 1", true,
+       "05.03.2001 1,00 0,00 [\"ä]"},
+      {R"(id(trennzeichen "|") datum kassa)", "A&amp;|05.03.2001 1", true,
+       "05.03.2001 1,00 0,00 [A&]"},
+      {R"(id(trennzeichen "|") datum kassa)", "&euro;&amp|05.03.2001 1", true,
+       "05.03.2001 1,00 0,00 [&euro;&amp]"},
+      // CR LF and LF CR end one line, CR CR two.
+      {"position(zeile 5) datum kassa", "a\r\nb\n\rc\r\r05.03.2001 1", false,
+       "05.03.2001 1,00 0,00 []"},
+      {"datensatz datum kassa position(zeile +1) ende(leerzeile) schluss",
+       "05.03.2001 1\r\n06.03.2001 2\r\n\r\n07.03.2001 3\r\n", false,
+       "05.03.2001 1,00 0,00 []; 06.03.2001 2,00 0,00 []"},
+  };
+  for (const auto& f : faelle)
+    EXPECT_EQ(Kurz(Interpretieren(f.Script, f.Seite, f.Html)), f.Erwartet) << f.Script;
+}
+
+TEST_F(Interpreter, RereadingALongLineEnds) {
+  // Each pass reads the long first line again and moves two columns on: it
+  // would take ages, so the bytes read are bounded by a multiple of the page.
+  std::string seite(20000, '1');
+  for (int i = 0; i < 20000; ++i)
+    seite += "\ny";
+  const auto k = Interpretieren(
+      "datensatz datum(heute) position(zeile 1, spalte +2) kassa(länge 1) "
+      "position(zeile 2, spalte -1) ende",
+      seite);
+  // The line count alone would allow a million passes.
+  EXPECT_GT(k.size(), 10u);
+  EXPECT_LT(k.size(), 10000u);
 }
 
 TEST_F(Interpreter, WithoutReceiverNothingHappens) {
