@@ -138,8 +138,7 @@ TEST_F(CliTest, UnlesbareDateiLegtDenKatalogNichtLahm) {
 
 TEST_F(CliTest, ZuKleineKursanzahlWirdGemeldetUndNieUeberschrieben) {
   const std::string id = TestWertpapier();
-  std::ifstream ein(id, std::ios::binary);
-  std::string inhalt(std::istreambuf_iterator<char>(ein), {});
+  std::string inhalt = test::DateiInhalt(id);
   inhalt[inhalt.size() - 3 * 52 - 4] = 1;  // three prices, one declared
   std::ofstream(id, std::ios::binary) << inhalt;
   const std::string beschaedigt = "Die Datei '" + id +
@@ -153,8 +152,7 @@ TEST_F(CliTest, ZuKleineKursanzahlWirdGemeldetUndNieUeberschrieben) {
   EXPECT_EQ(t.Meldung, beschaedigt +
                            " Sie wird nicht überschrieben, damit diese Bytes erhalten "
                            "bleiben.\n");
-  std::ifstream nachher(id, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(nachher), {}), inhalt);
+  EXPECT_EQ(test::DateiInhalt(id), inhalt);
 }
 
 TEST_F(CliTest, DepotListen) {

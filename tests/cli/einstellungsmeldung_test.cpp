@@ -61,8 +61,7 @@ TEST(Einstellungsmeldung, UnbrauchbareEinstellungenWerdenEinmalGemeldet) {
     EXPECT_EQ(meldung, zeile);
     // A damaged indicator set keeps its kinds before the damage only.
     EXPECT_EQ(aus == ohne, inhalt != fremderTyp && inhalt != leer) << zustand;
-    std::ifstream log(dir.Pfad() + "logbuch.txt");
-    const std::string text{std::istreambuf_iterator<char>(log), {}};
+    const std::string text = dir.Lies("logbuch.txt");
     EXPECT_NE(text.find(zeile), std::string::npos) << text;
   }
 }

@@ -63,10 +63,7 @@ TEST(ParallelSchreiber, NoChangeIsLostAndNoIdIsHandedOutTwice) {
   }
   for (std::thread& f : faeden)
     f.join();
-  const auto ausgabe = [&](std::size_t s) {
-    std::ifstream ein(verzeichnis.Pfad() + "aus" + std::to_string(s));
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-  };
+  const auto ausgabe = [&](std::size_t s) { return verzeichnis.Lies("aus" + std::to_string(s)); };
   for (std::size_t s = 0; s < schreiber.size(); ++s)
     EXPECT_EQ(fehler[s], "") << ausgabe(s);
 

@@ -20,14 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Inhalt(const std::string& pfad) {
-  std::ifstream datei(pfad, std::ios::binary);
-  return {std::istreambuf_iterator<char>(datei), std::istreambuf_iterator<char>()};
-}
-
-void Anlegen(const std::string& pfad, const std::string& inhalt) {
-  std::ofstream(pfad, std::ios::binary) << inhalt;
-}
+using test::DateiAnlegen;
+using test::DateiInhalt;
 
 // Sets the last change of a file `sekunden` into the past.
 void Altern(const std::string& pfad, long sekunden) {
@@ -44,7 +38,7 @@ TEST(DateiGrenzen, OnlyRegularFilesUpToTheLimitAreRead) {
   const std::string fifo = tmp.Pfad() + "fifo";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const std::string hundert = tmp.Pfad() + "hundert";
-  Anlegen(hundert, std::string(100, 'x'));
+  DateiAnlegen(hundert, std::string(100, 'x'));
   struct TFall {
     std::string Pfad;
     std::size_t Grenze;
@@ -89,11 +83,11 @@ TEST(DateiGrenzen, SaveFollowsALinkAndRefusesWhatIsNoRegularFile) {
   const test::TTempVerzeichnis tmp;
   const std::string echt = tmp.Pfad() + "echt.txt";
   const std::string link = tmp.Pfad() + "link.txt";
-  Anlegen(echt, "alt");
+  DateiAnlegen(echt, "alt");
   fs::create_symlink(echt, link);
   DateiAtomarSchreiben(link, "neu");
   EXPECT_TRUE(fs::is_symlink(link));
-  EXPECT_EQ(Inhalt(echt), "neu");
+  EXPECT_EQ(DateiInhalt(echt), "neu");
 
   // A link to a device is refused like the device; a pipe stands in for one
   // here, so that a fault could not replace a device of the machine.
@@ -122,12 +116,12 @@ TEST(DateiGrenzen, SaveRemovesOnlyOldTemporariesOfItsOwnTarget) {
       {"Name.mv3.tmp-b12Cd", false},    // not a mkstemp name
   };
   for (const auto& [name, alt] : faelle) {
-    Anlegen(tmp.Pfad() + name, "rest");
+    DateiAnlegen(tmp.Pfad() + name, "rest");
     if (name != "Name.mv3.tmpXy34Zw") Altern(tmp.Pfad() + name, kTemporaerVerwaistNach + 5);
   }
   Altern(tmp.Pfad() + "Name.mv3.tmpXy34Zw", kTemporaerVerwaistNach - 20);
   DateiAtomarSchreiben(ziel, "daten");
-  EXPECT_EQ(Inhalt(ziel), "daten");
+  EXPECT_EQ(DateiInhalt(ziel), "daten");
   for (const auto& [name, weg] : faelle) {
     EXPECT_EQ(fs::exists(tmp.Pfad() + name), !weg) << name;
   }
@@ -150,9 +144,9 @@ TEST(DateiGrenzen, AFailedWriteKeepsTheOldFile) {
   const test::TTempVerzeichnis tmp;
   const std::string ziel = tmp.Pfad() + "ziel.bin";
   const std::string alt(3000, 'a');
-  Anlegen(ziel, alt);
+  DateiAnlegen(ziel, alt);
   EXPECT_EXIT(VollSchreiben(ziel), ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(Inhalt(ziel), alt);
+  EXPECT_EQ(DateiInhalt(ziel), alt);
   EXPECT_EQ(std::distance(fs::directory_iterator(tmp.Pfad()), fs::directory_iterator()), 1);
 }
 

@@ -17,6 +17,7 @@
 #include "grafik/aufzeichnungsleinwand.h"
 #include "testhilfe/ausnahme.h"
 #include "testhilfe/beispieldaten.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -235,9 +236,7 @@ TEST_F(ChartBild, VollePlatteMeldetDenFehlerUndLaesstDieAlteDateiStehen) {
     const std::string datei = Datei("alt" + endung);
     std::ofstream(datei) << "alt";
     EXPECT_EXIT(VollSpeichern(msft_, datei), ::testing::ExitedWithCode(0), "") << endung;
-    std::ifstream ein(datei);
-    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(inhalt, "alt");
+    EXPECT_EQ(test::DateiInhalt(datei), "alt");
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(verzeichnis_), fs::directory_iterator()), 3);
 }

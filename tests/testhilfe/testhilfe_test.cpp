@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/datum.h"
 #include "testhilfe/ausnahme.h"
 #include "testhilfe/beispieldaten.h"
 #include "testhilfe/tempverzeichnis.h"
@@ -119,46 +118,6 @@ TEST(TempVerzeichnis, WritesReadsAndRemovesEvenReadOnlyFolders) {
   EXPECT_NE(test::TTempVerzeichnis().Pfad(), test::TTempVerzeichnis().Pfad());
 }
 
-TEST(Beispieldaten, ReadEveryRecordOfTheShippedFiles) {
-  // Counts, first and last records as in the files' data lines.
-  struct Fall {
-    const char* datei;
-    int anzahl;
-    TDatum erster;
-    double ersterSchluss;
-    TDatum letzter;
-    double letzterSchluss, letzterUmsatz;
-  };
-  const Fall faelle[] = {
-      {"MSFT_2003_matplotlib.csv", 65, {19, 6, 2003}, 26.07, {19, 9, 2003}, 29.96, 92433800},
-      {"MSFT_2000-2001_Rmetrics.csv", 249, {27, 9, 2000}, 60.625, {27, 9, 2001}, 49.96, 40595600},
-      {"FB_2012-2014_techan.csv", 452, {18, 5, 2012}, 38.23, {7, 3, 2014}, 69.8, 38927000},
-      {"synthetisch/TTRC_1985-2006_synthetic.csv",
-       5550,
-       {2, 1, 1985},
-       3.08,
-       {29, 12, 2006},
-       51.95,
-       4943331},
-  };
-  for (const Fall& f : faelle) {
-    SCOPED_TRACE(f.datei);
-    const TKurse kurse = test::BeispielKurse(f.datei);
-    ASSERT_EQ(kurse.Anzahl(), f.anzahl);
-    const TKurs& a = *kurse.Kurs(0);
-    const TKurs& z = *kurse.Kurs(f.anzahl - 1);
-    EXPECT_EQ(a.Datum, BoersentagAusDatum(f.erster.Tag, f.erster.Monat, f.erster.Jahr));
-    EXPECT_EQ(a.Schluss, f.ersterSchluss);
-    EXPECT_EQ(z.Datum, BoersentagAusDatum(f.letzter.Tag, f.letzter.Monat, f.letzter.Jahr));
-    EXPECT_EQ(z.Schluss, f.letzterSchluss);
-    EXPECT_EQ(z.Umsatz, f.letzterUmsatz);
-  }
-  const TWertpapier wp = test::BeispielPapier("MSFT_2003_matplotlib.csv", "Microsoft");
-  EXPECT_EQ(wp.Bezeichnung, "Microsoft");
-  EXPECT_EQ(wp.Waehrung, "USD");
-  EXPECT_EQ(wp.Kurse.Anzahl(), 65);
-}
-
 TEST(Beispieldaten, AnyLineOfAnotherFormThrowsWithFileAndLine) {
   const std::string kopf = "Date,Open,High,Low,Close,Volume\n";
   const std::string gut = "2003-06-19,26.09,26.39,26.01,26.07,63626900\n";
@@ -169,14 +128,10 @@ TEST(Beispieldaten, AnyLineOfAnotherFormThrowsWithFileAndLine) {
   };
   const Fall faelle[] = {
       {"no file", "", ": fehlt oder hat nicht den Kopf Date,Open,High,Low,Close,Volume"},
-      {"only closes", "Obs,Close\n1,1628.75\n",
-       ": fehlt oder hat nicht den Kopf Date,Open,High,Low,Close,Volume"},
       {"a field missing", kopf + gut + "2003-06-20,26.34,26.38,26.01,26.33\n",
        ", Zeile 3: 2003-06-20,26.34,26.38,26.01,26.33"},
       {"text after the volume", kopf + "2003-06-20,26.34,26.38,26.01,26.33,86048896x\n",
        ", Zeile 2: 2003-06-20,26.34,26.38,26.01,26.33,86048896x"},
-      {"German date", kopf + "20.06.2003,26.34,26.38,26.01,26.33,86048896\n",
-       ", Zeile 2: 20.06.2003,26.34,26.38,26.01,26.33,86048896"},
       {"empty line", kopf + gut + "\n", ", Zeile 3: "},
   };
   for (const Fall& f : faelle) {
