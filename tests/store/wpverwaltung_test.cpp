@@ -262,6 +262,24 @@ TEST_F(GesenkteAnzahl, NoWriterReplacesTheFileAndLoadingSaysSo) {
   EXPECT_EQ(hinweise, std::vector<std::string>{Beschaedigt()});
 }
 
+// Records a reader drops (here a day of 0, outside every valid year) are
+// counted and named, never dropped without a word.
+TEST_F(Verwaltung, LoadingNamesThePriceRecordsItDrops) {
+  TWertpapier w;
+  for (int i = 0; i < 3; ++i)
+    w.Kurse.Setze(Kurs(kTag + i, 10 + i), TSetzModus::Ersetzen);
+  std::string inhalt = TWP_ImportExport_MV35::Kodieren(w);
+  inhalt.replace(inhalt.size() - 3 * 52, 4, std::string(4, '\0'));
+  const std::string id = dv + "Aktien/luecke.mv3";
+  test::DateiAnlegen(id, inhalt);
+  std::vector<std::string> hinweise;
+  store.HinweiseAn([&](const std::string& h) { hinweise.push_back(h); });
+  EXPECT_EQ(store.KurseLaden(id).Anzahl(), 2);
+  EXPECT_EQ(hinweise,
+            std::vector<std::string>{"Die Datei '" + id +
+                                     "' enthält 1 ungültigen Kurs; er wurde übergangen."});
+}
+
 TEST_F(Verwaltung, AFailedChangeLeavesTheFileAsItWas) {
   const std::string id = Speichern("Aktien/x.mv3");
   const std::string vorher = test::DateiInhalt(id);
