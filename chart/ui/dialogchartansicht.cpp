@@ -19,9 +19,26 @@
 namespace morvane {
 namespace {
 
-void Ankreuzen(QCheckBox* box, bool an) {
-  box->setChecked(an);
-}
+// Each check box with the flag it shows.
+struct TKreuz {
+  QCheckBox* TChartAnsichtSteuerelemente::*Box;
+  bool TChartAnsichtEingaben::*Feld;
+};
+constexpr TKreuz kKreuze[] = {
+    {&TChartAnsichtSteuerelemente::Zeit_Wochentag, &TChartAnsichtEingaben::Zeit_Wochentag},
+    {&TChartAnsichtSteuerelemente::Zeit_Monatsbalken, &TChartAnsichtEingaben::Zeit_Monatsbalken},
+    {&TChartAnsichtSteuerelemente::Zeit_Jahresbalken, &TChartAnsichtEingaben::Zeit_Jahresbalken},
+    {&TChartAnsichtSteuerelemente::Zeit_TageOhneKursWeglassen,
+     &TChartAnsichtEingaben::Zeit_TageOhneKursWeglassen},
+    {&TChartAnsichtSteuerelemente::Wert_GraphStrecken, &TChartAnsichtEingaben::Wert_GraphStrecken},
+    {&TChartAnsichtSteuerelemente::Z_Punkteraster, &TChartAnsichtEingaben::Z_Punkteraster},
+    {&TChartAnsichtSteuerelemente::Z_KaufVerkauf, &TChartAnsichtEingaben::Z_KaufVerkauf},
+    {&TChartAnsichtSteuerelemente::Z_GVGrenze, &TChartAnsichtEingaben::Z_GVGrenze},
+    {&TChartAnsichtSteuerelemente::Z_Indikatoren, &TChartAnsichtEingaben::Z_Indikatoren},
+    {&TChartAnsichtSteuerelemente::Z_Infobereich, &TChartAnsichtEingaben::Z_Infobereich},
+    {&TChartAnsichtSteuerelemente::Umsatz_Anzeigen, &TChartAnsichtEingaben::Umsatz_Anzeigen},
+    {&TChartAnsichtSteuerelemente::Umsatz_Abschneiden, &TChartAnsichtEingaben::Umsatz_Abschneiden},
+};
 
 // The checked chart type; `bisher` when none is (a type byte that names none
 // of the five stays as it was).
@@ -111,21 +128,11 @@ void TDialogChartAnsicht::Fuellen(const TChartAnsicht& ansicht) {
   s_.P_Kurs->setCurrentIndex(e.P_Kurs);
   s_.P_Umkehrminimum->setText(QtText(e.P_Umkehrminimum));
   s_.Zeit_Tage->setEditText(QtText(e.Zeit_Tage));
-  Ankreuzen(s_.Zeit_Wochentag, e.Zeit_Wochentag);
-  Ankreuzen(s_.Zeit_Monatsbalken, e.Zeit_Monatsbalken);
-  Ankreuzen(s_.Zeit_Jahresbalken, e.Zeit_Jahresbalken);
-  Ankreuzen(s_.Zeit_TageOhneKursWeglassen, e.Zeit_TageOhneKursWeglassen);
+  for (const TKreuz& k : kKreuze)
+    (s_.*k.Box)->setChecked(e.*k.Feld);
   s_.Wert_Linear->setChecked(!e.Wert_Logarithmisch);
   s_.Wert_Logarithmisch->setChecked(e.Wert_Logarithmisch);
-  Ankreuzen(s_.Wert_GraphStrecken, e.Wert_GraphStrecken);
-  Ankreuzen(s_.Z_Punkteraster, e.Z_Punkteraster);
-  Ankreuzen(s_.Z_KaufVerkauf, e.Z_KaufVerkauf);
-  Ankreuzen(s_.Z_GVGrenze, e.Z_GVGrenze);
-  Ankreuzen(s_.Z_Indikatoren, e.Z_Indikatoren);
-  Ankreuzen(s_.Z_Infobereich, e.Z_Infobereich);
-  Ankreuzen(s_.Umsatz_Anzeigen, e.Umsatz_Anzeigen);
   s_.Umsatz_Hoehe->setEditText(QtText(e.Umsatz_Hoehe));
-  Ankreuzen(s_.Umsatz_Abschneiden, e.Umsatz_Abschneiden);
   s_.Umsatz_Extremwert->setText(QtText(e.Umsatz_Extremwert));
   FreigabenAnwenden();
   // The dialog opens on its first page with the chart type focused.
@@ -144,20 +151,10 @@ TChartAnsichtEingaben TDialogChartAnsicht::Eingaben() const {
   e.P_Kurs = s_.P_Kurs->currentIndex();
   e.P_Umkehrminimum = s_.P_Umkehrminimum->text().toStdString();
   e.Zeit_Tage = s_.Zeit_Tage->currentText().toStdString();
-  e.Zeit_Wochentag = s_.Zeit_Wochentag->isChecked();
-  e.Zeit_Monatsbalken = s_.Zeit_Monatsbalken->isChecked();
-  e.Zeit_Jahresbalken = s_.Zeit_Jahresbalken->isChecked();
-  e.Zeit_TageOhneKursWeglassen = s_.Zeit_TageOhneKursWeglassen->isChecked();
+  for (const TKreuz& k : kKreuze)
+    e.*k.Feld = (s_.*k.Box)->isChecked();
   e.Wert_Logarithmisch = s_.Wert_Logarithmisch->isChecked();
-  e.Wert_GraphStrecken = s_.Wert_GraphStrecken->isChecked();
-  e.Z_Punkteraster = s_.Z_Punkteraster->isChecked();
-  e.Z_KaufVerkauf = s_.Z_KaufVerkauf->isChecked();
-  e.Z_GVGrenze = s_.Z_GVGrenze->isChecked();
-  e.Z_Indikatoren = s_.Z_Indikatoren->isChecked();
-  e.Z_Infobereich = s_.Z_Infobereich->isChecked();
-  e.Umsatz_Anzeigen = s_.Umsatz_Anzeigen->isChecked();
   e.Umsatz_Hoehe = s_.Umsatz_Hoehe->currentText().toStdString();
-  e.Umsatz_Abschneiden = s_.Umsatz_Abschneiden->isChecked();
   e.Umsatz_Extremwert = s_.Umsatz_Extremwert->text().toStdString();
   return e;
 }

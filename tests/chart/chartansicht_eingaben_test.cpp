@@ -53,9 +53,12 @@ TEST(ChartAnsichtEingaben, KurslistenOhneAuswahl) {
     std::uint8_t Zurueck;
   };
   const TFall faelle[] = {
-      {1, 0, 1}, {5, 4, 5},
-      {0, -1, 0},  // nothing selected: the field stays as it was
-      {6, -1, 6}, {255, -1, 255},
+      {1, 0, 1},
+      {5, 4, 5},
+      // Nothing selected: the field stays as it was.
+      {0, -1, 0},
+      {6, -1, 6},
+      {255, -1, 255},
   };
   for (const TFall& fall : faelle) {
     TChartAnsicht a;
