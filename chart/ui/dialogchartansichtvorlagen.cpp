@@ -101,12 +101,14 @@ void TDialogChartAnsichtVorlagen::AuswahlZeigen() {
 }
 
 void TDialogChartAnsichtVorlagen::Speichern() {
+  if (liste_->currentRow() < 0) return;  // not opened yet
   vorlagen_.SetzeVorlage(Slot(), bezeichnung_->text().toStdString(), ansicht_);
   geaendert_ = true;
   accept();
 }
 
 void TDialogChartAnsichtVorlagen::Loeschen() {
+  if (liste_->currentRow() < 0) return;
   vorlagen_.Loesche(Slot());
   geaendert_ = true;
   ListeFuellen();
