@@ -53,8 +53,12 @@ int Listenindex(std::uint8_t kurs) {
   return kurs >= 1 && kurs <= kKursfelder.size() ? kurs - 1 : -1;
 }
 
-std::uint8_t KursAusIndex(int index) {
-  return static_cast<std::uint8_t>(index + 1);
+// A list without a selection (the view held a price field that names none of
+// the five) keeps the field as it was instead of writing 0.
+void KursAusIndex(int index, std::uint8_t& kurs) {
+  if (index >= 0 && static_cast<std::size_t>(index) < kKursfelder.size()) {
+    kurs = static_cast<std::uint8_t>(index + 1);
+  }
 }
 
 }  // namespace
@@ -124,8 +128,8 @@ std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& e) {
 
 void EingabenUebernehmen(const TChartAnsichtEingaben& e, TChartAnsicht& a) {
   a.Charttyp = e.Charttyp;
-  a.LinienKurs = KursAusIndex(e.L_Kurs);
-  a.PFKurs = KursAusIndex(e.P_Kurs);
+  KursAusIndex(e.L_Kurs, a.LinienKurs);
+  KursAusIndex(e.P_Kurs, a.PFKurs);
   if (const auto wert = Umkehrminimum(e.P_Umkehrminimum)) a.Umkehrminimum = *wert;
   a.AlleTage = IstAlleTage(e.Zeit_Tage);
   if (!a.AlleTage) {

@@ -71,7 +71,7 @@ TChartAnsichtFreigaben Freigaben(const TChartAnsichtEingaben& eingaben);
 // Validation on OK and before saving as a template; stops at the first fault.
 std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& eingaben);
 // Writes the dialog back into a view. A text that does not convert into its
-// range leaves the field as it was.
+// range, and a price list without a selection, leave the field as it was.
 void EingabenUebernehmen(const TChartAnsichtEingaben& eingaben, TChartAnsicht& ansicht);
 
 }  // namespace morvane

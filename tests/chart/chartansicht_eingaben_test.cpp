@@ -46,6 +46,40 @@ TEST(ChartAnsichtEingaben, FuellenUndUnveraendertZurueckschreiben) {
   EXPECT_EQ(Uebernommen(EingabenAusAnsicht(a)), a);
 }
 
+TEST(ChartAnsichtEingaben, KurslistenOhneAuswahl) {
+  struct TFall {
+    std::uint8_t Kurs;  // as read from a file, without range checks
+    int Index;          // what the list selects
+    std::uint8_t Zurueck;
+  };
+  const TFall faelle[] = {
+      {1, 0, 1},
+      {5, 4, 5},
+      // Nothing selected: the field stays as it was.
+      {0, -1, 0},
+      {6, -1, 6},
+      {255, -1, 255},
+  };
+  for (const TFall& fall : faelle) {
+    TChartAnsicht a;
+    a.LinienKurs = fall.Kurs;
+    a.PFKurs = fall.Kurs;
+    const TChartAnsichtEingaben e = EingabenAusAnsicht(a);
+    EXPECT_EQ(e.L_Kurs, fall.Index) << int(fall.Kurs);
+    EXPECT_EQ(e.P_Kurs, fall.Index) << int(fall.Kurs);
+    EingabenUebernehmen(e, a);
+    EXPECT_EQ(a.LinienKurs, fall.Zurueck) << int(fall.Kurs);
+    EXPECT_EQ(a.PFKurs, fall.Zurueck) << int(fall.Kurs);
+  }
+  // A selection made in the dialog replaces a damaged value.
+  TChartAnsicht a;
+  a.LinienKurs = 9;
+  auto e = EingabenAusAnsicht(a);
+  e.L_Kurs = 1;
+  EingabenUebernehmen(e, a);
+  EXPECT_EQ(a.LinienKurs, 2);
+}
+
 TEST(ChartAnsichtEingaben, TageAufDerZeitachse) {
   auto e = Standard();
   for (const char* alle : {"Alle Tage", "  ALLE TAGE  ", "alle tage"}) {
