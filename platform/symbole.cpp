@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <stdexcept>
 #include <string>
 
 // The resource lives in this static library; registering it from here keeps the
@@ -27,7 +28,7 @@ std::span<const std::string_view> SymbolNamen() {
 
 QIcon Symbol(std::string_view name) {
   if (std::find(kNamen.begin(), kNamen.end(), name) == kNamen.end()) {
-    throw ESymbol("Unbekanntes Symbol '" + std::string(name) + "'.");
+    throw std::logic_error("Unbekanntes Symbol '" + std::string(name) + "'.");
   }
   static const bool geladen = (SymbolRessourcenLaden(), true);
   (void)geladen;

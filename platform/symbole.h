@@ -3,13 +3,9 @@
 #include <span>
 #include <string_view>
 
-#include "core/exception.h"
-
 class QIcon;
 
 namespace morvane {
-
-MORVANE_EXCEPTION(ESymbol, Exception);
 
 // The program's icons, drawn as SVG on a 24-pixel grid and built into the
 // program as Qt resources (platform/symbole.qrc), so they need no files at run
@@ -22,9 +18,9 @@ MORVANE_EXCEPTION(ESymbol, Exception);
 //                        chart view, indicator bar, info area, print, volume
 std::span<const std::string_view> SymbolNamen();
 
-// The icon `name` (one of SymbolNamen()). Throws ESymbol for any other name, so
-// a misspelt name shows at once rather than as an empty button. Needs a
-// QGuiApplication.
+// The icon `name` (one of SymbolNamen()). Any other name is a programmer error
+// and throws std::logic_error, so a misspelt name shows at once rather than as
+// an empty button. Needs a QGuiApplication.
 QIcon Symbol(std::string_view name);
 
 }  // namespace morvane
