@@ -13,6 +13,7 @@ namespace morvane {
 namespace {
 
 constexpr TFarbe kBandGrau = TFarbe::RGB(242, 242, 242);
+constexpr int kSchrifthoehe = 12;
 
 struct TZeile {
   std::string_view Beschriftung;
@@ -47,7 +48,7 @@ void TChart_Infobereich::SetzeTag(Boersentag tag) {
 void TChart_Infobereich::Zeichne(TGrafikfenster& f) {
   f.PinselLeer();
   f.SetzeSchriftFarbe(kSchwarz);
-  f.SetzeSchriftHoehe(12);
+  f.SetzeSchriftHoehe(kSchrifthoehe);
   f.Text(0, 5 * f.FaktorY(), "Tagesinformationen");
   if (tag_ > 0) f.Text(0, 15 * f.FaktorY(), "zum " + BoersentagZuText(tag_, 0));
   if (wertpapier_ == nullptr) return;
@@ -67,15 +68,15 @@ int TChart_Infobereich::Tagesblock(TGrafikfenster& f, int y) const {
     if (i % 2 == 0) Band(f, y - fy, y + 22 * fy);
     f.PinselLeer();
     f.SetzeSchriftFarbe(kSchwarz);
-    f.Text(2 * fx, y, std::string(zeile.Beschriftung) + ":");
+    const int links = Beschriftung(f, 2 * fx, y, std::string(zeile.Beschriftung) + ":");
     const double v = satz ? KursFeld(*satz, zeile.Feld) : 0;
     const double p = vorher ? KursFeld(*vorher, zeile.Feld) : 0;
     if (v > 0 && p > 0) {
       const double aenderung = (v - p) / p * 100;
       f.SetzeSchriftFarbe(VorzeichenFarbe(aenderung));
-      Rechtsbuendig(f, y, (aenderung > 0 ? "+" : "") + ZahlZuText(2, aenderung) + " %");
+      Rechtsbuendig(f, y, (aenderung > 0 ? "+" : "") + ZahlZuText(2, aenderung) + " %", links);
     } else {
-      Rechtsbuendig(f, y, "-");
+      Rechtsbuendig(f, y, "-", links);
     }
     y += 10 * fy;
     std::string wert = "-";
@@ -96,14 +97,14 @@ int TChart_Infobereich::Depotblock(TGrafikfenster& f, int y) const {
   Band(f, y - 1, y + 11 * fy);
   f.PinselLeer();
   f.SetzeSchriftFarbe(kSchwarz);
-  f.Text(2, y, "Bestand:");
-  Rechtsbuendig(f, y, KursZuTextGruppiert(rechner.Bestand(), true) + " St.");
+  const int links = Beschriftung(f, 2, y, "Bestand:");
+  Rechtsbuendig(f, y, KursZuTextGruppiert(rechner.Bestand(), true) + " St.", links);
   y += 15 * fy;
   const std::optional<TGewinn> buchgewinn = rechner.Buchgewinn();
   if (!buchgewinn) return y;
-  f.Text(2 * fx, y, "Buchgewinn:");
+  const int neben = Beschriftung(f, 2 * fx, y, "Buchgewinn:");
   f.SetzeSchriftFarbe(VorzeichenFarbe(buchgewinn->Gewinn));
-  Rechtsbuendig(f, y, ZahlZuTextGruppiert(2, buchgewinn->Rendite * 100) + " %");
+  Rechtsbuendig(f, y, ZahlZuTextGruppiert(2, buchgewinn->Rendite * 100) + " %", neben);
   y += 10 * fy;
   Rechtsbuendig(f, y, ZahlZuTextGruppiert(2, buchgewinn->Gewinn) + " " + wertpapier_->Waehrung);
   return y + 10 * fy;
@@ -116,8 +117,19 @@ void TChart_Infobereich::Band(TGrafikfenster& f, int y1, int y2) const {
   f.Rechteck(0, y1, Breite(), y2);
 }
 
-void TChart_Infobereich::Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text) const {
-  f.TextRechts(Breite() - 4 * f.FaktorX(), y, text);
+int TChart_Infobereich::Beschriftung(TGrafikfenster& f, int x, int y,
+                                     const std::string& text) const {
+  f.Text(x, y, text);
+  return x + f.TextBreite(text) + 3 * f.FaktorX();
+}
+
+void TChart_Infobereich::Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text,
+                                       int links) const {
+  const int rechts = Breite() - 4 * f.FaktorX();
+  for (int h = kSchrifthoehe; h > 1 && f.TextBreite(text) > rechts - links; --h)
+    f.SetzeSchriftHoehe(h - 1);
+  f.TextRechts(rechts, y, text);
+  f.SetzeSchriftHoehe(kSchrifthoehe);
 }
 
 }  // namespace morvane

@@ -35,8 +35,12 @@ class TChart_Infobereich : public TGrafikfeld {
   int Depotblock(TGrafikfenster& f, int y) const;
   // A light grey band behind a row, from y1 to y2 across the whole width.
   void Band(TGrafikfenster& f, int y1, int y2) const;
-  // A text right-aligned at the field's right margin.
-  void Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text) const;
+  // A row's label at (x, y); returns where a text beside it may begin.
+  int Beschriftung(TGrafikfenster& f, int x, int y, const std::string& text) const;
+  // A text right-aligned at the field's right margin. A text wider than the
+  // room from `links` to the margin (a large change beside its label, a long
+  // volume) is drawn in a smaller font rather than over the label or cut off.
+  void Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text, int links = 0) const;
 
   const TWertpapier* wertpapier_ = nullptr;
   Boersentag tag_ = 0;

@@ -202,6 +202,39 @@ TEST(Infobereich, BuchgewinnSchwarzUndVerlustRot) {
   EXPECT_EQ(l.SucheText("Buchgewinn:"), nullptr);
 }
 
+// A change too wide to stand beside its label and a volume too long for the
+// area are drawn smaller, still right-aligned; the labels keep their size.
+TEST(Infobereich, ZuBreiteTexteWerdenKleinerStattZuUeberlappen) {
+  TWertpapier wp;
+  wp.Kurse.Setze(Satz(0, 1, 1, 1, 1, 500), TSetzModus::Ersetzen);
+  wp.Kurse.Setze(Satz(1, 150, 150, 150, 150, 1234567890), TSetzModus::Ersetzen);
+  wp.Transaktionen.Einfuegen(TTransaktionKauf(Tag(0), 10, 1, 10));
+  TChart_Infobereich info;
+  info.SetzeWertpapier(&wp);
+  info.SetzeTag(Tag(1));
+  TAufzeichnungsLeinwand l;
+  Zeichnen(info, l);
+  for (const char* text : {"+14900,00 %", "1 234 567 890 Stück", "14 900,00 %"}) {
+    const TAufruf* t = l.SucheText(text);
+    ASSERT_NE(t, nullptr) << text;
+    EXPECT_LT(t->Schrift.Hoehe, 12) << text;
+    EXPECT_EQ(RechterRand(*t), kBreite - 4) << text;
+  }
+  EXPECT_EQ(l.SucheText("150,00 EUR")->Schrift.Hoehe, 12);
+  const std::vector<TAufruf> texte = l.Texte();
+  for (const TAufruf& beschriftung : texte) {
+    if (!beschriftung.Text.ends_with(':')) continue;
+    EXPECT_EQ(beschriftung.Schrift.Hoehe, 12) << beschriftung.Text;
+    for (const TAufruf& t : texte) {
+      if (t.y1 == beschriftung.y1 && &t != &beschriftung) {
+        EXPECT_GE(t.x1, RechterRand(beschriftung) + 3) << t.Text;
+      }
+    }
+  }
+  for (const TAufruf& t : texte)
+    EXPECT_GE(t.x1, 0) << t.Text;
+}
+
 TEST(Infobereich, DruckSkaliertAbstaendeUndRand) {
   TWertpapier wp = Papier({8, 10});
   TChart_Infobereich info;
