@@ -31,13 +31,14 @@ int Zellhoehe(QFont font, int pixel, const QPaintDevice* geraet) {
 }
 
 // The search behind PixelGroesseFuerZelle: an estimate from the cell at the
-// em size, then single steps to the exact size.
+// em size, then single steps to the exact size. A font that reports no cell
+// at all stops at twice the height.
 int PixelGroesseSuchen(const QFont& font, int zellhoehe, const QPaintDevice* geraet) {
   const int beiEm = Zellhoehe(font, zellhoehe, geraet);
   int pixel = std::max(1, beiEm > 0 ? zellhoehe * zellhoehe / beiEm : zellhoehe);
   while (pixel > 1 && Zellhoehe(font, pixel, geraet) > zellhoehe)
     --pixel;
-  while (Zellhoehe(font, pixel + 1, geraet) <= zellhoehe)
+  while (pixel < 2 * zellhoehe && Zellhoehe(font, pixel + 1, geraet) <= zellhoehe)
     ++pixel;
   return pixel;
 }
