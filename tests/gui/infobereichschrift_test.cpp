@@ -17,6 +17,30 @@ QRect Exklusiv(const TRechteck& r) {
   return QRect(r.Links, r.Oben, r.Rechts - r.Links + 1, r.Unten - r.Oben + 1);
 }
 
+// One text call as it reached the Qt canvas, with the cell the canvas
+// reports for it: TextBreite wide, the font height high.
+struct TGemalterText {
+  std::string Text;
+  TSchrift Schrift;
+  std::optional<TRechteck> Clip;
+  QRect Zelle;
+};
+
+// The Qt canvas, keeping every text it paints.
+class TMessendeLeinwand : public TQtLeinwand {
+ public:
+  using TQtLeinwand::TQtLeinwand;
+  void Text(int x, int y, std::string_view text) override {
+    texte_.push_back(
+        {std::string(text), Schrift(), Clip(), QRect(x, y, TextBreite(text), Schrift().Hoehe)});
+    TQtLeinwand::Text(x, y, text);
+  }
+  const std::vector<TGemalterText>& Texte() const { return texte_; }
+
+ private:
+  std::vector<TGemalterText> texte_;
+};
+
 Boersentag Tag(const char* text) {
   return TextZuBoersentag(text).value();
 }
@@ -45,20 +69,20 @@ class InfobereichSchrift : public testing::Test {
   }
 
   // Paints the whole field and returns what the info area painted.
-  std::vector<test::TGemalterText> InfoTexte(TChartFeld& feld) {
+  std::vector<TGemalterText> InfoTexte(TChartFeld& feld) {
     const TRechteck seite{0, 0, 999, 699};
     feld.SetzeGrenzen(seite);
     QImage bild(1000, 700, QImage::Format_RGB32);
     QPainter p(&bild);
-    test::TMessendeLeinwand l(p);
+    TMessendeLeinwand l(p);
     {
       TGrafikfenster f(l, seite);
       feld.ZeichneIn(f);
     }
     const TRechteck& info = feld.Info().Grenzen();
     const TRechteck clip{info.Links, info.Oben, info.Rechts + 1, info.Unten + 1};
-    std::vector<test::TGemalterText> texte;
-    for (const test::TGemalterText& t : l.Texte())
+    std::vector<TGemalterText> texte;
+    for (const TGemalterText& t : l.Texte())
       if (t.Clip == clip) texte.push_back(t);
     return texte;
   }
@@ -76,7 +100,7 @@ TEST_F(InfobereichSchrift, TexteUeberlappenSichNichtBei1000x700) {
   TChartFeld feld(store_, ansicht_, vorlagen_);
   feld.ZeigeWertpapier(id_);
   feld.Chart().SetzeEndeDatum(Tag("11.05.2018"));
-  const std::vector<test::TGemalterText> texte = InfoTexte(feld);
+  const std::vector<TGemalterText> texte = InfoTexte(feld);
   ASSERT_EQ(feld.Info().Grenzen(), (TRechteck{900, 0, 999, 599}));
   ASSERT_EQ(texte.size(), 2u + 6 * 3 + 2 + 3);
   EXPECT_EQ(texte[2].Text, "Eröffnung:");
@@ -85,7 +109,7 @@ TEST_F(InfobereichSchrift, TexteUeberlappenSichNichtBei1000x700) {
 
   const QRect bereich = Exklusiv(feld.Info().Grenzen());
   std::vector<QRect> tinte;
-  for (const test::TGemalterText& t : texte) {
+  for (const TGemalterText& t : texte) {
     SCOPED_TRACE(t.Text);
     const QRect r = test::TintePerQt(t.Schrift, t.Zelle.x(), t.Zelle.y(), t.Text);
     ASSERT_FALSE(r.isEmpty());

@@ -35,10 +35,4 @@ QRect TintePerQt(const TSchrift& schrift, int x, int y, const std::string& text)
   return Tinte(bild).translated(x - rand, y - rand);
 }
 
-void TMessendeLeinwand::Text(int x, int y, std::string_view text) {
-  texte_.push_back(
-      {std::string(text), Schrift(), Clip(), QRect(x, y, TextBreite(text), Schrift().Hoehe)});
-  TQtLeinwand::Text(x, y, text);
-}
-
 }  // namespace morvane::test
