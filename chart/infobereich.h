@@ -35,8 +35,24 @@ class TChart_Infobereich : public TGrafikfeld {
   int Depotblock(TGrafikfenster& f, int y) const;
   // A light grey band behind a row, from y1 to y2 across the whole width.
   void Band(TGrafikfenster& f, int y1, int y2) const;
-  // A text right-aligned at the field's right margin.
-  void Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text) const;
+  // Where a value beside a label at x goes: 0 when it fits on the label's
+  // line (in a font reduced down to a readable size at most), else 10·fy,
+  // the line below.
+  int Umbruch(TGrafikfenster& f, int x, const std::string& beschriftung,
+              const std::string& wert) const;
+  // The label at (x, y) in black, then the value in `farbe` right-aligned
+  // `umbruch` lower; returns the y of the value's line.
+  int Zeile(TGrafikfenster& f, int x, int y, const std::string& beschriftung,
+            const std::string& wert, TFarbe farbe, int umbruch) const;
+  // Where a value beside a label at x may begin.
+  int Neben(TGrafikfenster& f, int x, const std::string& beschriftung) const;
+  // A text right-aligned at the field's right margin. A text wider than the
+  // room from `links` to the margin is drawn in a smaller font rather than
+  // over the label or cut off.
+  void Rechtsbuendig(TGrafikfenster& f, int y, const std::string& text, int links = 0) const;
+  // Sets the largest font height up to the area's own (at least 1) at which
+  // the text fits into `raum` pixels and returns it.
+  int Einpassen(TGrafikfenster& f, const std::string& text, int raum) const;
 
   const TWertpapier* wertpapier_ = nullptr;
   Boersentag tag_ = 0;

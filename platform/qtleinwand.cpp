@@ -3,10 +3,14 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPolygon>
 #include <QString>
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <mutex>
+#include <tuple>
 #include <vector>
 
 namespace morvane {
@@ -20,7 +24,44 @@ QString QText(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Cell height (ascent + descent) of the font at a pixel size.
+int Zellhoehe(QFont font, int pixel, const QPaintDevice* geraet) {
+  font.setPixelSize(pixel);
+  return geraet ? QFontMetrics(font, geraet).height() : QFontMetrics(font).height();
+}
+
+// The search behind PixelGroesseFuerZelle: an estimate from the cell at the
+// em size, then single steps to the exact size. A font that reports no cell
+// at all stops at twice the height.
+int PixelGroesseSuchen(const QFont& font, int zellhoehe, const QPaintDevice* geraet) {
+  const int beiEm = Zellhoehe(font, zellhoehe, geraet);
+  int pixel = std::max(1, beiEm > 0 ? zellhoehe * zellhoehe / beiEm : zellhoehe);
+  while (pixel > 1 && Zellhoehe(font, pixel, geraet) > zellhoehe)
+    --pixel;
+  while (pixel < 2 * zellhoehe && Zellhoehe(font, pixel + 1, geraet) <= zellhoehe)
+    ++pixel;
+  return pixel;
+}
+
 }  // namespace
+
+int PixelGroesseFuerZelle(const QFont& font, int zellhoehe, const QPaintDevice* geraet) {
+  if (zellhoehe <= 1) return 1;
+  using TSchluessel = std::tuple<QString, bool, int, int>;
+  static std::mutex sperre;
+  static std::map<TSchluessel, int> cache;
+  const TSchluessel schluessel{font.family(), font.bold(), zellhoehe,
+                               geraet ? geraet->logicalDpiY() : 0};
+  {
+    const std::lock_guard lock(sperre);
+    if (auto it = cache.find(schluessel); it != cache.end()) return it->second;
+  }
+  // Measured outside the lock: two threads may both measure, with one result.
+  const int pixel = PixelGroesseSuchen(font, zellhoehe, geraet);
+  const std::lock_guard lock(sperre);
+  cache.emplace(schluessel, pixel);
+  return pixel;
+}
 
 void SchriftersatzEinrichten() {
   static bool eingerichtet = false;
@@ -64,9 +105,9 @@ const QFont& TQtLeinwand::Font() {
   if (schrift_ != Schrift()) {
     schrift_ = Schrift();
     font_ = QFont(QText(Schrift().Name));
-    font_.setPixelSize(std::max(1, Schrift().Hoehe));
     font_.setBold(Schrift().Fett);
     font_.setStyleStrategy(QFont::PreferMatch);
+    font_.setPixelSize(PixelGroesseFuerZelle(font_, Schrift().Hoehe, painter_.device()));
   }
   return font_;
 }
@@ -144,7 +185,8 @@ void TQtLeinwand::Text(int x, int y, std::string_view text) {
   if (text.empty()) return;
   const QString t = QText(text);
   const QFontMetrics fm(Font(), painter_.device());
-  const int breite = fm.horizontalAdvance(t), hoehe = fm.height();
+  // The cell is as high as the font asks for; the chosen size fits into it.
+  const int breite = fm.horizontalAdvance(t), hoehe = std::max(1, Schrift().Hoehe);
   const int winkel = Schrift().Winkel;
   // Bounding box of the (possibly upright) text for the clip test.
   const QRect box =

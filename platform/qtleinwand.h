@@ -14,6 +14,7 @@ namespace morvane {
 // coordinate rules of TLeinwand exactly (exclusive right and bottom edges,
 // line end pixel left out), without antialiasing.
 //
+// The font height is the height of the text cell (see PixelGroesseFuerZelle).
 // Text is drawn with the font colour as the painter's pen, and whatever lies
 // wholly outside the clip rectangle is skipped before it reaches the painter,
 // so that back ends that ignore clipping (the SVG generator) show what the
@@ -45,6 +46,12 @@ class TQtLeinwand : public TLeinwand {
   std::optional<TSchrift> schrift_;
   QFont font_;
 };
+
+// The font heights of the charts are cell heights (ascent + descent), not em
+// sizes: this is the largest pixel size at which the font's cell on the device
+// (nullptr: the screen) is at most `zellhoehe` pixels high, at least 1. The
+// result is measured once per family, weight, height and resolution.
+int PixelGroesseFuerZelle(const QFont& font, int zellhoehe, const QPaintDevice* geraet);
 
 // Makes "Arial" resolve to a metric-compatible installed font (Liberation
 // Sans) when Arial itself is not installed. Needs a QGuiApplication.
