@@ -68,6 +68,7 @@ void THauptfenster::Starten() {
     const bool zeigen = listen_.Wiederherstellen(einstellungen_.OffeneKataloge,
                                                  einstellungen_.OffenesWertpapier, hinweise);
     ListenAnzeigen();
+    panel_->Wertpapiere()->setFocus();
     HinweiseZeigen(hinweise);
     if (zeigen) WertpapierZeigen();
   });

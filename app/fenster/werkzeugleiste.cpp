@@ -116,7 +116,7 @@ void TWerkzeugleiste::KnoepfeAnlegen(const TBefehlsAktionen& befehle) {
     const char* Menue;
   } kSchalter[] = {
       {TAnsichtSchalter::Indikatoren, "Speed_Indikatoren", "Indikatoren", "Indikator-Balken"},
-      {TAnsichtSchalter::Infobereich, "Speed_Infobereich", "Info", "Infobereich"},
+      {TAnsichtSchalter::Infobereich, "Speed_Infobereich", "Infobereich", "Infobereich"},
       {TAnsichtSchalter::Umsatz, "Speed_Umsatz", "Umsatz", "Umsatz anzeigen"}};
   for (const auto& s : kSchalter) {
     auto* a = new QAction(QString::fromUtf8(s.Menue), this);
