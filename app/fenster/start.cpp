@@ -11,7 +11,9 @@
 #include "app/fenster/splash.h"
 #include "app/fenster/uebersetzung.h"
 #include "app/hauptmodell/programmsperre.h"
+#include "chart/chartvorlagen.h"
 #include "core/exception.h"
+#include "indicators/indvorlagen.h"
 #include "platform/qtleinwand.h"
 #include "store/logbuch.h"
 #include "store/programmverzeichnis.h"
@@ -47,13 +49,13 @@ void HinweisProtokollieren(TLogbuch& logbuch, const std::string& hinweis) {
 int Ausfuehren(QApplication& anwendung, const std::vector<std::string>& argumente) {
   const std::string programm = ProgrammverzeichnisErmitteln(argumente);
   const TStartoptionen optionen = StartoptionenLesen(OhneProgrammverzeichnisOption(argumente));
-  if (optionen.Hilfe) {
-    std::cout << kAufruf;
-    return 0;
-  }
   std::unique_ptr<TSplash> splash;
   if (!optionen.OhneSplash) splash = SplashZeigen();
   TEinstellungen einstellungen(programm);
+  // Plugged in before anything is saved, so that a first save already holds
+  // the default view, templates and indicator set rather than empty blocks.
+  ChartEinstellungenEinstecken(einstellungen);
+  IndEinstellungenEinstecken(einstellungen);
   TLogbuch logbuch(einstellungen);
   std::ostringstream meldungen;
   EinstellungsfehlerMelden(einstellungen, meldungen);
@@ -89,8 +91,6 @@ TStartoptionen StartoptionenLesen(const std::vector<std::string>& argumente) {
     const std::string& a = argumente[i];
     if (a == "--ohne-splash") {
       o.OhneSplash = true;
-    } else if (a == "--help" || a == "--hilfe") {
-      o.Hilfe = true;
     } else if (a == "--datenverzeichnis") {
       if (i + 1 >= argumente.size())
         throw Exception("Der Option --datenverzeichnis fehlt das Verzeichnis.");
@@ -104,6 +104,12 @@ TStartoptionen StartoptionenLesen(const std::vector<std::string>& argumente) {
 
 int MorvaneStarten(int argc, char** argv) {
   const std::vector<std::string> argumente(argv + 1, argv + argc);
+  for (const std::string& a : argumente) {
+    if (a == "--help" || a == "--hilfe") {
+      std::cout << kAufruf;
+      return 0;
+    }
+  }
   if (!AnzeigeVorhanden()) {
     std::cerr << "Morvane braucht eine grafische Oberfläche, aber weder DISPLAY noch "
                  "WAYLAND_DISPLAY ist gesetzt.\n";

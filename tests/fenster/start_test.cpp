@@ -5,6 +5,7 @@
 #include "app/fenster/info.h"
 #include "app/fenster/splash.h"
 #include "app/fenster/start.h"
+#include "app/fenster/uebersetzung.h"
 #include "fenstertesthilfe.h"
 #include "testhilfe/ausnahme.h"
 
@@ -19,6 +20,14 @@ TEST(Start, Optionen) {
   EXPECT_THROW_MSG(StartoptionenLesen({"--datenverzeichnis"}), Exception,
                    "Der Option --datenverzeichnis fehlt das Verzeichnis.");
   EXPECT_THROW_MSG(StartoptionenLesen({"--splash"}), Exception, "Unbekannte Option: --splash");
+}
+
+TEST(Start, QtSprichtDeutsch) {
+  ASSERT_TRUE(QtDeutschLaden(*QCoreApplication::instance()))
+      << "qt6-translations-l10n is installed by tools/pakete.sh";
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Ja");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Abbrechen");
+  EXPECT_EQ(QLocale().toString(1234.5, 'f', 2).toStdString(), "1.234,50");
 }
 
 TEST(Start, SplashEndetNachSeinerZeitOderPerKlick) {
