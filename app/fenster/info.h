@@ -10,7 +10,7 @@ namespace morvane {
 // come from.
 std::string Infotext();
 
-// The About box "Info über Morvane" (modal).
+// The About box "Info" (modal).
 void InfoZeigen(QWidget* eltern);
 
 }  // namespace morvane

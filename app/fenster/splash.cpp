@@ -14,7 +14,7 @@ namespace morvane {
 TSplash::TSplash() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("DlgSplash"));
   setAttribute(Qt::WA_DeleteOnClose, false);
-  resize(420, 220);
+  resize(500, 220);
   if (const QScreen* schirm = QGuiApplication::primaryScreen())
     move(schirm->availableGeometry().center() - rect().center());
 }
@@ -35,15 +35,15 @@ void TSplash::paintEvent(QPaintEvent*) {
   p.drawLine(30, 170, 130, 60);
   p.setPen(Qt::white);
   QFont schrift = font();
-  schrift.setPixelSize(40);
+  schrift.setPixelSize(38);
   schrift.setBold(true);
   p.setFont(schrift);
-  p.drawText(QRect(150, 50, 260, 60), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(QRect(150, 50, 340, 60), Qt::AlignLeft | Qt::AlignVCenter,
              QString::fromStdString(std::string(kProgrammtitel)));
   schrift.setPixelSize(14);
   schrift.setBold(false);
   p.setFont(schrift);
-  p.drawText(QRect(150, 115, 260, 50), Qt::AlignLeft | Qt::TextWordWrap,
+  p.drawText(QRect(150, 115, 340, 50), Qt::AlignLeft | Qt::TextWordWrap,
              QStringLiteral("Version " MORVANE_VERSION "\nWertpapiere, Charts, Indikatoren"));
 }
 

@@ -25,6 +25,7 @@ TEST_F(Hauptfenster, StartOhneOffenenKatalogZeigtDenErstenUndSeinErstesWertpapie
 }
 
 TEST_F(Hauptfenster, SchliessenSchreibtDieEinstellungenUndEinNeuerStartStelltSieWiederHer) {
+  QPoint position;
   {
     THauptfenster& f = Oeffnen();
     f.setGeometry(40, 50, 900, 640);
@@ -37,6 +38,7 @@ TEST_F(Hauptfenster, SchliessenSchreibtDieEinstellungenUndEinNeuerStartStelltSie
     QTest::keyClick(f.Panel().Wertpapiere(), Qt::Key_Down);
     QTest::keyClick(f.Panel().Wertpapiere(), Qt::Key_Down);
     EXPECT_EQ(f.Feld().Wertpapier()->Bezeichnung, "Microsoft");
+    position = f.pos();
     EXPECT_TRUE(f.close());
   }
   NeueEinstellungen();
@@ -46,6 +48,7 @@ TEST_F(Hauptfenster, SchliessenSchreibtDieEinstellungenUndEinNeuerStartStelltSie
   EXPECT_EQ(Gewaehlt(*f.Panel().Wertpapiere()), VS{"Microsoft"});
   EXPECT_EQ(f.Feld().Wertpapier()->Bezeichnung, "Microsoft");
   EXPECT_EQ(f.size(), QSize(900, 640));
+  EXPECT_EQ(f.pos(), position) << "the frame's corner, as stored";
   EXPECT_TRUE(Meldungen.empty());
 }
 
