@@ -103,8 +103,7 @@ TStartoptionen StartoptionenLesen(const std::vector<std::string>& argumente) {
 }
 
 int MorvaneStarten(int argc, char** argv) {
-  const std::vector<std::string> argumente(argv + 1, argv + argc);
-  for (const std::string& a : argumente) {
+  for (const std::string& a : std::vector<std::string>(argv + 1, argv + argc)) {
     if (a == "--help" || a == "--hilfe") {
       std::cout << kAufruf;
       return 0;
@@ -115,7 +114,9 @@ int MorvaneStarten(int argc, char** argv) {
                  "WAYLAND_DISPLAY ist gesetzt.\n";
     return 1;
   }
+  // Qt takes its own options (-platform, -style ...) out of argc and argv.
   QApplication anwendung(argc, argv);
+  const std::vector<std::string> argumente(argv + 1, argv + argc);
   QtDeutschLaden(anwendung);
   SchriftersatzEinrichten();
   try {
