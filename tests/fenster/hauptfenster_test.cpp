@@ -89,6 +89,14 @@ TEST_F(Hauptfenster, TastenScrollenDenChartUndDieScrollLeisteFolgt) {
   EXPECT_EQ(f.Feld().Chart().Ende(), ende);
   EXPECT_EQ(f.ScrollBar().value(), 1000);
   EXPECT_EQ(f.ScrollBar().value(), f.Feld().ScrollPosition());
+
+  // The scroll bar drives the chart and takes the position the chart returns.
+  f.ScrollBar().triggerAction(QAbstractSlider::SliderToMinimum);
+  EXPECT_EQ(f.Feld().Chart().Ende(), anfang);
+  EXPECT_EQ(f.ScrollBar().value(), 0);
+  f.ScrollBar().triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_GT(f.Feld().Chart().Ende(), anfang);
+  EXPECT_EQ(f.ScrollBar().value(), f.Feld().ScrollPosition());
 }
 
 TEST_F(Hauptfenster, TagefeldNimmtGueltigeEingabenUndSetztUngueltigeZurueck) {
