@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
-# Shows the shipped example data with the command-line front end of the build
-# directory given as first argument (default build/). The example data directory
-# beispiel-daten/ (not tracked) is created once; later runs reuse it.
+# Starts Morvane of the build directory given as first argument (default
+# build/) on the shipped example data. The example data directory
+# beispiel-daten/ (not tracked) is created once, with a settings file that
+# points at its data; later runs reuse both. Without a display the example
+# data is shown with the command-line front end instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 cli="$build/app/morvane-cli"
+programm="$build/app/morvane"
 ziel="$PWD/beispiel-daten"
 daten="$ziel/daten"
 if [ ! -d "$daten/Beispiele" ]; then
   mkdir -p "$ziel"
   echo "Lege die Beispieldaten in $daten an ..." >&2
   "$cli" --programmverzeichnis "$ziel" beispieldaten "$daten" >/dev/null
+fi
+if [ -x "$programm" ]; then
+  if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    aufruf=("$programm" --programmverzeichnis "$ziel")
+    [ -f "$ziel/morvane.cfg" ] || aufruf+=(--datenverzeichnis "$daten")
+    exec "${aufruf[@]}"
+  fi
+  echo "Keine grafische Oberfläche gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); hier die Beispieldaten auf der Kommandozeile:"
 fi
 aufruf=("$cli" --programmverzeichnis "$ziel" --datenverzeichnis "$daten")
 datum=11.05.2018

@@ -1,0 +1,5 @@
+#include "app/fenster/start.h"
+
+int main(int argc, char** argv) {
+  return morvane::MorvaneStarten(argc, argv);
+}
