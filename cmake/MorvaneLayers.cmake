@@ -15,7 +15,8 @@ function(_morvane_targets_below dir out)
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# The sources of `target` inside the source tree, relative to it.
+# The sources of `target` inside the source tree (not generated ones), relative
+# to it.
 function(_morvane_target_sources target out)
   get_target_property(sources ${target} SOURCES)
   get_target_property(base ${target} SOURCE_DIR)
@@ -23,7 +24,10 @@ function(_morvane_target_sources target out)
   foreach(src IN LISTS sources)
     cmake_path(ABSOLUTE_PATH src BASE_DIRECTORY ${base} NORMALIZE)
     cmake_path(IS_PREFIX CMAKE_SOURCE_DIR ${src} NORMALIZE inside)
-    if(inside)
+    # Generated sources (Qt resources) live in the build tree, which may lie
+    # inside the source tree; they include nothing of ours.
+    cmake_path(IS_PREFIX CMAKE_BINARY_DIR ${src} NORMALIZE generated)
+    if(inside AND NOT generated)
       cmake_path(RELATIVE_PATH src BASE_DIRECTORY ${CMAKE_SOURCE_DIR})
       list(APPEND result ${src})
     endif()
