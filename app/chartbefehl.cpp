@@ -12,7 +12,7 @@ namespace morvane {
 namespace {
 
 // The view from the settings, or a template of them, with the overrides.
-TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TAufruf& a) {
+TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TCliAufruf& a) {
   TChartAnsicht ansicht = ChartAnsicht(einstellungen);
   if (auto vorlage = a.Option("--vorlage")) {
     const auto& gewaehlt =
@@ -33,7 +33,7 @@ TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TAufruf& a) {
   return ansicht;
 }
 
-TChartBildOptionen OptionenLesen(const TAufruf& a) {
+TChartBildOptionen OptionenLesen(const TCliAufruf& a) {
   TChartBildOptionen optionen;
   const auto ausgabe = a.Option("--ausgabe");
   if (!ausgabe) throw EAufruf("Die Option --ausgabe fehlt.");
@@ -55,7 +55,7 @@ TChartBildOptionen OptionenLesen(const TAufruf& a) {
 // The whole chart field as the main window shows it: chart, indicator bar and
 // info area as the view says, with the chosen indicators drawn in. The
 // settings file is only read; the overrides are not saved.
-void Chart(const TKontext& k, const TAufruf& a) {
+void Chart(const TKontext& k, const TCliAufruf& a) {
   const TChartBildOptionen optionen = OptionenLesen(a);
   TEinstellungen einstellungen(k.Programmverzeichnis);
   ChartEinstellungenEinstecken(einstellungen);

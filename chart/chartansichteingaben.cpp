@@ -103,25 +103,26 @@ TChartAnsichtFreigaben Freigaben(const TChartAnsichtEingaben& e) {
   return f;
 }
 
-std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& e) {
+std::optional<TAnsichtEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& e) {
   if (e.Charttyp == TCharttyp::PointFigure && !Umkehrminimum(e.P_Umkehrminimum)) {
-    return TEingabefehler{std::string(kSeiteAllgemein), "P_Umkehrminimum",
-                          "Der Wert für das Umkehrminimum muss zwischen 0% und 100% liegen!"};
+    return TAnsichtEingabefehler{
+        std::string(kSeiteAllgemein), "P_Umkehrminimum",
+        "Der Wert für das Umkehrminimum muss zwischen 0% und 100% liegen!"};
   }
   if (!IstAlleTage(e.Zeit_Tage) && !Tage(e.Zeit_Tage)) {
-    return TEingabefehler{std::string(kSeiteAchsen), "Zeit_Tage",
-                          "Die Anzahl der Tage auf der Zeitachse muss zwischen " +
-                              ZahlZuTextGanz(kMinTage) + " und " + ZahlZuTextGanz(kMaxTage) +
-                              " liegen!"};
+    return TAnsichtEingabefehler{std::string(kSeiteAchsen), "Zeit_Tage",
+                                 "Die Anzahl der Tage auf der Zeitachse muss zwischen " +
+                                     ZahlZuTextGanz(kMinTage) + " und " + ZahlZuTextGanz(kMaxTage) +
+                                     " liegen!"};
   }
   if (e.Umsatz_Anzeigen && !Hoehe(e.Umsatz_Hoehe)) {
-    return TEingabefehler{
+    return TAnsichtEingabefehler{
         std::string(kSeiteZusaetze), "Umsatz_Hoehe",
         "Das Umsatzvolumen-Histogramm muss eine Höhe zwischen 20% und 70% haben!"};
   }
   if (e.Umsatz_Anzeigen && e.Umsatz_Abschneiden && !Extremwert(e.Umsatz_Extremwert)) {
-    return TEingabefehler{std::string(kSeiteZusaetze), "Umsatz_Extremwert",
-                          "Der Extremwert muss zwischen 0% und 999% liegen!"};
+    return TAnsichtEingabefehler{std::string(kSeiteZusaetze), "Umsatz_Extremwert",
+                                 "Der Extremwert muss zwischen 0% und 999% liegen!"};
   }
   return std::nullopt;
 }

@@ -48,7 +48,7 @@ struct TChartAnsichtFreigaben {
 
 // The first invalid input: the page to switch to, the control to focus and
 // the message to show.
-struct TEingabefehler {
+struct TAnsichtEingabefehler {
   std::string Seite;
   std::string Feld;
   std::string Meldung;
@@ -69,7 +69,7 @@ inline constexpr std::string_view kSeiteZusaetze = "&Zusätze";
 TChartAnsichtEingaben EingabenAusAnsicht(const TChartAnsicht& ansicht);
 TChartAnsichtFreigaben Freigaben(const TChartAnsichtEingaben& eingaben);
 // Validation on OK and before saving as a template; stops at the first fault.
-std::optional<TEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& eingaben);
+std::optional<TAnsichtEingabefehler> EingabenPruefen(const TChartAnsichtEingaben& eingaben);
 // Writes the dialog back into a view. A text that does not convert into its
 // range, and a price list without a selection, leave the field as it was.
 void EingabenUebernehmen(const TChartAnsichtEingaben& eingaben, TChartAnsicht& ansicht);

@@ -17,7 +17,7 @@ constexpr double kHoechstesSplitVerhaeltnis = 100000;
 // passes `gueltig`; otherwise ETransaktionseingabe(meldung, feld).
 template <class Pruefung>
 double ZahlLesen(std::string_view text, int dezimalen, Pruefung gueltig, const char* meldung,
-                 TEingabefeld feld) {
+                 TTransaktionsfeld feld) {
   const std::optional<double> wert = TextZuZahl(text, dezimalen);
   if (!wert || !std::isfinite(*wert) || !gueltig(*wert)) throw ETransaktionseingabe(meldung, feld);
   return *wert;
@@ -27,7 +27,8 @@ Boersentag DatumLesen(std::string_view text) {
   const std::optional<Boersentag> tag = TextZuBoersentag(text);
   if (!tag) {
     throw ETransaktionseingabe(
-        "Ungültiges Datum angegeben! Es muss ein Börsentag angegeben werden.", TEingabefeld::Datum);
+        "Ungültiges Datum angegeben! Es muss ein Börsentag angegeben werden.",
+        TTransaktionsfeld::Datum);
   }
   return *tag;
 }
@@ -35,21 +36,21 @@ Boersentag DatumLesen(std::string_view text) {
 double BetragLesen(std::string_view text) {
   return ZahlLesen(
       text, 2, [](double) { return true; }, "Ungültigen Transaktionsbetrag angegeben!",
-      TEingabefeld::Betrag);
+      TTransaktionsfeld::Betrag);
 }
 
 template <class THandelsArt>
 std::unique_ptr<TTransaktion> HandelLesen(Boersentag datum, const TTransaktionsEingabe& e) {
   const double stueck = ZahlLesen(
       e.Stueck, 4, [](double x) { return x > 0; }, "Ungültige Stückzahl angegeben!",
-      TEingabefeld::Stueck);
+      TTransaktionsfeld::Stueck);
   const double kurs = ZahlLesen(
       e.Kurs, 4, [](double x) { return x >= 0 && x <= kHoechsterKurs; },
-      "Ungültigen Transaktionskurs angegeben!", TEingabefeld::Kurs);
+      "Ungültigen Transaktionskurs angegeben!", TTransaktionsfeld::Kurs);
   return std::make_unique<THandelsArt>(datum, stueck, kurs, BetragLesen(e.Betrag));
 }
 
-double SplitTeilLesen(std::string_view text, TEingabefeld feld) {
+double SplitTeilLesen(std::string_view text, TTransaktionsfeld feld) {
   return ZahlLesen(
       text, 4, [](double x) { return x > 0 && x <= kHoechstesSplitVerhaeltnis; },
       "Das angegebene Splitting-Verhältnis ist ungültig.", feld);
@@ -135,8 +136,8 @@ void SplitsRueckgaengig(TKurse& kurse, const std::vector<TTransaktionSplit>& spl
 
 TSplitEingabe SplitLesen(std::string_view von, std::string_view nach, std::string_view datum) {
   TSplitEingabe e;
-  e.Von = SplitTeilLesen(von, TEingabefeld::Von);
-  e.Nach = SplitTeilLesen(nach, TEingabefeld::Nach);
+  e.Von = SplitTeilLesen(von, TTransaktionsfeld::Von);
+  e.Nach = SplitTeilLesen(nach, TTransaktionsfeld::Nach);
   e.Datum = DatumLesen(datum);
   return e;
 }

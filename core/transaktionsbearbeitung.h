@@ -20,17 +20,17 @@ namespace morvane {
 MORVANE_EXCEPTION(ETransaktionsbearbeitung, Exception);
 
 // The input field a message refers to, so that a dialog can focus it.
-enum class TEingabefeld { Datum, Stueck, Kurs, Betrag, Von, Nach };
+enum class TTransaktionsfeld { Datum, Stueck, Kurs, Betrag, Von, Nach };
 
 // An invalid input; Feld() names the first field that failed.
 class ETransaktionseingabe : public ETransaktionsbearbeitung {
  public:
-  ETransaktionseingabe(const std::string& meldung, TEingabefeld feld)
+  ETransaktionseingabe(const std::string& meldung, TTransaktionsfeld feld)
       : ETransaktionsbearbeitung(meldung), feld_(feld) {}
-  TEingabefeld Feld() const { return feld_; }
+  TTransaktionsfeld Feld() const { return feld_; }
 
  private:
-  TEingabefeld feld_;
+  TTransaktionsfeld feld_;
 };
 
 // The kinds the transaction dialog offers, in its order; splits come only from

@@ -8,7 +8,7 @@
 
 namespace morvane {
 
-std::optional<std::string> TAufruf::Option(const std::string& name) const {
+std::optional<std::string> TCliAufruf::Option(const std::string& name) const {
   const auto it = Optionen.find(name);
   if (it == Optionen.end()) return std::nullopt;
   return it->second;
@@ -22,8 +22,8 @@ bool Enthaelt(const std::vector<std::string>& liste, const std::string& wert) {
 
 }  // namespace
 
-TAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsform& form) {
-  TAufruf aufruf;
+TCliAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsform& form) {
+  TCliAufruf aufruf;
   for (std::size_t i = 0; i < argumente.size(); ++i) {
     const std::string& arg = argumente[i];
     if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {

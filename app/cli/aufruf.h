@@ -20,7 +20,7 @@ MORVANE_EXCEPTION(EAufruf, Exception);
 
 // The arguments of one command: positional arguments, options with a value
 // and switches.
-struct TAufruf {
+struct TCliAufruf {
   std::vector<std::string> Argumente;
   std::map<std::string, std::string> Optionen;
   std::set<std::string> Schalter;
@@ -41,7 +41,7 @@ struct TBefehlsform {
 
 // Splits the arguments after the command name; throws EAufruf for an unknown
 // option, an option without value or a wrong number of arguments.
-TAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsform& form);
+TCliAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehlsform& form);
 
 // Everything a command works with.
 struct TKontext {

@@ -10,7 +10,7 @@
 
 namespace morvane {
 
-using TBefehlsfunktion = std::function<void(const TKontext&, const TAufruf&)>;
+using TBefehlsfunktion = std::function<void(const TKontext&, const TCliAufruf&)>;
 
 struct TCliBefehl {
   std::string_view Name;

@@ -56,7 +56,7 @@ std::vector<TBeispiel> Beispiele() {
   };
 }
 
-std::string Quellverzeichnis(const TAufruf& a) {
+std::string Quellverzeichnis(const TCliAufruf& a) {
   if (auto quelle = a.Option("--quelle")) return *quelle;
   if (const char* wert = std::getenv("MORVANE_BEISPIELDATEN"); wert && *wert) return wert;
   return MORVANE_BEISPIELDATEN_QUELLE;
@@ -107,7 +107,7 @@ bool Vorhanden(const std::string& pfad) {
   return ::lstat(pfad.c_str(), &info) == 0;
 }
 
-void Beispieldaten(const TKontext& k, const TAufruf& a) {
+void Beispieldaten(const TKontext& k, const TCliAufruf& a) {
   const std::string ziel = std::filesystem::absolute(a.Arg(0)).lexically_normal().string();
   const TWPVerwaltung verwaltung(ziel);
   const std::string quelle = Quellverzeichnis(a);

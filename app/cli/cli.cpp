@@ -115,7 +115,7 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
         return 0;
       }
     }
-    const TAufruf aufruf = AufrufLesen(rest, befehl->Form);
+    const TCliAufruf aufruf = AufrufLesen(rest, befehl->Form);
     TWPVerwaltung verwaltung(Datenverzeichnis(global, programm, meldung));
     verwaltung.HinweiseAn([&meldung](const std::string& hinweis) { meldung << hinweis << '\n'; });
     befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);

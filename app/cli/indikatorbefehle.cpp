@@ -42,7 +42,7 @@ std::string Wert(const TZeitreihe* reihe, Boersentag tag) {
   return wert ? Zahl17(*wert) : "-";
 }
 
-void Signale(const TKontext& k, const TAufruf& a) {
+void Signale(const TKontext& k, const TCliAufruf& a) {
   const Boersentag tag = BoersentagLesen(a.Arg(1));
   const TBerechnung b(k, a.Arg(0));
   for (int g = 1; g <= 3; ++g) {
@@ -69,7 +69,7 @@ std::optional<std::pair<Boersentag, Boersentag>> Belegt(const TZeitreihe* a, con
   return bereich;
 }
 
-void Reihen(const TKontext& k, const TAufruf& a) {
+void Reihen(const TKontext& k, const TCliAufruf& a) {
   const TBerechnung b(k, a.Arg(0));
   const TIndikator& ind = b.Eintrag(a.Arg(1), a.Arg(2));
   const auto bereich = Belegt(ind.Oszillator(), ind.Signal());
@@ -80,7 +80,7 @@ void Reihen(const TKontext& k, const TAufruf& a) {
   }
 }
 
-void Info(const TKontext& k, const TAufruf& a) {
+void Info(const TKontext& k, const TCliAufruf& a) {
   const Boersentag tag = BoersentagLesen(a.Arg(3));
   const TBerechnung b(k, a.Arg(0));
   std::string text = b.Eintrag(a.Arg(1), a.Arg(2)).Info(tag);

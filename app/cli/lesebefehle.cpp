@@ -10,7 +10,7 @@
 namespace morvane {
 namespace {
 
-void Kataloge(const TKontext& k, const TAufruf&) {
+void Kataloge(const TKontext& k, const TCliAufruf&) {
   VerzeichnisPruefen(k.Verwaltung);
   std::vector<std::string> liste;
   k.Verwaltung.KatalogeAuflisten(liste);
@@ -19,7 +19,7 @@ void Kataloge(const TKontext& k, const TAufruf&) {
     k.Aus << name << '\n';
 }
 
-void Wertpapiere(const TKontext& k, const TAufruf& a) {
+void Wertpapiere(const TKontext& k, const TCliAufruf& a) {
   std::vector<std::string> ids;
   k.Verwaltung.WertpapiereAuflisten(a.Arg(0), ids);
   // An empty listing may hide a missing catalog.
@@ -35,7 +35,7 @@ void Wertpapiere(const TKontext& k, const TAufruf& a) {
   }
 }
 
-void Stammdaten(const TKontext& k, const TAufruf& a) {
+void Stammdaten(const TKontext& k, const TCliAufruf& a) {
   const TWPStammdaten s = k.Verwaltung.StammdatenLaden(a.Arg(0));
   const auto text = [&](std::string_view feld, const std::string& wert) {
     k.Aus << feld << '\t' << TextMaskiert(wert) << '\n';
@@ -71,7 +71,7 @@ void Stammdaten(const TKontext& k, const TAufruf& a) {
   reihe("IDHistorisch", s.IDHistorisch);
 }
 
-void Transaktionen(const TKontext& k, const TAufruf& a) {
+void Transaktionen(const TKontext& k, const TCliAufruf& a) {
   const TWPTransaktionen liste = k.Verwaltung.TransaktionenLaden(a.Arg(0));
   for (int i = 0; i < liste.Anzahl(); ++i) {
     k.Aus << TransaktionsZeile(liste.Transaktion(i)) << '\n';
@@ -83,7 +83,7 @@ Kalendertag KalendertagVon(Boersentag tag) {
   return KalendertagAusDatum(d.Tag, d.Monat, d.Jahr);
 }
 
-void Kurse(const TKontext& k, const TAufruf& a) {
+void Kurse(const TKontext& k, const TCliAufruf& a) {
   const auto von = a.Option("--von");
   const auto bis = a.Option("--bis");
   const Kalendertag ab = von ? KalendertagLesen(*von) : 0;

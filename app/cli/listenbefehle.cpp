@@ -36,7 +36,7 @@ void ListeAusgeben(const TKontext& k, const TDepotIndListe& liste) {
   ListeAusgeben(k, text);
 }
 
-std::vector<std::string> KatalogeLesen(const TKontext& k, const TAufruf& a) {
+std::vector<std::string> KatalogeLesen(const TKontext& k, const TCliAufruf& a) {
   VerzeichnisPruefen(k.Verwaltung);
   const auto text = a.Option("--kataloge");
   if (!text) return AuswahlKataloge(k.Verwaltung);
@@ -53,14 +53,14 @@ std::vector<std::string> KatalogeLesen(const TKontext& k, const TAufruf& a) {
   return kataloge;
 }
 
-Kalendertag ListenDatum(const TAufruf& a) {
+Kalendertag ListenDatum(const TCliAufruf& a) {
   const auto datum = a.Option("--datum");
   if (!datum) throw EAufruf("Die Option --datum fehlt.");
   return ListenDatumLesen(*datum);
 }
 
 // "GRUPPE:INDEX" of the indicator set.
-TIndWahl WahlLesen(const TAufruf& a, const TIndVorlagen& vorlagen) {
+TIndWahl WahlLesen(const TCliAufruf& a, const TIndVorlagen& vorlagen) {
   const auto text = a.Option("--indikator");
   if (!text) throw EAufruf("Die Option --indikator fehlt.");
   const std::size_t p = text->find(':');
@@ -72,7 +72,7 @@ TIndWahl WahlLesen(const TAufruf& a, const TIndVorlagen& vorlagen) {
   return wahl;
 }
 
-void IndikatorListe(const TKontext& k, const TAufruf& a, bool einzeln) {
+void IndikatorListe(const TKontext& k, const TCliAufruf& a, bool einzeln) {
   TEinstellungen einstellungen(k.Programmverzeichnis);
   IndEinstellungenEinstecken(einstellungen);
   const TIndVorlagen& vorlagen = IndVorlagen(einstellungen);
@@ -86,7 +86,7 @@ void IndikatorListe(const TKontext& k, const TAufruf& a, bool einzeln) {
   }
 }
 
-void Liste(const TKontext& k, const TAufruf& a) {
+void Liste(const TKontext& k, const TCliAufruf& a) {
   const std::string& name = a.Arg(0);
   if (name == "wp-transaktionen") {
     if (a.Argumente.size() != 2) throw EAufruf("liste wp-transaktionen verlangt eine ID.");

@@ -10,7 +10,7 @@
 namespace morvane {
 namespace {
 
-void Anlegen(const TKontext& k, const TAufruf& a) {
+void Anlegen(const TKontext& k, const TCliAufruf& a) {
   TextlaengePruefen(a.Arg(1), "NAME");
   for (const char* option : {"--isin", "--wkn", "--waehrung"}) {
     if (auto text = a.Option(option)) TextlaengePruefen(*text, option);
@@ -36,7 +36,7 @@ void Anlegen(const TKontext& k, const TAufruf& a) {
   k.Aus << id << '\n';
 }
 
-TTransaktionsEingabe EingabeLesen(const TAufruf& a) {
+TTransaktionsEingabe EingabeLesen(const TCliAufruf& a) {
   TTransaktionsEingabe e;
   const std::string& art = a.Arg(1);
   if (art == "kauf" || art == "verkauf") {
@@ -57,19 +57,19 @@ TTransaktionsEingabe EingabeLesen(const TAufruf& a) {
   return e;
 }
 
-void Transaktion(const TKontext& k, const TAufruf& a) {
+void Transaktion(const TKontext& k, const TCliAufruf& a) {
   const std::unique_ptr<TTransaktion> neu = TransaktionLesen(EingabeLesen(a));
   k.Verwaltung.WertpapierAendern(
       a.Arg(0), [&](TWertpapier& wp) { TransaktionEinfuegen(wp.Transaktionen, *neu); });
 }
 
-void Split(const TKontext& k, const TAufruf& a) {
+void Split(const TKontext& k, const TCliAufruf& a) {
   const TSplitEingabe split = SplitLesen(a.Arg(2), a.Arg(3), a.Arg(1));
   k.Verwaltung.WertpapierAendern(
       a.Arg(0), [&](TWertpapier& wp) { wp.SplitEinfuegen(split.Datum, split.Von, split.Nach); });
 }
 
-void Importiere(const TKontext& k, const TAufruf& a) {
+void Importiere(const TKontext& k, const TCliAufruf& a) {
   if (!k.Verwaltung.Existiert(a.Arg(0))) {
     throw EWPVerwaltung("Die ID '" + a.Arg(0) + "' verweist auf keine gültige Wertpapier-Datei.");
   }

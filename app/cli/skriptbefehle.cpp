@@ -8,7 +8,7 @@
 namespace morvane {
 namespace {
 
-void Skript(const TKontext& k, const TAufruf& a) {
+void Skript(const TKontext& k, const TCliAufruf& a) {
   const std::string skript = EingabedateiLesen(a.Arg(0), kSkriptGrenze);
   const std::string seite = EingabedateiLesen(a.Arg(1), kSeitenGrenze);
   std::optional<TScriptParser> parser;

@@ -13,13 +13,13 @@ TBefehlsAktionen::TBefehlsAktionen(QWidget* fenster, const TBehandlung& behandlu
       aktion->setShortcut(QKeySequence(QString::fromUtf8(t.Kuerzel.data(), t.Kuerzel.size())));
     aktion->setEnabled(false);
     fenster->addAction(aktion);
-    const TBefehl befehl = t.Befehl;
+    const TMenuebefehl befehl = t.Befehl;
     connect(aktion, &QAction::triggered, this, [this, befehl] { Ausfuehren(befehl); });
     aktionen_[befehl] = aktion;
   }
 }
 
-void TBefehlsAktionen::Verbinden(TBefehl befehl, std::function<void()> handler) {
+void TBefehlsAktionen::Verbinden(TMenuebefehl befehl, std::function<void()> handler) {
   handler_[befehl] = std::move(handler);
   Aktion(befehl)->setEnabled(true);
 }
@@ -28,7 +28,7 @@ void TBefehlsAktionen::Verbinden(TBefehl befehl, std::function<void()> handler) 
 
 namespace morvane {
 
-void TBefehlsAktionen::Ausfuehren(TBefehl befehl) const {
+void TBefehlsAktionen::Ausfuehren(TMenuebefehl befehl) const {
   const auto h = handler_.find(befehl);
   if (h != handler_.end()) behandlung_(h->second);
 }

@@ -18,17 +18,17 @@ class TBefehlsAktionen : public QObject {
  public:
   TBefehlsAktionen(QWidget* fenster, const TBehandlung& behandlung);
 
-  QAction* Aktion(TBefehl befehl) const { return aktionen_.at(befehl); }
+  QAction* Aktion(TMenuebefehl befehl) const { return aktionen_.at(befehl); }
   // Connects the command's handler (replacing one connected before).
-  void Verbinden(TBefehl befehl, std::function<void()> handler);
-  bool Verbunden(TBefehl befehl) const { return handler_.count(befehl) != 0; }
+  void Verbinden(TMenuebefehl befehl, std::function<void()> handler);
+  bool Verbunden(TMenuebefehl befehl) const { return handler_.count(befehl) != 0; }
   // Runs the connected handler inside the wrapper; nothing when none is.
-  void Ausfuehren(TBefehl befehl) const;
+  void Ausfuehren(TMenuebefehl befehl) const;
 
  private:
   const TBehandlung& behandlung_;
-  std::map<TBefehl, QAction*> aktionen_;
-  std::map<TBefehl, std::function<void()>> handler_;
+  std::map<TMenuebefehl, QAction*> aktionen_;
+  std::map<TMenuebefehl, std::function<void()>> handler_;
 };
 
 }  // namespace morvane

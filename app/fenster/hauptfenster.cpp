@@ -89,10 +89,10 @@ void THauptfenster::PopupsAnlegen() {
           [this] { Ausfuehren([this] { feld_->IndikatorBalken().IndikatorAnpassen(); }); });
   QAction* alle = indikatorPopup_->addAction(QStringLiteral("Indikatoren anpassen..."));
   connect(alle, &QAction::triggered, this,
-          [this] { befehle_->Ausfuehren(TBefehl::AnsichtIndikatoren); });
+          [this] { befehle_->Ausfuehren(TMenuebefehl::AnsichtIndikatoren); });
   feld_->IndikatorBalken().SetzeOnPopup([this, alle](TPunkt bildschirm, bool anpassenAktiv) {
     indikatorAnpassen_->setEnabled(anpassenAktiv && indikatorDialog_);
-    alle->setEnabled(befehle_->Verbunden(TBefehl::AnsichtIndikatoren));
+    alle->setEnabled(befehle_->Verbunden(TMenuebefehl::AnsichtIndikatoren));
     indikatorPopup_->popup(QPoint(bildschirm.x, bildschirm.y));
   });
 }
@@ -112,7 +112,7 @@ void THauptfenster::Verdrahten() {
   menue_->OnVorlage = leiste_->OnVorlage;
   leiste_->OnTage = [this](const std::string& text) { Ausfuehren([&] { TageGewaehlt(text); }); };
   leiste_->OnTageVerlassen = [this] { panel_->Wertpapiere()->setFocus(); };
-  befehle_->Verbinden(TBefehl::HilfeInfo, [this] { InfoZeigen(this); });
+  befehle_->Verbinden(TMenuebefehl::HilfeInfo, [this] { InfoZeigen(this); });
 
   QListWidget* kataloge = panel_->Kataloge();
   QListWidget* wertpapiere = panel_->Wertpapiere();

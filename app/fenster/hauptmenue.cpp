@@ -12,8 +12,8 @@ QMenu* Menue(QMainWindow& fenster, const char* titel, const char* name) {
 }
 
 void Eintragen(QMenu* menue, const TBefehlsAktionen& befehle,
-               std::initializer_list<TBefehl> liste) {
-  for (TBefehl b : liste)
+               std::initializer_list<TMenuebefehl> liste) {
+  for (TMenuebefehl b : liste)
     menue->addAction(befehle.Aktion(b));
 }
 
@@ -23,18 +23,19 @@ THauptmenue::THauptmenue(QMainWindow& fenster, const TBefehlsAktionen& befehle,
                          const TWerkzeugleiste& leiste) {
   fenster.menuBar()->setObjectName(QStringLiteral("Hauptmenue"));
   Eintragen(Menue(fenster, "&Wertpapier", "Wertpapier1"), befehle,
-            {TBefehl::WertpapierNeu, TBefehl::WertpapierLoeschen, TBefehl::WertpapierKursaktu,
-             TBefehl::WPEigenschaften, TBefehl::WPKurstabelle, TBefehl::WPTransaktionen,
-             TBefehl::WPAktiensplit, TBefehl::WertpapierChartDrucken});
-  Eintragen(
-      Menue(fenster, "&Listen", "Listen1"), befehle,
-      {TBefehl::ListenWPTransaktionen, TBefehl::ListenDepotUebersicht, TBefehl::ListenDepotTransakt,
-       TBefehl::ListenDepotSignale, TBefehl::ListenDepotInd, TBefehl::ListenVolatilitaet});
+            {TMenuebefehl::WertpapierNeu, TMenuebefehl::WertpapierLoeschen,
+             TMenuebefehl::WertpapierKursaktu, TMenuebefehl::WPEigenschaften,
+             TMenuebefehl::WPKurstabelle, TMenuebefehl::WPTransaktionen,
+             TMenuebefehl::WPAktiensplit, TMenuebefehl::WertpapierChartDrucken});
+  Eintragen(Menue(fenster, "&Listen", "Listen1"), befehle,
+            {TMenuebefehl::ListenWPTransaktionen, TMenuebefehl::ListenDepotUebersicht,
+             TMenuebefehl::ListenDepotTransakt, TMenuebefehl::ListenDepotSignale,
+             TMenuebefehl::ListenDepotInd, TMenuebefehl::ListenVolatilitaet});
   QMenu* ansicht = Menue(fenster, "&Ansicht", "Ansicht1");
-  ansicht->addAction(befehle.Aktion(TBefehl::AnsichtChart));
+  ansicht->addAction(befehle.Aktion(TMenuebefehl::AnsichtChart));
   ansicht->addAction(leiste.Schalter(TAnsichtSchalter::Infobereich));
   ansicht->addAction(leiste.Schalter(TAnsichtSchalter::Indikatoren));
-  ansicht->addAction(befehle.Aktion(TBefehl::AnsichtIndikatoren));
+  ansicht->addAction(befehle.Aktion(TMenuebefehl::AnsichtIndikatoren));
   trenner_ = ansicht->addSeparator();
   for (int slot = 1; slot <= kAnzahlChartVorlagen; ++slot) {
     QAction* a = ansicht->addAction(QString());
@@ -47,9 +48,9 @@ THauptmenue::THauptmenue(QMainWindow& fenster, const TBefehlsAktionen& befehle,
     vorlagen_[static_cast<std::size_t>(slot - 1)] = a;
   }
   Eintragen(Menue(fenster, "&Extras", "Extras1"), befehle,
-            {TBefehl::ExtrasOptionen, TBefehl::ExtrasOnlineUpdate});
+            {TMenuebefehl::ExtrasOptionen, TMenuebefehl::ExtrasOnlineUpdate});
   Eintragen(Menue(fenster, "&Hilfe", "Hilfe1"), befehle,
-            {TBefehl::HilfeHilfethemen, TBefehl::HilfeInfo});
+            {TMenuebefehl::HilfeHilfethemen, TMenuebefehl::HilfeInfo});
 }
 
 void THauptmenue::ZeigeVorlagen(const TVorlagenMenue& menue) {
@@ -60,10 +61,10 @@ void THauptmenue::ZeigeVorlagen(const TVorlagenMenue& menue) {
   }
 }
 
-TListenPopup::TListenPopup(std::span<const TBefehl> befehle, const TBefehlsAktionen& aktionen,
+TListenPopup::TListenPopup(std::span<const TMenuebefehl> befehle, const TBefehlsAktionen& aktionen,
                            QWidget* eltern)
     : QMenu(eltern), aktionen_(aktionen) {
-  for (TBefehl b : befehle) {
+  for (TMenuebefehl b : befehle) {
     QAction* a = addAction(aktionen.Aktion(b)->text());
     connect(a, &QAction::triggered, this, [this, b] { aktionen_.Ausfuehren(b); });
     eintraege_.emplace_back(b, a);

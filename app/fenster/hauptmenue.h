@@ -36,14 +36,15 @@ class THauptmenue {
 // a row (or the command needs none).
 class TListenPopup : public QMenu {
  public:
-  TListenPopup(std::span<const TBefehl> befehle, const TBefehlsAktionen& aktionen, QWidget* eltern);
+  TListenPopup(std::span<const TMenuebefehl> befehle, const TBefehlsAktionen& aktionen,
+               QWidget* eltern);
 
   // Sets the enabling and opens the menu at `global` without waiting.
   void Oeffnen(bool zeileGetroffen, QPoint global);
 
  private:
   const TBefehlsAktionen& aktionen_;
-  std::vector<std::pair<TBefehl, QAction*>> eintraege_;
+  std::vector<std::pair<TMenuebefehl, QAction*>> eintraege_;
 };
 
 }  // namespace morvane

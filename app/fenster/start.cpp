@@ -1,12 +1,14 @@
 #include "app/fenster/start.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
 
+#include "app/fenster/dialoge.h"
 #include "app/fenster/hauptfenster.h"
 #include "app/fenster/splash.h"
 #include "app/fenster/uebersetzung.h"
@@ -15,6 +17,7 @@
 #include "core/exception.h"
 #include "indicators/indvorlagen.h"
 #include "platform/qtleinwand.h"
+#include "platform/symbole.h"
 #include "store/logbuch.h"
 #include "store/programmverzeichnis.h"
 
@@ -67,6 +70,7 @@ int Ausfuehren(QApplication& anwendung, const std::vector<std::string>& argument
   verwaltung.HinweiseAn([&logbuch](const std::string& h) { HinweisProtokollieren(logbuch, h); });
   anwendung.setApplicationDisplayName(QString::fromStdString(einstellungen.Titel()));
   THauptfenster fenster(einstellungen, verwaltung);
+  DialogeVerbinden(fenster, einstellungen, programm);
   fenster.show();
   std::optional<TProgrammsperre> sperre;
   try {
@@ -118,6 +122,9 @@ int MorvaneStarten(int argc, char** argv) {
   QApplication anwendung(argc, argv);
   const std::vector<std::string> argumente(argv + 1, argv + argc);
   QtDeutschLaden(anwendung);
+  // The desktop entry and the window manager show the program's own icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("morvane"));
+  QApplication::setWindowIcon(Symbol("morvane"));
   SchriftersatzEinrichten();
   try {
     return Ausfuehren(anwendung, argumente);

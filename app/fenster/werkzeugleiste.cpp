@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/fenster/symbole.h"
 #include "app/hauptmodell/tagefeld.h"
+#include "platform/symbole.h"
 
 namespace morvane {
 namespace {
@@ -44,15 +44,17 @@ void TWerkzeugleiste::TypenAnlegen() {
     TCharttyp Typ;
     const char* Hinweis;
     const char* Name;
-  } kTypen[] = {{TCharttyp::Linie, "Linienchart", "Speed_Linien"},
-                {TCharttyp::Balken, "Balkenchart", "Speed_Balken"},
-                {TCharttyp::Kerze, "Kerzenchart", "Speed_Kerzen"},
-                {TCharttyp::PointFigure, "Point-&-Figure Chart", "Speed_PointFigure"},
-                {TCharttyp::Equivolume, "Equivolume Chart", "Speed_Equivolume"}};
+    const char* Symbol;
+  } kTypen[] = {
+      {TCharttyp::Linie, "Linienchart", "Speed_Linien", "linienchart"},
+      {TCharttyp::Balken, "Balkenchart", "Speed_Balken", "balkenchart"},
+      {TCharttyp::Kerze, "Kerzenchart", "Speed_Kerzen", "kerzenchart"},
+      {TCharttyp::PointFigure, "Point-&-Figure Chart", "Speed_PointFigure", "pointfigure"},
+      {TCharttyp::Equivolume, "Equivolume Chart", "Speed_Equivolume", "equivolume"}};
   auto* gruppe = new QActionGroup(this);
   gruppe->setExclusive(true);
   for (const auto& t : kTypen) {
-    QAction* a = addAction(CharttypSymbol(t.Typ), QString::fromUtf8(t.Hinweis));
+    QAction* a = addAction(Symbol(t.Symbol), QString::fromUtf8(t.Hinweis));
     a->setObjectName(QString::fromUtf8(t.Name));
     a->setToolTip(QString::fromUtf8(t.Hinweis));
     a->setCheckable(true);
@@ -107,8 +109,9 @@ void TWerkzeugleiste::KnoepfeAnlegen(const TBefehlsAktionen& befehle) {
     if (auto* k = qobject_cast<QToolButton*>(widgetForAction(a)))
       k->setToolButtonStyle(Qt::ToolButtonTextOnly);
   };
-  knopf(befehle.Aktion(TBefehl::AnsichtChart), "Speed_Ansicht", "Ansicht", "Chartansicht");
-  knopf(befehle.Aktion(TBefehl::WertpapierKursaktu), "Speed_Kursaktu", "K", "Kursaktualisierung");
+  knopf(befehle.Aktion(TMenuebefehl::AnsichtChart), "Speed_Ansicht", "Ansicht", "Chartansicht");
+  knopf(befehle.Aktion(TMenuebefehl::WertpapierKursaktu), "Speed_Kursaktu", "K",
+        "Kursaktualisierung");
   static const struct {
     TAnsichtSchalter Schalter;
     const char* Name;
@@ -127,7 +130,7 @@ void TWerkzeugleiste::KnoepfeAnlegen(const TBefehlsAktionen& befehle) {
     });
     schalter_[static_cast<std::size_t>(s.Schalter)] = a;
     if (s.Schalter == TAnsichtSchalter::Umsatz)
-      knopf(befehle.Aktion(TBefehl::WertpapierChartDrucken), "Speed_Drucken", "Drucken",
+      knopf(befehle.Aktion(TMenuebefehl::WertpapierChartDrucken), "Speed_Drucken", "Drucken",
             "Chart drucken");
     knopf(a, s.Name, s.Text, s.Menue);
   }

@@ -6,48 +6,49 @@ namespace morvane {
 namespace {
 
 constexpr std::array kTexte = {
-    TBefehlsText{TBefehl::WertpapierNeu, "Neu...", "Ctrl+N"},
-    TBefehlsText{TBefehl::WertpapierLoeschen, "Löschen...", ""},
-    TBefehlsText{TBefehl::WertpapierKursaktu, "Kursaktualisierung...", "F4"},
-    TBefehlsText{TBefehl::WPEigenschaften, "Eigenschaften...", "F5"},
-    TBefehlsText{TBefehl::WPKurstabelle, "Kurstabelle...", "F6"},
-    TBefehlsText{TBefehl::WPTransaktionen, "Transaktionen...", "F7"},
-    TBefehlsText{TBefehl::WPAktiensplit, "Aktiensplit...", ""},
-    TBefehlsText{TBefehl::WertpapierChartDrucken, "Chart drucken...", "Ctrl+P"},
-    TBefehlsText{TBefehl::ListenWPTransaktionen, "WP-Transaktionen...", ""},
-    TBefehlsText{TBefehl::ListenDepotUebersicht, "Depot-Übersicht...", ""},
-    TBefehlsText{TBefehl::ListenDepotTransakt, "Depot-Gewinne...", ""},
-    TBefehlsText{TBefehl::ListenDepotSignale, "Depot-Indikatorsignale...", ""},
-    TBefehlsText{TBefehl::ListenDepotInd, "Depot-Einzelindikator...", ""},
-    TBefehlsText{TBefehl::ListenVolatilitaet, "Volatilität...", ""},
-    TBefehlsText{TBefehl::AnsichtChart, "Chart...", ""},
-    TBefehlsText{TBefehl::AnsichtIndikatoren, "Indikatoren anpassen...", ""},
-    TBefehlsText{TBefehl::ExtrasOptionen, "Optionen...", ""},
-    TBefehlsText{TBefehl::ExtrasOnlineUpdate, "Online-Update jetzt durchführen", ""},
-    TBefehlsText{TBefehl::HilfeHilfethemen, "Hilfethemen", ""},
-    TBefehlsText{TBefehl::HilfeInfo, "Info...", ""},
-    TBefehlsText{TBefehl::Tageskurse, "Kursaktualisierung: Tageskurse", ""},
-    TBefehlsText{TBefehl::HistorischeKurse, "Kursaktualisierung: Historische Kurse", ""},
-    TBefehlsText{TBefehl::KatalogUmbenennen, "Umbenennen...", ""},
-    TBefehlsText{TBefehl::KatalogLoeschen, "Löschen...", ""},
-    TBefehlsText{TBefehl::KatalogExportieren, "Exportieren...", ""},
-    TBefehlsText{TBefehl::WertpapierKopierenVerschieben, "Kopieren/Verschieben...", ""},
-    TBefehlsText{TBefehl::WertpapierExportieren, "Exportieren...", ""},
+    TBefehlsText{TMenuebefehl::WertpapierNeu, "Neu...", "Ctrl+N"},
+    TBefehlsText{TMenuebefehl::WertpapierLoeschen, "Löschen...", ""},
+    TBefehlsText{TMenuebefehl::WertpapierKursaktu, "Kursaktualisierung...", "F4"},
+    TBefehlsText{TMenuebefehl::WPEigenschaften, "Eigenschaften...", "F5"},
+    TBefehlsText{TMenuebefehl::WPKurstabelle, "Kurstabelle...", "F6"},
+    TBefehlsText{TMenuebefehl::WPTransaktionen, "Transaktionen...", "F7"},
+    TBefehlsText{TMenuebefehl::WPAktiensplit, "Aktiensplit...", ""},
+    TBefehlsText{TMenuebefehl::WertpapierChartDrucken, "Chart drucken...", "Ctrl+P"},
+    TBefehlsText{TMenuebefehl::ListenWPTransaktionen, "WP-Transaktionen...", ""},
+    TBefehlsText{TMenuebefehl::ListenDepotUebersicht, "Depot-Übersicht...", ""},
+    TBefehlsText{TMenuebefehl::ListenDepotTransakt, "Depot-Gewinne...", ""},
+    TBefehlsText{TMenuebefehl::ListenDepotSignale, "Depot-Indikatorsignale...", ""},
+    TBefehlsText{TMenuebefehl::ListenDepotInd, "Depot-Einzelindikator...", ""},
+    TBefehlsText{TMenuebefehl::ListenVolatilitaet, "Volatilität...", ""},
+    TBefehlsText{TMenuebefehl::AnsichtChart, "Chart...", ""},
+    TBefehlsText{TMenuebefehl::AnsichtIndikatoren, "Indikatoren anpassen...", ""},
+    TBefehlsText{TMenuebefehl::ExtrasOptionen, "Optionen...", ""},
+    TBefehlsText{TMenuebefehl::ExtrasOnlineUpdate, "Online-Update jetzt durchführen", ""},
+    TBefehlsText{TMenuebefehl::HilfeHilfethemen, "Hilfethemen", ""},
+    TBefehlsText{TMenuebefehl::HilfeInfo, "Info...", ""},
+    TBefehlsText{TMenuebefehl::Tageskurse, "Kursaktualisierung: Tageskurse", ""},
+    TBefehlsText{TMenuebefehl::HistorischeKurse, "Kursaktualisierung: Historische Kurse", ""},
+    TBefehlsText{TMenuebefehl::KatalogUmbenennen, "Umbenennen...", ""},
+    TBefehlsText{TMenuebefehl::KatalogLoeschen, "Löschen...", ""},
+    TBefehlsText{TMenuebefehl::KatalogExportieren, "Exportieren...", ""},
+    TBefehlsText{TMenuebefehl::WertpapierKopierenVerschieben, "Kopieren/Verschieben...", ""},
+    TBefehlsText{TMenuebefehl::WertpapierExportieren, "Exportieren...", ""},
 };
 
-constexpr std::array kKatalogPopup = {TBefehl::Tageskurse,      TBefehl::HistorischeKurse,
-                                      TBefehl::WertpapierNeu,   TBefehl::KatalogUmbenennen,
-                                      TBefehl::KatalogLoeschen, TBefehl::KatalogExportieren};
+constexpr std::array kKatalogPopup = {
+    TMenuebefehl::Tageskurse,      TMenuebefehl::HistorischeKurse,
+    TMenuebefehl::WertpapierNeu,   TMenuebefehl::KatalogUmbenennen,
+    TMenuebefehl::KatalogLoeschen, TMenuebefehl::KatalogExportieren};
 
-constexpr std::array kWertpapierPopup = {TBefehl::Tageskurse,
-                                         TBefehl::HistorischeKurse,
-                                         TBefehl::WertpapierNeu,
-                                         TBefehl::WertpapierLoeschen,
-                                         TBefehl::WertpapierKopierenVerschieben,
-                                         TBefehl::WertpapierExportieren,
-                                         TBefehl::WPEigenschaften,
-                                         TBefehl::WPKurstabelle,
-                                         TBefehl::WPTransaktionen};
+constexpr std::array kWertpapierPopup = {TMenuebefehl::Tageskurse,
+                                         TMenuebefehl::HistorischeKurse,
+                                         TMenuebefehl::WertpapierNeu,
+                                         TMenuebefehl::WertpapierLoeschen,
+                                         TMenuebefehl::WertpapierKopierenVerschieben,
+                                         TMenuebefehl::WertpapierExportieren,
+                                         TMenuebefehl::WPEigenschaften,
+                                         TMenuebefehl::WPKurstabelle,
+                                         TMenuebefehl::WPTransaktionen};
 
 constexpr bool InEnumReihenfolge() {
   for (std::size_t i = 0; i < kTexte.size(); ++i) {
@@ -55,7 +56,7 @@ constexpr bool InEnumReihenfolge() {
   }
   return true;
 }
-static_assert(InEnumReihenfolge(), "one row per command, in the order of TBefehl");
+static_assert(InEnumReihenfolge(), "one row per command, in the order of TMenuebefehl");
 
 }  // namespace
 
@@ -63,19 +64,19 @@ std::span<const TBefehlsText> Befehlstexte() {
   return kTexte;
 }
 
-const TBefehlsText& Befehlstext(TBefehl befehl) {
+const TBefehlsText& Befehlstext(TMenuebefehl befehl) {
   return kTexte.at(static_cast<std::size_t>(befehl));
 }
 
-std::span<const TBefehl> KatalogPopup() {
+std::span<const TMenuebefehl> KatalogPopup() {
   return kKatalogPopup;
 }
-std::span<const TBefehl> WertpapierPopup() {
+std::span<const TMenuebefehl> WertpapierPopup() {
   return kWertpapierPopup;
 }
 
-bool PopupAktiv(TBefehl befehl, bool vorhanden, bool zeileGetroffen) {
-  return vorhanden && (befehl == TBefehl::WertpapierNeu || zeileGetroffen);
+bool PopupAktiv(TMenuebefehl befehl, bool vorhanden, bool zeileGetroffen) {
+  return vorhanden && (befehl == TMenuebefehl::WertpapierNeu || zeileGetroffen);
 }
 
 }  // namespace morvane

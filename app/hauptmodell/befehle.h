@@ -8,7 +8,7 @@ namespace morvane {
 // The commands of the main window's menus, popup menus and toolbar. One
 // command is one action: a toolbar button and a menu item that do the same
 // thing share it.
-enum class TBefehl {
+enum class TMenuebefehl {
   WertpapierNeu,
   WertpapierLoeschen,
   WertpapierKursaktu,
@@ -39,7 +39,7 @@ enum class TBefehl {
 };
 
 struct TBefehlsText {
-  TBefehl Befehl;
+  TMenuebefehl Befehl;
   std::string_view Text;
   // A key sequence in the portable form ("Ctrl+N", "F4"), empty for none.
   std::string_view Kuerzel;
@@ -47,14 +47,14 @@ struct TBefehlsText {
 
 // Caption and shortcut of every command, in the order of the enum.
 std::span<const TBefehlsText> Befehlstexte();
-const TBefehlsText& Befehlstext(TBefehl befehl);
+const TBefehlsText& Befehlstext(TMenuebefehl befehl);
 
 // The items of the two list popups, in menu order.
-std::span<const TBefehl> KatalogPopup();
-std::span<const TBefehl> WertpapierPopup();
+std::span<const TMenuebefehl> KatalogPopup();
+std::span<const TMenuebefehl> WertpapierPopup();
 
 // A popup item is enabled when its command exists and either it needs no row
 // ("Neu...") or the right click hit a row.
-bool PopupAktiv(TBefehl befehl, bool vorhanden, bool zeileGetroffen);
+bool PopupAktiv(TMenuebefehl befehl, bool vorhanden, bool zeileGetroffen);
 
 }  // namespace morvane

@@ -27,7 +27,7 @@ TTransaktionsEingabe Eingabe(TEingabeArt art, std::string datum, std::string stu
   return {art, std::move(datum), std::move(stueck), std::move(kurs), std::move(betrag)};
 }
 
-std::pair<std::string, TEingabefeld> Fehler(const TTransaktionsEingabe& e) {
+std::pair<std::string, TTransaktionsfeld> Fehler(const TTransaktionsEingabe& e) {
   return test::MeldungUndFeld<ETransaktionseingabe>([&] { TransaktionLesen(e); });
 }
 
@@ -51,7 +51,7 @@ TEST(Transaktionsbearbeitung, ReadsValidEntries) {
 }
 
 TEST(Transaktionsbearbeitung, ReportsTheFirstInvalidField) {
-  using F = TEingabefeld;
+  using F = TTransaktionsfeld;
   const auto K = TEingabeArt::Kauf;
   EXPECT_EQ(Fehler(Eingabe(K, "3.1.1998", "0", "1", "1")),
             std::pair(std::string(kDatumFehler), F::Datum));
@@ -127,11 +127,11 @@ TEST(Transaktionsbearbeitung, ReadsTheSplitDialog) {
     return test::MeldungUndFeld<ETransaktionseingabe>([&] { SplitLesen(von, nach, datum); });
   };
   const std::string verhaeltnis = "Das angegebene Splitting-Verhältnis ist ungültig.";
-  EXPECT_EQ(fehler("0,00001", "1", "x"), std::pair(verhaeltnis, TEingabefeld::Von));
-  EXPECT_EQ(fehler("1", "100000,0001", "x"), std::pair(verhaeltnis, TEingabefeld::Nach));
-  EXPECT_EQ(fehler("1", "", "x"), std::pair(verhaeltnis, TEingabefeld::Nach));
+  EXPECT_EQ(fehler("0,00001", "1", "x"), std::pair(verhaeltnis, TTransaktionsfeld::Von));
+  EXPECT_EQ(fehler("1", "100000,0001", "x"), std::pair(verhaeltnis, TTransaktionsfeld::Nach));
+  EXPECT_EQ(fehler("1", "", "x"), std::pair(verhaeltnis, TTransaktionsfeld::Nach));
   EXPECT_EQ(fehler("1", "2", "4.1.1998"),
-            std::pair(std::string(kDatumFehler), TEingabefeld::Datum));
+            std::pair(std::string(kDatumFehler), TTransaktionsfeld::Datum));
 }
 
 TEST(Transaktionsbearbeitung, RemovedSplitsAreUndoneOnThePrices) {

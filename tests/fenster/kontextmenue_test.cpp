@@ -25,8 +25,8 @@ std::vector<bool> Aktiv(const QMenu& menue) {
 TEST_F(Kontextmenue, KatalogListeZeileUndLeereFlaeche) {
   THauptfenster& f = Oeffnen();
   bool neuAufgerufen = false;
-  f.Befehle().Verbinden(TBefehl::WertpapierNeu, [&] { neuAufgerufen = true; });
-  f.Befehle().Verbinden(TBefehl::KatalogLoeschen, [] {});
+  f.Befehle().Verbinden(TMenuebefehl::WertpapierNeu, [&] { neuAufgerufen = true; });
+  f.Befehle().Verbinden(TMenuebefehl::KatalogLoeschen, [] {});
   QListWidget& kataloge = *f.Panel().Kataloge();
   TListenPopup& menue = f.KatalogPopupMenu();
   ASSERT_EQ(menue.actions().size(), 6);
@@ -53,7 +53,7 @@ TEST_F(Kontextmenue, KatalogListeZeileUndLeereFlaeche) {
 
 TEST_F(Kontextmenue, WertpapierListeWaehltDieZeileUnterDerMaus) {
   THauptfenster& f = Oeffnen();
-  f.Befehle().Verbinden(TBefehl::WPEigenschaften, [] {});
+  f.Befehle().Verbinden(TMenuebefehl::WPEigenschaften, [] {});
   QListWidget& wertpapiere = *f.Panel().Wertpapiere();
   TListenPopup& menue = f.WertpapierPopupMenu();
   ASSERT_EQ(menue.actions().size(), 9);
@@ -71,15 +71,16 @@ TEST_F(Kontextmenue, WertpapierListeWaehltDieZeileUnterDerMaus) {
 
 TEST_F(Kontextmenue, BefehleOhneDialogSindAusUndInfoIstDa) {
   THauptfenster& f = Oeffnen();
-  EXPECT_FALSE(f.Befehle().Aktion(TBefehl::HilfeHilfethemen)->isEnabled());
-  EXPECT_FALSE(f.Befehle().Aktion(TBefehl::AnsichtChart)->isEnabled());
-  EXPECT_TRUE(f.Befehle().Aktion(TBefehl::HilfeInfo)->isEnabled());
-  EXPECT_EQ(f.Befehle().Aktion(TBefehl::WertpapierKursaktu)->shortcut(), QKeySequence(Qt::Key_F4));
-  EXPECT_EQ(f.Befehle().Aktion(TBefehl::WertpapierNeu)->shortcut(),
+  EXPECT_FALSE(f.Befehle().Aktion(TMenuebefehl::HilfeHilfethemen)->isEnabled());
+  EXPECT_FALSE(f.Befehle().Aktion(TMenuebefehl::AnsichtChart)->isEnabled());
+  EXPECT_TRUE(f.Befehle().Aktion(TMenuebefehl::HilfeInfo)->isEnabled());
+  EXPECT_EQ(f.Befehle().Aktion(TMenuebefehl::WertpapierKursaktu)->shortcut(),
+            QKeySequence(Qt::Key_F4));
+  EXPECT_EQ(f.Befehle().Aktion(TMenuebefehl::WertpapierNeu)->shortcut(),
             QKeySequence(Qt::CTRL | Qt::Key_N));
   // Connecting a handler enables the command, and its failure is shown.
-  f.Befehle().Verbinden(TBefehl::HilfeHilfethemen, [] { throw Exception("Hilfe fehlt."); });
-  f.Befehle().Aktion(TBefehl::HilfeHilfethemen)->trigger();
+  f.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen, [] { throw Exception("Hilfe fehlt."); });
+  f.Befehle().Aktion(TMenuebefehl::HilfeHilfethemen)->trigger();
   EXPECT_EQ(Meldungen, VS{"Hilfe fehlt."});
 }
 

@@ -66,15 +66,15 @@ TEST(Befehle, PopupFreigabe) {
   EXPECT_EQ(KatalogPopup().size(), 6u);
   EXPECT_EQ(WertpapierPopup().size(), 9u);
   for (auto liste : {KatalogPopup(), WertpapierPopup()}) {
-    for (TBefehl b : liste) {
-      const bool neu = b == TBefehl::WertpapierNeu;
+    for (TMenuebefehl b : liste) {
+      const bool neu = b == TMenuebefehl::WertpapierNeu;
       EXPECT_TRUE(PopupAktiv(b, true, true));
       EXPECT_EQ(PopupAktiv(b, true, false), neu) << Befehlstext(b).Text;
       EXPECT_FALSE(PopupAktiv(b, false, true)) << "a command that does not exist stays off";
     }
   }
-  EXPECT_EQ(Befehlstext(TBefehl::WertpapierChartDrucken).Kuerzel, "Ctrl+P");
-  EXPECT_EQ(Befehlstext(TBefehl::WPTransaktionen).Kuerzel, "F7");
+  EXPECT_EQ(Befehlstext(TMenuebefehl::WertpapierChartDrucken).Kuerzel, "Ctrl+P");
+  EXPECT_EQ(Befehlstext(TMenuebefehl::WPTransaktionen).Kuerzel, "F7");
 }
 
 TEST(Fensterzustand, RechteckUndTeilerGrenzen) {

@@ -1,0 +1,39 @@
+#include "app/fenster/dialoge.h"
+
+#include <QApplication>
+
+#include "app/fenster/behandlung.h"
+#include "app/fenster/hauptfenster.h"
+#include "chart/chartvorlagen.h"
+#include "chart/ui/dialogchartansicht.h"
+#include "platform/hilfe.h"
+
+namespace morvane {
+
+void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
+                      const std::string& programmverzeichnis) {
+  fenster.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen,
+                              [programmverzeichnis] { HilfeOeffnen(programmverzeichnis); });
+  fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
+                                                           programmverzeichnis] {
+    // Both dialogs explain themselves on the help page of the chart's views.
+    // The help runs inside the dialog's own event loop, so its failure is
+    // shown there and never leaves through Qt.
+    const THilfe hilfe = [programmverzeichnis, &fenster](int) {
+      TBehandlung(QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &fenster)(
+          [&] { HilfeOeffnen(programmverzeichnis, "chart.html#ansicht"); });
+    };
+    TChartAnsicht ansicht = fenster.Feld().Ansicht();
+    const TChartAnsichtErgebnis ergebnis =
+        ChartAnsichtBearbeiten(&fenster, ansicht, ChartVorlagen(einstellungen), hilfe);
+    // Templates saved in a dialog that was then cancelled still change the
+    // template buttons; the view stays as it was.
+    if (ergebnis.Ok) {
+      fenster.AnsichtUebernehmen(ansicht);
+    } else if (ergebnis.VorlagenGeaendert) {
+      fenster.AnsichtUebernehmen(fenster.Feld().Ansicht());
+    }
+  });
+}
+
+}  // namespace morvane
