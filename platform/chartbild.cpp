@@ -18,6 +18,7 @@
 #include "core/datei.h"
 #include "grafik/grafikfenster.h"
 #include "platform/qtleinwand.h"
+#include "platform/qtstart.h"
 
 namespace morvane {
 namespace {
@@ -144,24 +145,6 @@ void FeldAlsBildSpeichern(TGrafikfeld& feld, const std::string& titel,
   }
 }
 
-namespace {
-
-QtMessageHandler vorigeBehandlung = nullptr;
-
-// Qt notes a bare environment at its start (no XDG_RUNTIME_DIR, say) with
-// English warnings that a program without a window has no use for. Only
-// errors pass while it starts; later messages are left alone.
-void StartmeldungBehandeln(QtMsgType typ, const QMessageLogContext& kontext, const QString& text) {
-  if (typ != QtCriticalMsg && typ != QtFatalMsg) return;
-  if (vorigeBehandlung) {
-    vorigeBehandlung(typ, kontext, text);
-  } else {
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(typ, kontext, text)));
-  }
-}
-
-}  // namespace
-
 struct TQtUmgebung::TDaten {
   int argc = 1;
   char name[8] = "morvane";
@@ -172,9 +155,8 @@ struct TQtUmgebung::TDaten {
 TQtUmgebung::TQtUmgebung() : daten_(std::make_unique<TDaten>()) {
   if (QGuiApplication::instance()) return;
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  vorigeBehandlung = qInstallMessageHandler(StartmeldungBehandeln);
+  const TQtStartmeldungen leise;
   daten_->anwendung = std::make_unique<QGuiApplication>(daten_->argc, daten_->argv);
-  qInstallMessageHandler(vorigeBehandlung);
 }
 
 TQtUmgebung::~TQtUmgebung() = default;

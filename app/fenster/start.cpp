@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "app/fenster/dialoge.h"
@@ -17,6 +18,7 @@
 #include "core/exception.h"
 #include "indicators/indvorlagen.h"
 #include "platform/qtleinwand.h"
+#include "platform/qtstart.h"
 #include "platform/symbole.h"
 #include "store/logbuch.h"
 #include "store/programmverzeichnis.h"
@@ -119,7 +121,9 @@ int MorvaneStarten(int argc, char** argv) {
     return 1;
   }
   // Qt takes its own options (-platform, -style ...) out of argc and argv.
+  std::optional<TQtStartmeldungen> leise(std::in_place);
   QApplication anwendung(argc, argv);
+  leise.reset();
   const std::vector<std::string> argumente(argv + 1, argv + argc);
   QtDeutschLaden(anwendung);
   // The desktop entry and the window manager show the program's own icon.
