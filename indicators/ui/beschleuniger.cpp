@@ -13,20 +13,29 @@ bool IstBuchstabe(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
+bool IstZiffer(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The position of the first free character that `passt`, npos for none.
+std::size_t Frei(std::string_view text, const std::string& belegt, bool (*passt)(char)) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (passt(text[i]) && belegt.find(Klein(text[i])) == std::string::npos) return i;
+  }
+  return std::string_view::npos;
+}
+
+// A letter if one is free, else a digit ("n1:", "n2:" share their letter).
 std::string Beschriftet(std::string_view text, std::string& belegt) {
+  std::size_t stelle = Frei(text, belegt, IstBuchstabe);
+  if (stelle == std::string_view::npos) stelle = Frei(text, belegt, IstZiffer);
   std::string ergebnis;
-  bool vergeben = false;
-  for (char c : text) {
-    if (c == '&') {
-      ergebnis += "&&";
-      continue;
-    }
-    if (!vergeben && IstBuchstabe(c) && belegt.find(Klein(c)) == std::string::npos) {
-      belegt += Klein(c);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i == stelle) {
+      belegt += Klein(text[i]);
       ergebnis += '&';
-      vergeben = true;
     }
-    ergebnis += c;
+    ergebnis += text[i] == '&' ? std::string("&&") : std::string(1, text[i]);
   }
   return ergebnis;
 }

@@ -9,7 +9,7 @@ namespace morvane {
 
 // Gives each caption a keyboard accelerator ("&"): the first ASCII letter of
 // the caption not yet taken, case-insensitively, by `belegt` or an earlier
-// caption; a caption without a free letter gets none. A "&" that is part of
+// caption, else the first such digit; a caption without either gets none. A "&" that is part of
 // the text is doubled so that it shows as itself.
 std::vector<std::string> MitBeschleunigern(std::span<const std::string> texte, std::string& belegt);
 

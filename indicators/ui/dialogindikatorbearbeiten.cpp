@@ -19,7 +19,7 @@ namespace morvane {
 namespace {
 
 // A page taller than this scrolls (an aggregate of a long group).
-constexpr int kHoechsteSeitenhoehe = 420;
+constexpr int kHoechsteSeitenhoehe = 480;
 
 // Letters of the buttons below the pages and of the "Allgemein" edits.
 constexpr const char* kBelegtDialog = "h";

@@ -15,11 +15,11 @@ namespace morvane {
 namespace {
 
 constexpr int kSpalten = 4;  // label, text before, edit, unit
+constexpr std::size_t kHoechstzeilen = 10;
 
 QLabel* Ueberschrift(const std::string& text, QWidget* eltern, bool fett) {
   auto* label = new QLabel(UiText(OhneBeschleuniger(text)), eltern);
   label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
   if (fett) {
     QFont schrift = label->font();
     schrift.setBold(true);
@@ -40,21 +40,44 @@ std::vector<std::string> Beschriftungen(const TBerechnungsseite& seite) {
   return texte;
 }
 
+// A long page with several headed sections is shown in two columns: the
+// index of the field that starts the second one (the section start nearest to
+// the middle), or the number of fields for one column.
+std::size_t Teilung(const TBerechnungsseite& seite) {
+  const std::size_t n = seite.Felder.size();
+  std::size_t teilung = n;
+  if (n <= kHoechstzeilen) return teilung;
+  for (std::size_t i = 1; i < n; ++i) {
+    if (seite.Felder[i].Ueberschrift.empty()) continue;
+    const auto abstand = [n](std::size_t k) { return k > n / 2 ? k - n / 2 : n / 2 - k; };
+    if (teilung == n || abstand(i) < abstand(teilung)) teilung = i;
+  }
+  return teilung;
+}
+
 }  // namespace
 
 TFeldseite::TFeldseite(const TBerechnungsseite& seite, std::string& belegt, QWidget* eltern)
     : QWidget(eltern) {
   auto* spalte = new QVBoxLayout(this);
   if (!seite.Ueberschrift.empty()) spalte->addWidget(Ueberschrift(seite.Ueberschrift, this, true));
-  raster_ = new QGridLayout;
-  raster_->setColumnStretch(kSpalten, 1);
-  spalte->addLayout(raster_);
-  spalte->addStretch();
+  auto* spalten = new QHBoxLayout;
+  spalte->addLayout(spalten);
+  spalte->addStretch(1);
 
-  const std::vector<std::string> alle = Beschriftungen(seite);
-  const std::vector<std::string> texte = MitBeschleunigern(alle, belegt);
+  const std::vector<std::string> texte = MitBeschleunigern(Beschriftungen(seite), belegt);
+  const std::size_t teilung = Teilung(seite);
   std::size_t naechster = 0;
-  for (const TEingabefeld& feld : seite.Felder) {
+  for (std::size_t i = 0; i < seite.Felder.size(); ++i) {
+    if (i == 0 || i == teilung) {
+      if (i > 0) spalten->addSpacing(24);
+      raster_ = new QGridLayout;
+      raster_->setColumnStretch(kSpalten, 1);
+      spalten->addLayout(raster_, 1);
+      spalten->setAlignment(raster_, Qt::AlignTop);
+      zeile_ = 0;
+    }
+    const TEingabefeld& feld = seite.Felder[i];
     if (!feld.Ueberschrift.empty()) {
       raster_->addWidget(Ueberschrift(feld.Ueberschrift, this, false), zeile_++, 0, 1, kSpalten);
     }
@@ -65,6 +88,10 @@ TFeldseite::TFeldseite(const TBerechnungsseite& seite, std::string& belegt, QWid
     } else {
       felder_.push_back({Zeile(feld, UiText(texte[naechster++])), {}});
     }
+  }
+  if (!raster_) {
+    raster_ = new QGridLayout;
+    spalten->addLayout(raster_);
   }
 }
 

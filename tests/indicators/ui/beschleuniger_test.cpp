@@ -6,11 +6,13 @@ namespace morvane {
 namespace {
 
 TEST(Beschleuniger, ErsterFreierBuchstabeUndVerdoppeltesUnd) {
-  const std::vector<std::string> texte = {"Linie", "Liste", "lila", "Signal & Linie", "123", ""};
+  const std::vector<std::string> texte = {
+      "Linie", "Liste", "lila", "Signal & Linie", "n1:", "n2:", "n2:", "-", ""};
   std::string belegt = "H";
   EXPECT_EQ(MitBeschleunigern(texte, belegt),
-            (std::vector<std::string>{"&Linie", "L&iste", "lil&a", "&Signal && Linie", "123", ""}));
-  EXPECT_EQ(belegt, "hlias");
+            (std::vector<std::string>{"&Linie", "L&iste", "lil&a", "&Signal && Linie",
+                                      "&n1:", "n&2:", "n2:", "-", ""}));
+  EXPECT_EQ(belegt, "hliasn2");
   std::string voll = "abcdefghijklmnopqrstuvwxyz";
   EXPECT_EQ(MitBeschleunigern(std::vector<std::string>{"Xy"}, voll),
             std::vector<std::string>{"Xy"});
