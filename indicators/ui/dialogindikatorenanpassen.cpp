@@ -50,6 +50,7 @@ TDialogIndikatorenAnpassen::TDialogIndikatorenAnpassen(TIndAnpassen& anpassen, T
     : QDialog(eltern), anpassen_(anpassen), hilfe_(std::move(hilfe)) {
   setWindowTitle(QStringLiteral("Indikatoren anpassen"));
   seiten_ = new QTabWidget(this);
+  seiten_->setUsesScrollButtons(false);  // all three page names readable
   for (int gruppe = 1; gruppe <= 3; ++gruppe)
     seiten_->addTab(GruppenSeite(gruppe), UiText(kGruppentext[static_cast<std::size_t>(gruppe)]));
   auto* spalte = new QVBoxLayout(this);
