@@ -8,12 +8,6 @@
 namespace morvane {
 namespace {
 
-std::string Bytes(const TIndListe& liste) {
-  TBinaerSchreiber d;
-  liste.Speichern(d);
-  return d.Entnehmen();
-}
-
 std::string Bytes(const TIndikator& indikator) {
   TBinaerSchreiber d;
   indikator.Speichern(d);
@@ -28,28 +22,6 @@ TEST(IndBearbeiten, ExtremzoneObenFolgtDerUnteren) {
                 {"-1", ""},   {"x", ""},    {"", ""},     {"2,5", ""}};
   for (const auto& f : faelle)
     EXPECT_EQ(ExtremzoneObenText(f.unten), f.oben) << f.unten;
-}
-
-// Opening and OK without a change leaves every entry of the default set, the
-// aggregates with their weight pages included, exactly as it was.
-TEST(IndBearbeiten, JedeArtUndJedesGesamtUnveraendertZurueck) {
-  TIndVorlagen vorlagen;
-  auto liste = vorlagen.Kopie();
-  const std::string vorher = Bytes(*liste);
-  int geprueft = 0;
-  for (int gruppe = 1; gruppe <= 3; ++gruppe) {
-    for (int i = 0; i < liste->Anzahl(gruppe); ++i) {
-      TIndikator& ind = liste->Indikator(gruppe, i);
-      const TParameterEingaben e = ParameterEingaben(ind);
-      EXPECT_EQ(e.Berechnung.size(), ind.Berechnungsseite().Felder.size());
-      EXPECT_EQ(e.Signal.size(), ind.HatSignalgenerierung() ? 3u : 0u);
-      EXPECT_EQ(ParameterUebernehmen(ind, e), std::nullopt) << ind.Titel();
-      EXPECT_EQ(ParameterEingaben(ind), e) << ind.Titel();
-      ++geprueft;
-    }
-  }
-  EXPECT_EQ(geprueft, 19 + 3);
-  EXPECT_EQ(Bytes(*liste), vorher);
 }
 
 TEST(IndBearbeiten, SignalseiteMeldetDasErsteFalscheFeld) {
