@@ -42,6 +42,11 @@ std::string ExtremzoneObenText(std::string_view unten) {
   return ZahlZuTextGanz(100 - static_cast<std::int64_t>(*wert));
 }
 
+std::string TypText(const TIndikator& indikator) {
+  if (indikator.Typname().empty()) return "Gesamtsignal der Gruppe";
+  return std::string(indikator.Typname());
+}
+
 TParameterEingaben ParameterEingaben(const TIndikator& indikator) {
   TParameterEingaben e;
   e.Bezeichnung = indikator.Bezeichnung();

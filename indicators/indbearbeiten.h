@@ -47,6 +47,10 @@ struct TParameterFehler {
 // What the dialog opens with for `indikator`.
 TParameterEingaben ParameterEingaben(const TIndikator& indikator);
 
+// What the dialog shows as the type: the kind's type name; an aggregate,
+// which has none, is named as such.
+std::string TypText(const TIndikator& indikator);
+
 // Name and code are editable only for a kind (not for an aggregate).
 inline bool NameAenderbar(const TIndikator& indikator) {
   return !indikator.Schluessel().empty();

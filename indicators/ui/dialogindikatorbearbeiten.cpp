@@ -60,7 +60,7 @@ TDialogIndikatorBearbeiten::TDialogIndikatorBearbeiten(TIndikator& indikator, TI
 QWidget* TDialogIndikatorBearbeiten::AllgemeinSeite() {
   auto* seite = new QWidget;
   auto* raster = new QGridLayout(seite);
-  typ_ = new QLabel(UiText(indikator_.Typname()), seite);
+  typ_ = new QLabel(UiText(TypText(indikator_)), seite);
   typ_->setTextFormat(Qt::PlainText);
   bezeichnung_ = new QLineEdit(seite);
   bezeichnung_->setMinimumWidth(bezeichnung_->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
@@ -74,7 +74,8 @@ QWidget* TDialogIndikatorBearbeiten::AllgemeinSeite() {
   kurzLabel->setBuddy(kurz_);
   auto* kurzZeile = new QHBoxLayout;
   kurzZeile->addWidget(kurz_);
-  kurzZeile->addWidget(new QLabel(QStringLiteral("(bis zu 3 Zeichen)"), seite));
+  auto* kurzHinweis = new QLabel(QStringLiteral("(bis zu 3 Zeichen)"), seite);
+  kurzZeile->addWidget(kurzHinweis);
   kurzZeile->addStretch();
   raster->addWidget(new QLabel(QStringLiteral("Typ:"), seite), 0, 0);
   raster->addWidget(typ_, 0, 1);
@@ -84,7 +85,8 @@ QWidget* TDialogIndikatorBearbeiten::AllgemeinSeite() {
   raster->addLayout(kurzZeile, 2, 1);
   const bool aenderbar = NameAenderbar(indikator_);
   for (QWidget* w : {static_cast<QWidget*>(bezeichnung_), static_cast<QWidget*>(kurz_),
-                     static_cast<QWidget*>(bezeichnungLabel), static_cast<QWidget*>(kurzLabel)})
+                     static_cast<QWidget*>(bezeichnungLabel), static_cast<QWidget*>(kurzLabel),
+                     static_cast<QWidget*>(kurzHinweis)})
     w->setEnabled(aenderbar);
 
   const std::vector<std::string> felder = indikator_.AllgemeinFelder();

@@ -50,7 +50,8 @@ TEST(DialogIndikatorBearbeiten, JederEintragOeffnetMitSeinenWertenUndBleibtBeiOk
       d.show();
       EXPECT_EQ(d.windowTitle().toStdString(), "Indikator bearbeiten");
       EXPECT_EQ(d.Seiten()->currentIndex(), 0);
-      EXPECT_EQ(d.Typ()->text().toStdString(), ind.Typname());
+      EXPECT_EQ(d.Typ()->text().toStdString(),
+                ind.Schluessel().empty() ? "Gesamtsignal der Gruppe" : ind.Typname());
       EXPECT_EQ(d.Bezeichnung()->text().toStdString(), ind.Bezeichnung());
       EXPECT_EQ(d.Kurzbezeichnung()->text().toStdString(), ind.Kurzbezeichnung());
       EXPECT_EQ(d.Bezeichnung()->isEnabled(), !ind.Schluessel().empty());
