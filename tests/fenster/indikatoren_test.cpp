@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -103,6 +104,27 @@ TEST_F(Indikatoren, OkImMenueSpeichertUndDerChartFolgt) {
   NeueEinstellungen();
   IndEinstellungenEinstecken(*einstellungen_);
   EXPECT_EQ(IndVorlagen(*einstellungen_).Liste().Anzahl(2), gauges - 1) << "found after a restart";
+}
+
+// The settings file cannot be written (a folder stands in its place): the
+// error is shown and the chart still follows the set the user confirmed.
+TEST_F(Indikatoren, SpeicherfehlerWirdGemeldetUndDerChartFolgtTrotzdem) {
+  THauptfenster& f = Bereit();
+  std::filesystem::remove(Datei());
+  std::filesystem::create_directories(Datei() + "/x");
+  const int gauges = f.Feld().IndikatorBalken().Analyse().Anzahl(3);
+  ImDialog<TDialogIndikatorenAnpassen>([](TDialogIndikatorenAnpassen& d) {
+    d.Seite(3).Liste->setCurrentRow(0);
+    QTimer::singleShot(0, [] {
+      qobject_cast<QMessageBox*>(QApplication::activeModalWidget())->buttons()[0]->click();
+    });
+    d.Loeschen(3);
+    d.accept();
+  });
+  f.Befehle().Aktion(TMenuebefehl::AnsichtIndikatoren)->trigger();
+  EXPECT_EQ(Meldungen.size(), 1u);
+  EXPECT_EQ(f.Feld().IndikatorBalken().Analyse().Anzahl(3), gauges - 1);
+  std::filesystem::remove_all(Datei());
 }
 
 // A right click on the first gauge, "Diesen Indikator anpassen...", a shorter
