@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+namespace morvane::test {
+
+// Runs `aktion` and answers the first modal window it opens with
+// `antworten`, which sees that window (a message box, another dialog).
+inline void ModalBeantworten(const std::function<void()>& aktion,
+                             const std::function<void(QWidget*)>& antworten) {
+  // A timer of its own, so it cannot fire later when no window opened.
+  QTimer zeitgeber;
+  zeitgeber.setSingleShot(true);
+  QObject::connect(&zeitgeber, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) antworten(modal);
+  });
+  zeitgeber.start(0);
+  aktion();
+}
+
+}  // namespace morvane::test
