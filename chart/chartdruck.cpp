@@ -64,8 +64,8 @@ TRechteck DruckBand(int breite, int hoehe, int faktorY, const TDruckWahl& w) {
   return band;
 }
 
-void FeldInBandDrucken(TGrafikfeld& feld, TLeinwand& leinwand, const TRechteck& seite,
-                       int faktorX, int faktorY, const TDruckWahl& wahl) {
+void FeldInBandDrucken(TGrafikfeld& feld, TLeinwand& leinwand, const TRechteck& seite, int faktorX,
+                       int faktorY, const TDruckWahl& wahl) {
   const int breite = seite.Rechts - seite.Links + 1;
   const int hoehe = seite.Unten - seite.Oben + 1;
   TGrafikfenster fenster(leinwand, seite, static_cast<std::uint16_t>(std::max(1, faktorX)),

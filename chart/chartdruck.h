@@ -55,7 +55,7 @@ TRechteck DruckBand(int breite, int hoehe, int faktorY, const TDruckWahl& wahl);
 // Paints `feld` into its band of the page `seite` (device pixels of
 // `leinwand`) with the printer factors: laid out for the band, painted, and
 // given back its screen layout afterwards, also when painting throws.
-void FeldInBandDrucken(TGrafikfeld& feld, TLeinwand& leinwand, const TRechteck& seite,
-                       int faktorX, int faktorY, const TDruckWahl& wahl);
+void FeldInBandDrucken(TGrafikfeld& feld, TLeinwand& leinwand, const TRechteck& seite, int faktorX,
+                       int faktorY, const TDruckWahl& wahl);
 
 }  // namespace morvane

@@ -26,11 +26,20 @@ struct TRegelFall {
 TEST(ChartDruck, RegelnFreigabeUndVorschau) {
   // Freigabe: Charts3, PosOben, PosMitte, PosUnten.
   const TRegelFall faelle[] = {
-      {{false, 3, 2}, {false, 2, 1}, {false, true, false, true}, 7,
+      {{false, 3, 2},
+       {false, 2, 1},
+       {false, true, false, true},
+       7,
        "Querformat mit drei Charts: zwei Charts, die Mitte wird oben"},
-      {{false, 3, 3}, {false, 2, 3}, {false, true, false, true}, 8,
+      {{false, 3, 3},
+       {false, 2, 3},
+       {false, true, false, true},
+       8,
        "Querformat mit drei Charts unten bleibt unten"},
-      {{true, 1, 3}, {true, 1, 1}, {true, false, false, false}, 0,
+      {{true, 1, 3},
+       {true, 1, 1},
+       {true, false, false, false},
+       0,
        "ein Chart: keine Position wählbar, gespeicherte Position zählt nicht"},
       {{false, 1, 2}, {false, 1, 1}, {false, false, false, false}, 6, "ein Chart quer"},
       {{true, 2, 2}, {true, 2, 1}, {true, true, false, true}, 1, "Mitte nur bei drei Charts"},
