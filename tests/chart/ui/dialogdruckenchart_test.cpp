@@ -1,0 +1,200 @@
+#include "chart/ui/dialogdruckenchart.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "chart/ui/druckerwahl.h"
+#include "chart/ui/druckvorschau.h"
+#include "dialogtesthilfe.h"
+
+namespace morvane {
+namespace {
+
+struct TOffenerDruckdialog {
+  QPrinter Drucker;
+  TDialogDruckenChart Dialog{Drucker, {}};
+
+  explicit TOffenerDruckdialog(const TDruckWahl& wahl) {
+    Dialog.Fuellen(wahl);
+    Dialog.show();
+  }
+  QRadioButton* Knopf(const std::string& name) const {
+    return Dialog.findChild<QRadioButton*>(QString::fromStdString(name));
+  }
+  // The names of the radio buttons that are checked / enabled.
+  std::string Namen(bool (QWidget::*zustand)() const) const {
+    std::string namen;
+    for (const char* n : {"Hochformat", "Querformat", "Charts1", "Charts2", "Charts3", "PosOben",
+                          "PosMitte", "PosUnten"}) {
+      QRadioButton* k = Knopf(n);
+      const bool an = zustand == nullptr ? k->isChecked() : (k->*zustand)();
+      if (an) namen += std::string(namen.empty() ? "" : " ") + n;
+    }
+    return namen;
+  }
+  // The preview pictures shown.
+  std::string Bilder() const {
+    std::string namen;
+    for (const TDruckVorschau& v : kDruckVorschauen)
+      if (Dialog.findChild<QLabel*>(QString::fromLatin1(v.Name))->isVisible()) namen += v.Name;
+    return namen;
+  }
+};
+
+struct TKlickFall {
+  TDruckWahl start;
+  std::vector<std::string> klicks;
+  const char* angekreuzt;
+  const char* frei;
+  const char* bild;
+  const char* warum;
+};
+
+TEST(DialogDruckenChart, RegelnNachJedemKlick) {
+  const char* alleFrei = "Hochformat Querformat Charts1 Charts2 Charts3 PosOben PosMitte PosUnten";
+  const TKlickFall faelle[] = {
+      {{true, 3, 2},
+       {"Querformat"},
+       "Querformat Charts2 PosOben",
+       "Hochformat Querformat Charts1 Charts2 PosOben PosUnten",
+       "ImageQ2o",
+       "Querformat macht aus drei Charts zwei, die Mitte wird oben"},
+      {{true, 3, 3},
+       {"Querformat"},
+       "Querformat Charts2 PosUnten",
+       "Hochformat Querformat Charts1 Charts2 PosOben PosUnten",
+       "ImageQ2u",
+       "unten bleibt unten"},
+      {{true, 2, 3},
+       {"Charts1"},
+       "Hochformat Charts1 PosOben",
+       "Hochformat Querformat Charts1 Charts2 Charts3",
+       "ImageH1",
+       "ein Chart sperrt alle Positionen"},
+      {{false, 1, 3},
+       {},
+       "Querformat Charts1 PosOben",
+       "Hochformat Querformat Charts1 Charts2",
+       "ImageQ1",
+       "eine gespeicherte Position zählt bei einem Chart nicht"},
+      {{true, 1, 1},
+       {"Charts3", "PosMitte"},
+       "Hochformat Charts3 PosMitte",
+       alleFrei,
+       "ImageH3m",
+       "drei Charts, Mitte"},
+      {{true, 3, 2},
+       {"Charts2"},
+       "Hochformat Charts2 PosOben",
+       "Hochformat Querformat Charts1 Charts2 Charts3 PosOben PosUnten",
+       "ImageH2o",
+       "zwei Charts haben keine Mitte"},
+      {{false, 2, 3},
+       {"Hochformat", "Charts3"},
+       "Hochformat Charts3 PosUnten",
+       alleFrei,
+       "ImageH3u",
+       "zurück ins Hochformat"},
+  };
+  for (const TKlickFall& f : faelle) {
+    SCOPED_TRACE(f.warum);
+    TOffenerDruckdialog d(f.start);
+    for (const std::string& k : f.klicks)
+      d.Knopf(k)->click();
+    EXPECT_EQ(d.Namen(nullptr), f.angekreuzt);
+    EXPECT_EQ(d.Namen(&QWidget::isEnabled), f.frei);
+    EXPECT_EQ(d.Bilder(), f.bild);
+  }
+}
+
+TEST(DialogDruckenChart, PdfDateiIstImmerDabeiUndVorgewaehlt) {
+  TOffenerDruckdialog d({});
+  auto* liste = d.Dialog.findChild<QComboBox*>("DruckerListe");
+  ASSERT_GT(liste->count(), 0);
+  EXPECT_EQ(liste->itemText(liste->count() - 1), kPdfDatei);
+  // A printer that writes a PDF shows up as "PDF-Datei".
+  QPrinter pdf;
+  pdf.setOutputFormat(QPrinter::PdfFormat);
+  TDialogDruckenChart zweiter(pdf, {});
+  EXPECT_EQ(zweiter.Drucker(), kPdfDatei);
+}
+
+TEST(DialogDruckenChart, OkUebernimmtWahlDruckerUndAusrichtung) {
+  QPrinter drucker;
+  drucker.setPageOrientation(QPageLayout::Portrait);
+  TDruckWahl wahl{true, 3, 2};
+  bool ok = false;
+  test::ModalBeantworten([&] { ok = ChartDruckWaehlen(nullptr, wahl, drucker); },
+                         [](QWidget* modal) {
+                           auto* liste = modal->findChild<QComboBox*>("DruckerListe");
+                           liste->setCurrentIndex(liste->findText(kPdfDatei));
+                           modal->findChild<QRadioButton*>("Querformat")->click();
+                           modal->findChild<QRadioButton*>("PosUnten")->click();
+                           modal->findChild<QPushButton*>("OK")->click();
+                         });
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(wahl, (TDruckWahl{false, 2, 3}));
+  EXPECT_EQ(drucker.outputFormat(), QPrinter::PdfFormat);
+  EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST(DialogDruckenChart, AbbrechenLaesstWahlUndDruckerStehen) {
+  QPrinter drucker;
+  drucker.setPageOrientation(QPageLayout::Portrait);
+  const QPrinter::OutputFormat format = drucker.outputFormat();
+  TDruckWahl wahl{true, 3, 2};
+  bool ok = true;
+  test::ModalBeantworten([&] { ok = ChartDruckWaehlen(nullptr, wahl, drucker); },
+                         [](QWidget* modal) {
+                           modal->findChild<QRadioButton*>("Querformat")->click();
+                           modal->findChild<QPushButton*>("Abbrechen")->click();
+                         });
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(wahl, (TDruckWahl{true, 3, 2}));
+  EXPECT_EQ(drucker.outputFormat(), format);
+  EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+// The rows of the picture that hold the small chart's background.
+std::pair<int, int> ChartZeilen(const QImage& bild) {
+  int oben = bild.height(), unten = -1;
+  for (int y = 0; y < bild.height(); ++y)
+    for (int x = 0; x < bild.width(); ++x)
+      if (bild.pixelColor(x, y) == QColor(232, 240, 255)) {
+        oben = std::min(oben, y);
+        unten = std::max(unten, y);
+      }
+  return {oben, unten};
+}
+
+TEST(DialogDruckenChart, NeunVerschiedeneVorschauenMitDemChartImGewaehltenBand) {
+  std::set<std::vector<QRgb>> verschieden;
+  std::vector<std::pair<int, int>> zeilen;
+  for (const TDruckVorschau& v : kDruckVorschauen) {
+    const QImage bild = DruckVorschauMalen(v.Wahl).toImage();
+    const auto* anfang = reinterpret_cast<const QRgb*>(bild.constBits());
+    verschieden.emplace(anfang, anfang + bild.sizeInBytes() / sizeof(QRgb));
+    zeilen.push_back(ChartZeilen(bild));
+    EXPECT_GE(zeilen.back().second, 0) << v.Name << " ohne Chart";
+  }
+  EXPECT_EQ(verschieden.size(), kDruckVorschauen.size());
+  // Portrait, three bands: top above middle above bottom, none overlapping.
+  EXPECT_LT(zeilen[3].second, zeilen[4].first);
+  EXPECT_LT(zeilen[4].second, zeilen[5].first);
+  // Two bands, landscape: top above bottom; one band spans both.
+  EXPECT_LT(zeilen[7].second, zeilen[8].first);
+  EXPECT_LE(zeilen[6].first, zeilen[7].first);
+  EXPECT_GE(zeilen[6].second, zeilen[8].second);
+}
+
+}  // namespace
+}  // namespace morvane
