@@ -105,7 +105,7 @@ std::vector<TCliBefehl> Chartbefehle() {
   return {{"chart",
            {"chart ID --ausgabe DATEI.png|DATEI.pdf|DATEI.svg [--breite W] [--hoehe H] "
             "[--vorlage N] [--typ 1..5] [--tage N|alle] [--bis DATUM] [--log] "
-            "[--indikatoren G:I[:MODUS],...] [--baender 1|2|3 --position 1|2|3 --hochformat]",
+            "[--indikatoren G:I[:MODUS],...] [--baender 1|2|3] [--position 1|2|3] [--hochformat]",
             1,
             1,
             {"--ausgabe", "--breite", "--hoehe", "--vorlage", "--typ", "--tage", "--bis",

@@ -44,7 +44,8 @@ class ChartDruckVerbunden : public FensterTest {
   }
 
   bool Gespeichert(bool hoch, int charts, int position) const {
-    return einstellungen_->DruckHochformat == hoch && einstellungen_->DruckChartsProSeite == charts &&
+    return einstellungen_->DruckHochformat == hoch &&
+           einstellungen_->DruckChartsProSeite == charts &&
            einstellungen_->DruckPosition == position;
   }
 
