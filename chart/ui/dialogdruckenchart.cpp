@@ -112,19 +112,8 @@ void TDialogDruckenChart::SteuerelementeAnlegen() {
 }
 
 void TDialogDruckenChart::KnoepfeAnlegen() {
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setDefault(true);
-  auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-  abbrechen->setObjectName(QStringLiteral("Abbrechen"));
-  QPushButton* hilfe = HilfeKnopf(this, hilfe_, kHilfeChartDrucken);
-  auto* zeile = new QHBoxLayout;
-  zeile->addStretch();
-  for (QPushButton* knopf : {ok, abbrechen, hilfe})
-    zeile->addWidget(knopf);
-  static_cast<QVBoxLayout*>(layout())->addLayout(zeile);
-  connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-  connect(abbrechen, &QPushButton::clicked, this, [this] { reject(); });
+  static_cast<QVBoxLayout*>(layout())->addLayout(
+      OkAbbrechenHilfe(this, hilfe_, kHilfeChartDrucken));
 }
 
 void TDialogDruckenChart::Fuellen(const TDruckWahl& wahl) {

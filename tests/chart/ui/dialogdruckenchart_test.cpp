@@ -164,6 +164,19 @@ TEST(DialogDruckenChart, AbbrechenLaesstWahlUndDruckerStehen) {
   EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Portrait);
 }
 
+TEST(DialogDruckenChart, TabulatorFolgtDerLeserichtung) {
+  TOffenerDruckdialog d({true, 3, 1});
+  std::vector<std::string> reihe;
+  QWidget* w = d.Dialog.findChild<QWidget*>("DruckerListe");
+  for (int i = 0; i < 60 && w && reihe.size() < 13; ++i, w = w->nextInFocusChain())
+    if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty())
+      reihe.push_back(w->objectName().toStdString());
+  EXPECT_EQ(reihe,
+            (std::vector<std::string>{"DruckerListe", "Eigenschaften", "Hochformat", "Querformat",
+                                      "Charts1", "Charts2", "Charts3", "PosOben", "PosMitte",
+                                      "PosUnten", "OK", "Abbrechen", "Hilfe"}));
+}
+
 // The rows of the picture that hold the small chart's background.
 std::pair<int, int> ChartZeilen(const QImage& bild) {
   int oben = bild.height(), unten = -1;
