@@ -39,9 +39,10 @@ inline constexpr int kChartBildMaximum = 20000;
 // Renders the security's chart with the given view into a PNG or SVG (screen
 // factors 1) or a one-page PDF (printer factors of its resolution, with the
 // printer header, in the band of Druck; a page of a given size keeps that
-// size whatever Druck.Hochformat says). The picture is made in memory, then written atomically
-// (core's DateiAtomarSchreiben: a link is followed, a target that is no
-// regular file is refused): on any failure the old file stays as it was.
+// size whatever Druck.Hochformat says). The picture is made in memory, then
+// written atomically (core's DateiAtomarSchreiben: a link is followed, a
+// target that is no regular file is refused): on any failure the old file
+// stays as it was.
 // Throws EChartBild for an unknown extension, a size outside 1 ... 20000 or a
 // file that cannot be written (German reason, naming the file), and EChart
 // for the chart's own arithmetic errors. Needs a QGuiApplication (see
