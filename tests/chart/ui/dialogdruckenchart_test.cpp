@@ -116,52 +116,33 @@ TEST(DialogDruckenChart, RegelnNachJedemKlick) {
   }
 }
 
-TEST(DialogDruckenChart, PdfDateiIstImmerDabeiUndVorgewaehlt) {
-  TOffenerDruckdialog d({});
-  auto* liste = d.Dialog.findChild<QComboBox*>("DruckerListe");
-  ASSERT_GT(liste->count(), 0);
-  EXPECT_EQ(liste->itemText(liste->count() - 1), kPdfDatei);
-  // A printer that writes a PDF shows up as "PDF-Datei".
-  QPrinter pdf;
-  pdf.setOutputFormat(QPrinter::PdfFormat);
-  TDialogDruckenChart zweiter(pdf, {});
-  EXPECT_EQ(zweiter.Drucker(), kPdfDatei);
-}
-
-TEST(DialogDruckenChart, OkUebernimmtWahlDruckerUndAusrichtung) {
-  QPrinter drucker;
-  drucker.setPageOrientation(QPageLayout::Portrait);
-  TDruckWahl wahl{true, 3, 2};
-  bool ok = false;
-  test::ModalBeantworten([&] { ok = ChartDruckWaehlen(nullptr, wahl, drucker); },
-                         [](QWidget* modal) {
-                           auto* liste = modal->findChild<QComboBox*>("DruckerListe");
-                           liste->setCurrentIndex(liste->findText(kPdfDatei));
-                           modal->findChild<QRadioButton*>("Querformat")->click();
-                           modal->findChild<QRadioButton*>("PosUnten")->click();
-                           modal->findChild<QPushButton*>("OK")->click();
-                         });
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(wahl, (TDruckWahl{false, 2, 3}));
-  EXPECT_EQ(drucker.outputFormat(), QPrinter::PdfFormat);
-  EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Landscape);
-}
-
-TEST(DialogDruckenChart, AbbrechenLaesstWahlUndDruckerStehen) {
-  QPrinter drucker;
-  drucker.setPageOrientation(QPageLayout::Portrait);
-  const QPrinter::OutputFormat format = drucker.outputFormat();
-  TDruckWahl wahl{true, 3, 2};
-  bool ok = true;
-  test::ModalBeantworten([&] { ok = ChartDruckWaehlen(nullptr, wahl, drucker); },
-                         [](QWidget* modal) {
-                           modal->findChild<QRadioButton*>("Querformat")->click();
-                           modal->findChild<QPushButton*>("Abbrechen")->click();
-                         });
-  EXPECT_FALSE(ok);
-  EXPECT_EQ(wahl, (TDruckWahl{true, 3, 2}));
-  EXPECT_EQ(drucker.outputFormat(), format);
-  EXPECT_EQ(drucker.pageLayout().orientation(), QPageLayout::Portrait);
+// The dialog answered with "PDF-Datei", landscape and bottom, then `knopf`:
+// only OK hands choice, printer and orientation on.
+TEST(DialogDruckenChart, NurOkUebernimmtWahlDruckerUndAusrichtung) {
+  for (const bool ok : {true, false}) {
+    SCOPED_TRACE(ok ? "OK" : "Abbrechen");
+    QPrinter drucker;
+    drucker.setOutputFormat(QPrinter::NativeFormat);
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    const QString vorher = DruckerName(drucker);
+    TDruckWahl wahl{true, 3, 2};
+    bool ergebnis = !ok;
+    test::ModalBeantworten([&] { ergebnis = ChartDruckWaehlen(nullptr, wahl, drucker); },
+                           [ok](QWidget* modal) {
+                             auto* liste = modal->findChild<QComboBox*>("DruckerListe");
+                             // "PDF-Datei" is always there, last.
+                             ASSERT_EQ(liste->itemText(liste->count() - 1), kPdfDatei);
+                             liste->setCurrentIndex(liste->count() - 1);
+                             modal->findChild<QRadioButton*>("Querformat")->click();
+                             modal->findChild<QRadioButton*>("PosUnten")->click();
+                             modal->findChild<QPushButton*>(ok ? "OK" : "Abbrechen")->click();
+                           });
+    EXPECT_EQ(ergebnis, ok);
+    EXPECT_EQ(wahl, (ok ? TDruckWahl{false, 2, 3} : TDruckWahl{true, 3, 2}));
+    EXPECT_EQ(DruckerName(drucker), ok ? QString(kPdfDatei) : vorher);
+    EXPECT_EQ(drucker.pageLayout().orientation(),
+              ok ? QPageLayout::Landscape : QPageLayout::Portrait);
+  }
 }
 
 TEST(DialogDruckenChart, TabulatorFolgtDerLeserichtung) {
