@@ -73,6 +73,11 @@ void TDialogDruckenChart::SteuerelementeAnlegen() {
   eigenschaften->setObjectName(QStringLiteral("Eigenschaften"));
   eigenschaften->setAutoDefault(false);
   connect(eigenschaften, &QPushButton::clicked, this, [this] { Eigenschaften(); });
+  // A PDF file has no printer properties; its page is set by the paper format.
+  connect(druckerListe_, &QComboBox::currentTextChanged, eigenschaften,
+          [eigenschaften](const QString& name) {
+            eigenschaften->setEnabled(name != QString::fromUtf8(kPdfDatei));
+          });
   auto* druckerZeile = new QHBoxLayout;
   druckerZeile->addWidget(druckerText);
   druckerZeile->addWidget(druckerListe_, 1);

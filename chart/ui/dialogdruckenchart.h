@@ -41,7 +41,8 @@ class TDialogDruckenChart : public QDialog {
   // The enabling rules and the picture, after every click and on opening.
   void RegelnAnwenden();
   // The platform's page and printer properties for the printer chosen in
-  // the list; the dialog's printer is pointed back where it was afterwards.
+  // the list (enabled only for a real printer); the dialog's printer is
+  // pointed back where it was afterwards.
   void Eigenschaften();
 
   QPrinter& drucker_;

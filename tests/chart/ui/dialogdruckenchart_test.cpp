@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QLabel>
 #include <QPrinter>
@@ -142,6 +143,18 @@ TEST(DialogDruckenChart, NurOkUebernimmtWahlDruckerUndAusrichtung) {
     EXPECT_EQ(DruckerName(drucker), ok ? QString(kPdfDatei) : vorher);
     EXPECT_EQ(drucker.pageLayout().orientation(),
               ok ? QPageLayout::Landscape : QPageLayout::Portrait);
+  }
+}
+
+// A PDF file has no printer properties: "Eigenschaften" is for printers only.
+TEST(DialogDruckenChart, EigenschaftenNurFuerEinenDrucker) {
+  QPrinter drucker;
+  TDialogDruckenChart d(drucker, {});
+  auto* liste = d.findChild<QComboBox*>("DruckerListe");
+  auto* eigenschaften = d.findChild<QPushButton*>("Eigenschaften");
+  for (int i = 0; i < liste->count(); ++i) {
+    liste->setCurrentIndex(i);
+    EXPECT_EQ(eigenschaften->isEnabled(), liste->itemText(i) != kPdfDatei) << i;
   }
 }
 
