@@ -45,7 +45,7 @@ class ChartDruckBefehl : public testing::Test {
   // "Page size: ..." of pdfinfo.
   std::string Seitengroesse(const std::string& pdf) {
     const std::string aus = dir_.Pfad() + "info.txt";
-    std::system(("pdfinfo '" + pdf + "' >'" + aus + "'").c_str());
+    EXPECT_EQ(std::system(("pdfinfo '" + pdf + "' >'" + aus + "'").c_str()), 0);
     const std::string info = dir_.Lies("info.txt");
     const auto anfang = info.find("Page size:");
     return anfang == std::string::npos ? "" : info.substr(anfang, info.find('\n', anfang) - anfang);
