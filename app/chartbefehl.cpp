@@ -1,5 +1,8 @@
 #include "app/chartbefehl.h"
 
+#include <cctype>
+#include <string>
+
 #include "app/cli/indikatorauswahl.h"
 #include "chart/chartfeld.h"
 #include "chart/chartvorlagen.h"
@@ -33,11 +36,37 @@ TChartAnsicht AnsichtLesen(TEinstellungen& einstellungen, const TCliAufruf& a) {
   return ansicht;
 }
 
+bool IstPdf(const std::string& datei) {
+  if (datei.size() < 4) return false;
+  std::string endung = datei.substr(datei.size() - 4);
+  for (char& c : endung)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return endung == ".pdf";
+}
+
+// Band printing on the PDF page, checked as the print dialog would allow it.
+TDruckWahl DruckLesen(const TCliAufruf& a, const std::string& datei) {
+  TDruckWahl wahl;
+  const auto baender = a.Option("--baender");
+  const auto position = a.Option("--position");
+  wahl.Hochformat = a.Hat("--hochformat");
+  if ((baender || position || wahl.Hochformat) && !IstPdf(datei))
+    throw EAufruf("--baender, --position und --hochformat gelten nur für eine PDF-Datei.");
+  if (baender) wahl.ChartsProSeite = GanzzahlLesen(*baender, "--baender", 1, 3);
+  if (position) wahl.Position = GanzzahlLesen(*position, "--position", 1, 3);
+  if (wahl.ChartsProSeite == 3 && !wahl.Hochformat)
+    throw EAufruf("Drei Charts pro Seite gibt es nur mit --hochformat.");
+  if (wahl.Position == 2 && wahl.ChartsProSeite != 3)
+    throw EAufruf("--position 2 (in der Mitte) gibt es nur mit --baender 3.");
+  return wahl;
+}
+
 TChartBildOptionen OptionenLesen(const TCliAufruf& a) {
   TChartBildOptionen optionen;
   const auto ausgabe = a.Option("--ausgabe");
   if (!ausgabe) throw EAufruf("Die Option --ausgabe fehlt.");
   optionen.Datei = *ausgabe;
+  optionen.Druck = DruckLesen(a, *ausgabe);
   if (auto b = a.Option("--breite")) {
     optionen.Breite = GanzzahlLesen(*b, "--breite", 1, kChartBildMaximum);
   }
@@ -76,12 +105,12 @@ std::vector<TCliBefehl> Chartbefehle() {
   return {{"chart",
            {"chart ID --ausgabe DATEI.png|DATEI.pdf|DATEI.svg [--breite W] [--hoehe H] "
             "[--vorlage N] [--typ 1..5] [--tage N|alle] [--bis DATUM] [--log] "
-            "[--indikatoren G:I[:MODUS],...]",
+            "[--indikatoren G:I[:MODUS],...] [--baender 1|2|3] [--position 1|2|3] [--hochformat]",
             1,
             1,
             {"--ausgabe", "--breite", "--hoehe", "--vorlage", "--typ", "--tage", "--bis",
-             "--indikatoren"},
-            {"--log"}},
+             "--indikatoren", "--baender", "--position"},
+            {"--log", "--hochformat"}},
            Chart}};
 }
 

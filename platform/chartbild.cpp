@@ -96,12 +96,16 @@ void PdfMalen(QIODevice& ziel, int breite, int hoehe, TGrafikfeld& feld, const s
         QPageSize(QSizeF(breite * 25.4 / 96, hoehe * 25.4 / 96), QPageSize::Millimeter));
   else
     pdf.setPageSize(QPageSize(QPageSize::A4));
-  pdf.setPageOrientation(eigeneGroesse ? QPageLayout::Portrait : QPageLayout::Landscape);
+  pdf.setPageOrientation(eigeneGroesse || o.Druck.Hochformat ? QPageLayout::Portrait
+                                                             : QPageLayout::Landscape);
   QPainter painter;
   if (!painter.begin(&pdf)) Schreibfehler(o.Datei, "die Seite ließ sich nicht anlegen");
   const QRect seite = painter.viewport();
   const int faktor = std::max(1, o.PdfAufloesung / 60);
-  Malen(painter, seite.width(), seite.height(), faktor, faktor, feld);
+  const TRechteck ganz{0, 0, seite.width() - 1, seite.height() - 1};
+  feld.SetzeGrenzen(ganz);
+  TQtLeinwand leinwand(painter);
+  FeldInBandDrucken(feld, leinwand, ganz, faktor, faktor, o.Druck);
   painter.end();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/chartansicht.h"
+#include "chart/chartdruck.h"
 #include "chart/grafikfeld.h"
 #include "core/datum.h"
 #include "core/exception.h"
@@ -26,6 +27,9 @@ struct TChartBildOptionen {
   std::optional<Boersentag> Bis;
   // Resolution of the PDF page (printer factors are dpi / 60).
   int PdfAufloesung = 600;
+  // A PDF page is printed as on paper: the A4 page in portrait or landscape,
+  // the picture in its band of it. PNG and SVG ignore this.
+  TDruckWahl Druck = {};
 };
 
 inline constexpr int kChartBildBreite = 1000;
@@ -34,9 +38,11 @@ inline constexpr int kChartBildMaximum = 20000;
 
 // Renders the security's chart with the given view into a PNG or SVG (screen
 // factors 1) or a one-page PDF (printer factors of its resolution, with the
-// printer header). The picture is made in memory, then written atomically
-// (core's DateiAtomarSchreiben: a link is followed, a target that is no
-// regular file is refused): on any failure the old file stays as it was.
+// printer header, in the band of Druck; a page of a given size keeps that
+// size whatever Druck.Hochformat says). The picture is made in memory, then
+// written atomically (core's DateiAtomarSchreiben: a link is followed, a
+// target that is no regular file is refused): on any failure the old file
+// stays as it was.
 // Throws EChartBild for an unknown extension, a size outside 1 ... 20000 or a
 // file that cannot be written (German reason, naming the file), and EChart
 // for the chart's own arithmetic errors. Needs a QGuiApplication (see

@@ -4,6 +4,7 @@
 
 #include "app/fenster/behandlung.h"
 #include "app/fenster/dialoge_indikatoren.h"
+#include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
@@ -16,6 +17,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
   fenster.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen,
                               [programmverzeichnis] { HilfeOeffnen(programmverzeichnis); });
   IndikatorenVerbinden(fenster, einstellungen, programmverzeichnis);
+  ChartDruckVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.

@@ -93,23 +93,9 @@ TDialogChartAnsicht::TDialogChartAnsicht(TChartVorlagen& vorlagen, THilfe hilfe,
 void TDialogChartAnsicht::KnoepfeAnlegen() {
   auto* vorlage = new QPushButton(QString::fromUtf8("Als &Vorlage speichern..."), this);
   vorlage->setObjectName(QStringLiteral("Vorlage"));
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OK"));
-  ok->setDefault(true);
-  auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-  abbrechen->setObjectName(QStringLiteral("Abbrechen"));
-  QPushButton* hilfe = HilfeKnopf(this, hilfe_, kHilfeChartAnsicht);
-
-  auto* zeile = new QHBoxLayout;
-  zeile->addWidget(vorlage);
-  zeile->addStretch();
-  for (QPushButton* knopf : {ok, abbrechen, hilfe})
-    zeile->addWidget(knopf);
-  static_cast<QVBoxLayout*>(layout())->addLayout(zeile);
-
+  static_cast<QVBoxLayout*>(layout())->addLayout(
+      OkAbbrechenHilfe(this, hilfe_, kHilfeChartAnsicht, vorlage));
   connect(vorlage, &QPushButton::clicked, this, [this] { VorlageSpeichern(); });
-  connect(ok, &QPushButton::clicked, this, [this] { accept(); });
-  connect(abbrechen, &QPushButton::clicked, this, [this] { reject(); });
 }
 
 void TDialogChartAnsicht::Verbinden() {

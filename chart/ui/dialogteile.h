@@ -4,6 +4,8 @@
 #include <functional>
 #include <string_view>
 
+class QDialog;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -22,5 +24,11 @@ inline QString QtText(std::string_view text) {
 
 // The "&Hilfe" button of `dialog`, which F1 presses too; disabled without `hilfe`.
 QPushButton* HilfeKnopf(QWidget* dialog, const THilfe& hilfe, int kontext);
+
+// The button row at the foot of a dialog: `links` (when given) on the left,
+// then "OK" (the default, accepting), "Abbrechen" (rejecting) and "&Hilfe"
+// on the right.
+QHBoxLayout* OkAbbrechenHilfe(QDialog* dialog, const THilfe& hilfe, int kontext,
+                              QWidget* links = nullptr);
 
 }  // namespace morvane

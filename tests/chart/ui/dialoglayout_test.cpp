@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <map>
@@ -13,6 +14,8 @@
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
 #include "chart/ui/dialogchartansichtvorlagen.h"
+#include "chart/ui/dialogdruckenchart.h"
+#include "chart/ui/druckvorschau.h"
 
 namespace morvane {
 namespace {
@@ -100,6 +103,21 @@ TEST(DialogLayout, VorlagendialogVollstaendigSichtbar) {
   d.show();
   EXPECT_EQ(Maengel(d), std::vector<std::string>{});
   Speichern(d, QStringLiteral("vorlagen"));
+}
+
+TEST(DialogLayout, DruckdialogJederWahlVollstaendigSichtbar) {
+  QPrinter drucker;
+  TDialogDruckenChart d(drucker, [](int) {});
+  d.show();
+  const QSize groesse = d.size();
+  for (const TDruckVorschau& v : kDruckVorschauen) {
+    d.Fuellen(v.Wahl);
+    SCOPED_TRACE(v.Name);
+    EXPECT_EQ(Maengel(d), std::vector<std::string>{});
+    // Landscape and portrait pictures take the same room.
+    EXPECT_EQ(d.size(), groesse);
+    Speichern(d, QStringLiteral("drucken_") + QString::fromLatin1(v.Name));
+  }
 }
 
 }  // namespace
