@@ -107,6 +107,8 @@ QWidget* TDialogWPAnlegen::ListeAufbauen() {
   const std::array<int, 4> breiten = {110, 80, 220, 70};
   for (std::size_t spalte = 0; spalte < breiten.size(); ++spalte)
     s_.ErgebnisListBox->header()->resizeSection(static_cast<int>(spalte), breiten[spalte]);
+  s_.ErgebnisListBox->header()->setStretchLastSection(true);
+  s_.ErgebnisListBox->header()->setMinimumSectionSize(40);
   s_.KatalogEdit1 = Auswahl({}, true);
   s_.KatalogEdit1->setMinimumWidth(220);
   s_.AnlegenButton1 = Knopf("&Anlegen");

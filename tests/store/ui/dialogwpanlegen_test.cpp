@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QItemSelectionModel>
@@ -60,6 +61,7 @@ class WPAnlegen : public ::testing::Test {
   }
   void Bild(const QString& name) {
     dialog.show();
+    QApplication::processEvents();
     QDir().mkpath(QStringLiteral(MORVANE_BILDER));
     dialog.grab().save(QStringLiteral(MORVANE_BILDER "/") + name + QStringLiteral(".png"));
   }
