@@ -33,8 +33,8 @@ const std::string kVorlagen =
 
 class WPAnlegen : public ::testing::Test {
  protected:
-  WPAnlegen() : dialog(TWPVerwaltung(dir.Pfad() + "/daten"), [this] { ++hilfen; }) {
-    std::filesystem::create_directories(dir.Pfad() + "/daten/Depot");
+  WPAnlegen() : dialog(TWPVerwaltung(dir.Pfad() + "daten"), [this] { ++hilfen; }) {
+    std::filesystem::create_directories(dir.Pfad() + "daten/Depot");
     dir.Schreibe("Werte35.mvw", kVorlagen);
     dialog.SetzeFehleranzeige(
         [this](QWidget*, const std::string& text) { fehler.push_back(text); });
@@ -51,7 +51,7 @@ class WPAnlegen : public ::testing::Test {
   }
   std::vector<std::string> Wertpapiere(const std::string& katalog) const {
     std::vector<std::string> namen;
-    const TWPVerwaltung verwaltung(dir.Pfad() + "/daten");
+    const TWPVerwaltung verwaltung(dir.Pfad() + "daten");
     std::vector<std::string> ids;
     verwaltung.WertpapiereAuflisten(katalog, ids);
     for (const auto& id : ids)
@@ -169,9 +169,9 @@ TEST_F(WPAnlegen, AnlegenAusDerListe) {
   EXPECT_TRUE(fehler.empty());
   EXPECT_EQ(Wertpapiere("Autos"),
             (std::vector<std::string>{"Mercedes-Benz Group AG", "Mercedes-Benz Group AG"}));
-  const TWPVerwaltung verwaltung(dir.Pfad() + "/daten");
+  const TWPVerwaltung verwaltung(dir.Pfad() + "daten");
   const TWPStammdaten xetra =
-      verwaltung.StammdatenLaden(dir.Pfad() + "/daten/Autos/Mercedes-Benz Group AG (1).mv3");
+      verwaltung.StammdatenLaden(dir.Pfad() + "daten/Autos/Mercedes-Benz Group AG (1).mv3");
   EXPECT_EQ(xetra.Boerse, 8);
   EXPECT_EQ(xetra.Kommentar, "Aktie; MBG");
   EXPECT_EQ(xetra.ISIN, "DE0007100000");
@@ -192,7 +192,7 @@ TEST_F(WPAnlegen, EinFehlerHaeltDenLaufAnUndWirdGezeigt) {
             "Das Wertpapier 'Mercedes-Benz Group AG' (Nr. 1 von 2) konnte nicht angelegt werden: "
             "Ungültiger Katalog oder Wertpapier-Name");
   // Nothing was written, and the rows stay chosen for another try.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Pfad() + "/daten"),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Pfad() + "daten"),
                           std::filesystem::directory_iterator()),
             1);
   EXPECT_EQ(s().ErgebnisListBox->selectionModel()->selectedRows().size(), 2);
@@ -215,8 +215,8 @@ TEST_F(WPAnlegen, AnlegenVonHand) {
   s().AnlegenButton2->click();
 
   EXPECT_TRUE(fehler.empty());
-  const TWPStammdaten neu = TWPVerwaltung(dir.Pfad() + "/daten")
-                                .StammdatenLaden(dir.Pfad() + "/daten/Depot/Meine Anleihe.mv3");
+  const TWPStammdaten neu = TWPVerwaltung(dir.Pfad() + "daten")
+                                .StammdatenLaden(dir.Pfad() + "daten/Depot/Meine Anleihe.mv3");
   EXPECT_EQ(neu.WKN, "A1B2C3");
   EXPECT_EQ(neu.ISIN, "");
   EXPECT_EQ(neu.Boerse, 3);
