@@ -10,10 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/wpstammdaten.h"
 #include "store/ui/anlegezeilenmodell.h"
@@ -72,7 +74,7 @@ void TDialogWPAnlegen::Aufbauen() {
   knoepfe->addButton(s_.Hilfe, QDialogButtonBox::HelpRole);
   knoepfe->addButton(s_.Schliessen, QDialogButtonBox::RejectRole);
   s_.Hilfe->setEnabled(static_cast<bool>(hilfe_));
-  connect(s_.Hilfe, &QPushButton::clicked, this, [this] { hilfe_(); });
+  connect(s_.Hilfe, &QPushButton::clicked, this, [this] { Sicher(hilfe_); });
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, s_.Hilfe,
           &QPushButton::click);
   connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -91,7 +93,7 @@ QWidget* TDialogWPAnlegen::ListeAufbauen() {
   s_.ScrollBox1 = new QScrollArea;
   kategorienFlaeche_ = new QWidget;
   s_.ScrollBox1->setWidget(kategorienFlaeche_);
-  s_.ScrollBox1->setFixedWidth(kKnopfLinks * 2 + kKnopfBreite + 20);
+  s_.ScrollBox1->setFocusPolicy(Qt::NoFocus);
   s_.SuchfeldEdit = new QLineEdit;
   s_.SuchfeldEdit->setPlaceholderText(QStringLiteral("Name, ISIN oder WKN"));
   s_.SuchfeldEdit->setClearButtonEnabled(true);
@@ -175,23 +177,30 @@ void TDialogWPAnlegen::KategorienAnlegen(const std::vector<std::string>& namen) 
   for (QPushButton* knopf : s_.Kategorien)
     delete knopf;
   s_.Kategorien.clear();
-  QWidget* vorher = s_.AnlegenButton1;
-  for (std::size_t k = 0; k < namen.size(); ++k) {
+  int breite = kKnopfBreite;  // wider only where a name needs it
+  for (const std::string& name : namen) {
     // "&" in a name is shown, not taken as an accelerator.
     auto* knopf =
-        new QPushButton(QString::fromStdString(namen[k]).replace('&', "&&"), kategorienFlaeche_);
+        new QPushButton(QString::fromStdString(name).replace('&', "&&"), kategorienFlaeche_);
     knopf->setCheckable(true);
     knopf->setAutoDefault(false);
-    knopf->setGeometry(kKnopfLinks, kKnopfOben + kKnopfAbstand * static_cast<int>(k), kKnopfBreite,
+    breite = std::max(breite, knopf->sizeHint().width());
+    s_.Kategorien.push_back(knopf);
+  }
+  QWidget* vorher = s_.AnlegenButton1;
+  for (std::size_t k = 0; k < s_.Kategorien.size(); ++k) {
+    QPushButton* knopf = s_.Kategorien[k];
+    knopf->setGeometry(kKnopfLinks, kKnopfOben + kKnopfAbstand * static_cast<int>(k), breite,
                        kKnopfAbstand - 4);
     knopf->show();
     connect(knopf, &QPushButton::clicked, this, [this, k] { KategorieGeklickt(k); });
     setTabOrder(vorher, knopf);
     vorher = knopf;
-    s_.Kategorien.push_back(knopf);
   }
-  kategorienFlaeche_->resize(kKnopfLinks * 2 + kKnopfBreite,
+  kategorienFlaeche_->resize(kKnopfLinks * 2 + breite,
                              kKnopfOben * 2 + kKnopfAbstand * static_cast<int>(namen.size()));
+  s_.ScrollBox1->setFixedWidth(kKnopfLinks * 2 + breite + 2 * s_.ScrollBox1->frameWidth() +
+                               s_.ScrollBox1->verticalScrollBar()->sizeHint().width());
 }
 
 }  // namespace morvane

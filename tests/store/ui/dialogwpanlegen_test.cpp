@@ -26,7 +26,8 @@ using test::TTempVerzeichnis;
 const std::string kVorlagen =
     "Morvane 3.5  Wertpapier-Vorlagen\n"
     "ISIN\tWKN\tKürzel\tWährung\tName\tBemerkung\tIstIndex\tIstFonds\tBerlin\tDüsseldorf\t"
-    "Frankfurt\tHamburg\tHannover\tMünchen\tStuttgart\tXetra\tAktien & Co\tIndizes\n"
+    "Frankfurt\tHamburg\tHannover\tMünchen\tStuttgart\tXetra\tDeutsche Standardwerte & "
+    "Co\tIndizes\n"
     "DE0007100000\t710000\tMBG\tEUR\tMercedes-Benz Group AG\tAktie\t\t\tx\t\tMBG\t\t\t\t\tMBG\tx\n"
     "DE0008469008\t846900\t\tPunkte\tDAX\tIndex\tx\t\t\t\t\t\t\t\t\t\t\tx\n"
     "DE0007164600\t716460\tSAP\tEUR\tSAP SE\tAktie\t\t\t\t\tSAP\t\t\t\t\tSAP\tx\n";
@@ -74,8 +75,11 @@ class WPAnlegen : public ::testing::Test {
 
 TEST_F(WPAnlegen, OeffnenSetztAllesZurueck) {
   ASSERT_EQ(s().Kategorien.size(), 2u);
-  EXPECT_EQ(s().Kategorien[0]->text(), QStringLiteral("Aktien && Co"));
-  EXPECT_EQ(s().Kategorien[1]->geometry(), QRect(8, 38, 160, 26));
+  EXPECT_EQ(s().Kategorien[0]->text(), QStringLiteral("Deutsche Standardwerte && Co"));
+  // A long name widens every button rather than being cut off.
+  EXPECT_GE(s().Kategorien[0]->width(), s().Kategorien[0]->sizeHint().width());
+  EXPECT_EQ(s().Kategorien[1]->width(), s().Kategorien[0]->width());
+  EXPECT_EQ(s().Kategorien[1]->geometry().topLeft(), QPoint(8, 38));
   EXPECT_EQ(s().KatalogEdit1->currentText(), QStringLiteral("Neuer Katalog"));
   EXPECT_EQ(s().KatalogEdit2->currentText(), QStringLiteral("Neuer Katalog"));
   EXPECT_EQ(s().KatalogEdit1->count(), 1);
@@ -140,7 +144,7 @@ TEST_F(WPAnlegen, KategorieKnopfZeigtIhreEintraegeBisGetipptWird) {
   QTest::mouseClick(s().Kategorien[0], Qt::LeftButton);
   EXPECT_TRUE(s().Kategorien[0]->isChecked());
   EXPECT_TRUE(s().SuchfeldEdit->text().isEmpty());
-  EXPECT_EQ(s().KatalogEdit1->currentText(), QStringLiteral("Aktien & Co"));
+  EXPECT_EQ(s().KatalogEdit1->currentText(), QStringLiteral("Deutsche Standardwerte & Co"));
   EXPECT_EQ(Zeilen(), 5);  // Mercedes on three exchanges, SAP on two
 
   QTest::mouseClick(s().Kategorien[1], Qt::LeftButton);
