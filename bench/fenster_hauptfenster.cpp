@@ -6,11 +6,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <cstdlib>
 
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "indicators/indvorlagen.h"
+#include "qtanwendung.h"
 #include "testhilfe/beispieldaten.h"
 #include "testhilfe/tempverzeichnis.h"
 
@@ -19,14 +19,7 @@ namespace {
 
 constexpr int kWertpapiere = 200;
 
-QApplication& Anwendung() {
-  static int argc = 1;
-  static char name[] = "morvane";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication anwendung(argc, argv);
-  return anwendung;
-}
+using bench::Anwendung;
 
 // A program directory and a data directory with one catalog of 200 copies of
 // the S&P 500 history, the view showing 250 days with bar and info area, and

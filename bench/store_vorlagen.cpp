@@ -1,44 +1,16 @@
 // Reading a templates file of 80 000 entries and searching it.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "store/wertpapiervorlagen.h"
-#include "testhilfe/tempverzeichnis.h"
+#include "store/wpanlegen.h"
+#include "vorlagenbenchdaten.h"
 
 namespace {
 
-constexpr int kEintraege = 80000;
-
-// A file shaped like the shipped one: codes, a name, a few exchanges and
-// category columns.
-std::string Vorlagendatei() {
-  static const morvane::test::TTempVerzeichnis verzeichnis;
-  static const std::string pfad = [] {
-    const std::string datei = verzeichnis.Datei("Werte35.mvw");
-    std::ofstream aus(datei, std::ios::binary);
-    aus << "Morvane 3.5  Wertpapier-Vorlagen\r\n// Kursdaten\r\n"
-        << "ISIN\tWKN\tK\xFCrzel\tW\xE4hrung\tName\tBemerkung\tIstIndex\tIstFonds\tBerlin\t"
-           "D\xFCsseldorf\tFrankfurt\tHamburg\tHannover\tM\xFCnchen\tStuttgart\tXetra\t"
-           "DAX\tMDAX\tTecDAX\tEuro Stoxx 50\r\n";
-    char zeile[512];
-    for (int i = 0; i < kEintraege; ++i) {
-      const int wkn = 100000 + i;
-      std::snprintf(
-          zeile, sizeof zeile,
-          "DE000%06d%d\t%06d\tK%d\tEUR\tM\xFCller Beispiel %d AG Inhaber-Aktien\t\t%s\t%s\t"
-          "%d\t\t%d.FRA\t%d\t\t%d\t%d\t%s\t%s\t%s\t\t%s\r\n",
-          wkn, i % 10, wkn, i, i, i % 97 == 0 ? "x" : "", i % 13 == 0 ? "x" : "", wkn, wkn, wkn,
-          wkn, wkn, i % 3 == 0 ? "DBK" : "", i % 50 == 0 ? "x" : "", i % 20 == 0 ? "x" : "",
-          i % 40 == 0 ? "x" : "");
-      aus << zeile;
-    }
-    return datei;
-  }();
-  return pfad;
-}
+using morvane::bench::kEintraege;
+using morvane::bench::Vorlagendatei;
 
 void VorlagenLesen(benchmark::State& state) {
   const std::string pfad = Vorlagendatei();
@@ -67,6 +39,29 @@ void VorlagenSuchen(benchmark::State& state, TSuche suche, const char* text) {
 BENCHMARK_CAPTURE(VorlagenSuchen, Name, &morvane::TWertpapierVorlagen::SucheName, "beispiel 4711")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(VorlagenSuchen, ISIN, &morvane::TWertpapierVorlagen::SucheISIN, "de00015")
+    ->Unit(benchmark::kMillisecond);
+
+// One keystroke in the create dialog's search field: the search rules, then
+// one row per exchange. The argument is how many characters of the text are
+// typed; "Akt" already finds every entry, on six exchanges each.
+void SuchfeldTippen(benchmark::State& state, const char* text) {
+  morvane::TWertpapierVorlagen vorlagen(Vorlagendatei(), nullptr);
+  vorlagen.Eintraege();
+  const std::string_view getippt = std::string_view(text).substr(0, state.range(0));
+  std::size_t zeilen = 0;
+  for (auto _ : state) {
+    const auto gefunden = morvane::VorlagenFinden(vorlagen, std::nullopt, getippt);
+    const auto liste = morvane::AnlegeZeilen(gefunden, morvane::kFilterAlle);
+    zeilen = liste.size();
+    benchmark::DoNotOptimize(liste.data());
+  }
+  state.counters["Zeilen"] = static_cast<double>(zeilen);
+}
+BENCHMARK_CAPTURE(SuchfeldTippen, Aktien, "Aktien")
+    ->DenseRange(1, 6)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SuchfeldTippen, ISIN, "DE0001234")
+    ->DenseRange(7, 9)
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,6 @@
 # Installs the build BUILD into a fresh prefix below ARBEIT, once plainly and
 # once staged with DESTDIR, and checks what a desktop needs: the programs, the
-# help, the icon and a desktop entry that desktop-file-validate (PRUEFER)
+# help, the security templates, the icon and a desktop entry that desktop-file-validate (PRUEFER)
 # accepts and whose paths point into the prefix, never into the staging area.
 # MIT_PROGRAMM is 1 when the build has the window program.
 cmake_minimum_required(VERSION 3.25)
@@ -49,6 +49,11 @@ function(pruefen wurzel prefix)
     if(NOT elf MATCHES "ELF")
       fehler("bin/${programm} is no executable")
     endif()
+  endforeach()
+
+  gleich(${wurzel}/share/morvane/Werte35.mvw ${BUILD}/app/Werte35.mvw)
+  foreach(datei IN ITEMS wertpapiere.tsv HERKUNFT.md)
+    gleich(${wurzel}/share/morvane/vorlagen/${datei} ${QUELLE}/vorlagen/${datei})
   endforeach()
 
   file(GLOB seiten RELATIVE ${QUELLE}/hilfe ${QUELLE}/hilfe/*)

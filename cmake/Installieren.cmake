@@ -2,6 +2,8 @@
 #   bin/morvane, bin/morvane-cli                 the programs
 #   share/morvane/hilfe/                         the HTML help (HilfeVerzeichnisse
 #                                                finds it from bin/ as ../share/morvane/hilfe)
+#   share/morvane/Werte35.mvw                    the security templates (found from bin/ the
+#                                                same way), their facts and origin in vorlagen/
 #   share/icons/hicolor/scalable/apps/morvane.svg the program icon
 #   share/applications/morvane.desktop           the desktop menu entry
 # The entry names the program and icon by their absolute paths under the
@@ -16,6 +18,11 @@ foreach(programm IN ITEMS morvane morvane-cli)
   endif()
 endforeach()
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/hilfe/ DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane/hilfe)
+if(MORVANE_VORLAGEN)
+  install(FILES ${MORVANE_VORLAGEN} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane)
+  install(FILES ${CMAKE_SOURCE_DIR}/vorlagen/wertpapiere.tsv ${CMAKE_SOURCE_DIR}/vorlagen/HERKUNFT.md
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane/vorlagen)
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/platform/symbole/morvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 

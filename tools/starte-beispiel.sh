@@ -16,6 +16,11 @@ if [ ! -d "$daten/Beispiele" ]; then
   echo "Lege die Beispieldaten in $daten an ..." >&2
   "$cli" --programmverzeichnis "$ziel" beispieldaten "$daten" >/dev/null
 fi
+# The security templates belong in the program directory; a newer build
+# brings newer ones.
+if [ -f "$build/app/Werte35.mvw" ]; then
+  cp -u "$build/app/Werte35.mvw" "$ziel/"
+fi
 if [ -x "$programm" ]; then
   if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     aufruf=("$programm" --programmverzeichnis "$ziel")
