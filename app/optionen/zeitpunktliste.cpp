@@ -1,0 +1,39 @@
+#include "app/optionen/zeitpunktliste.h"
+
+#include <QApplication>
+#include <QPainter>
+
+namespace morvane {
+namespace {
+
+// Light grey, 192/192/192.
+const QColor kTrennlinie(0xC0, 0xC0, 0xC0);
+
+}  // namespace
+
+void TZeitpunktZeilen::paint(QPainter* maler, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  QStyleOptionViewItem hintergrund = option;
+  initStyleOption(&hintergrund, index);
+  hintergrund.text.clear();
+  const QStyle* stil = option.widget ? option.widget->style() : QApplication::style();
+  stil->drawControl(QStyle::CE_ItemViewItem, &hintergrund, maler, option.widget);
+
+  const QStringList spalten = index.data().toString().split(u'\t');
+  const QRect r = option.rect;
+  const int kanten[] = {r.left() + 4, r.left() + kSpalte2, r.left() + kSpalte3, r.right()};
+  maler->save();
+  const bool gewaehlt = option.state & QStyle::State_Selected;
+  maler->setPen(option.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
+  for (int i = 0; i < 3 && i < spalten.size(); ++i) {
+    const QRect feld(kanten[i], r.top(), kanten[i + 1] - kanten[i] - 6, r.height());
+    const QString text = option.fontMetrics.elidedText(spalten[i], Qt::ElideRight, feld.width());
+    maler->drawText(feld, Qt::AlignVCenter | Qt::AlignLeft, text);
+  }
+  maler->setPen(kTrennlinie);
+  for (const int x : {kanten[1] - 4, kanten[2] - 4})
+    maler->drawLine(x, r.top(), x, r.bottom());
+  maler->restore();
+}
+
+}  // namespace morvane
