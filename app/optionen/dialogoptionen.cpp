@@ -127,7 +127,9 @@ QWidget* TDialogOptionen::ZeitplanTeil(QWidget* seite) {
   liste_ = new QListWidget(teil);
   liste_->setObjectName(QStringLiteral("K_Z_Liste"));
   liste_->setItemDelegate(new TZeitpunktZeilen(liste_));
-  liste_->setMinimumSize(TZeitpunktZeilen::kSpalte3 + 110, 110);
+  liste_->setMinimumSize(TZeitpunktZeilen::Breite(liste_->fontMetrics()) + 2 * liste_->frameWidth(),
+                         110);
+  liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   hinzufuegen_ = Knopf(QStringLiteral("Hi&nzufügen..."), "K_Z_Hinzufuegen", teil);
   bearbeiten_ = Knopf(QStringLiteral("&Bearbeiten..."), "K_Z_Bearbeiten", teil);
   loeschen_ = Knopf(QStringLiteral("Lö&schen"), "K_Z_Loeschen", teil);

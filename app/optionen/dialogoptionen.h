@@ -28,7 +28,7 @@ struct TOptionenUmgebung {
   std::string Programmverzeichnis;
   // The log book's file.
   std::string Logdatei;
-  // The store's catalogs in the order the time-point dialog shows them.
+  // The store's catalogs for the time-point dialog.
   std::function<std::vector<std::string>()> Kataloge;
   THilfeAufruf Hilfe;
   THilfeAufruf ZeitpunktHilfe;

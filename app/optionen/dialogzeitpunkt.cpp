@@ -9,7 +9,9 @@
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/hauptmodell/listenauswahl.h"
 #include "online/optionen.h"
 
 namespace morvane {
@@ -74,7 +76,9 @@ QWidget* TDialogZeitpunktBearbeiten::Katalogteil(const std::vector<std::string>&
   box->setObjectName(QStringLiteral("Kataloge"));
   auto* innen = new QWidget(box);
   int breite = 0;
-  for (const TKatalogWahl& wahl : KatalogWahlen(kataloge, zeitpunkt_.Kataloge)) {
+  std::vector<std::string> sortiert = kataloge;
+  std::sort(sortiert.begin(), sortiert.end(), NameVor);
+  for (const TKatalogWahl& wahl : KatalogWahlen(sortiert, zeitpunkt_.Kataloge)) {
     // A "&" in a name is shown, not taken as an accelerator.
     auto* knopf = new QCheckBox(Qt8(wahl.Name).replace(u'&', QStringLiteral("&&")), innen);
     knopf->setChecked(wahl.Gewaehlt);

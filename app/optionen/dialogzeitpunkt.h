@@ -17,7 +17,7 @@ namespace morvane {
 // weekdays, the shut-down flag and the catalogs of one time point.
 class TDialogZeitpunktBearbeiten : public QDialog {
  public:
-  // `kataloge`: the store's catalogs in the order shown.
+  // `kataloge`: the store's catalogs, shown sorted by name.
   TDialogZeitpunktBearbeiten(QWidget* eltern, const TZeitpunkt& zeitpunkt, bool neu,
                              const std::vector<std::string>& kataloge, THilfeAufruf hilfe);
 

@@ -9,7 +9,24 @@ namespace {
 // Light grey, 192/192/192.
 const QColor kTrennlinie(0xC0, 0xC0, 0xC0);
 
+constexpr int kRand = 12;
+
 }  // namespace
+
+int TZeitpunktZeilen::Spalte2(const QFontMetrics& metrik) {
+  return metrik.horizontalAdvance(QStringLiteral("00:00 Uhr")) + kRand;
+}
+
+int TZeitpunktZeilen::Spalte3(const QFontMetrics& metrik) {
+  return Spalte2(metrik) +
+         metrik.horizontalAdvance(
+             QStringLiteral("Montag Dienstag Mittwoch Donnerstag Freitag Samstag Sonntag")) +
+         kRand;
+}
+
+int TZeitpunktZeilen::Breite(const QFontMetrics& metrik) {
+  return Spalte3(metrik) + metrik.horizontalAdvance(QStringLiteral("00 Kataloge")) + kRand;
+}
 
 void TZeitpunktZeilen::paint(QPainter* maler, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
@@ -21,7 +38,8 @@ void TZeitpunktZeilen::paint(QPainter* maler, const QStyleOptionViewItem& option
 
   const QStringList spalten = index.data().toString().split(u'\t');
   const QRect r = option.rect;
-  const int kanten[] = {r.left() + 4, r.left() + kSpalte2, r.left() + kSpalte3, r.right()};
+  const int kanten[] = {r.left() + 4, r.left() + Spalte2(option.fontMetrics),
+                        r.left() + Spalte3(option.fontMetrics), r.right()};
   maler->save();
   const bool gewaehlt = option.state & QStyle::State_Selected;
   maler->setPen(option.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));

@@ -10,9 +10,12 @@ class TZeitpunktZeilen : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
-  // Left edges of the second and third column; the lines stand just before.
-  static constexpr int kSpalte2 = 80;
-  static constexpr int kSpalte3 = 330;
+  // Left edges of the second and third column for a font: wide enough for
+  // "00:00 Uhr" and for all seven weekdays; the lines stand just before.
+  static int Spalte2(const QFontMetrics& metrik);
+  static int Spalte3(const QFontMetrics& metrik);
+  // The whole row with "0 Kataloge".
+  static int Breite(const QFontMetrics& metrik);
 
   void paint(QPainter* maler, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
