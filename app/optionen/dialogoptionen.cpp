@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <exception>
 #include <filesystem>
 
 #include "app/optionen/dialogzeitpunkt.h"
@@ -330,14 +331,23 @@ void TDialogOptionen::EigenschaftenAnzeigen() {
   }
 }
 
+bool TDialogOptionen::ZeitpunktBearbeiten(TZeitpunkt& zeitpunkt, bool neu) {
+  // Runs inside this dialog's event loop: a failure to list the catalogs is
+  // shown here and must not leave through Qt.
+  std::vector<std::string> kataloge;
+  try {
+    if (umgebung_.Kataloge) kataloge = umgebung_.Kataloge();
+  } catch (const std::exception& e) {
+    Melden(QString::fromUtf8(e.what()));
+    return false;
+  }
+  return TDialogZeitpunktBearbeiten::Ausfuehren(this, zeitpunkt, neu, kataloge,
+                                                umgebung_.ZeitpunktHilfe);
+}
+
 void TDialogOptionen::Hinzufuegen() {
   TZeitpunkt neu;
-  const std::vector<std::string> kataloge =
-      umgebung_.Kataloge ? umgebung_.Kataloge() : std::vector<std::string>{};
-  if (!TDialogZeitpunktBearbeiten::Ausfuehren(this, neu, true, kataloge,
-                                              umgebung_.ZeitpunktHilfe)) {
-    return;
-  }
+  if (!ZeitpunktBearbeiten(neu, true)) return;
   zeitpunkte_.push_back(neu);
   liste_->addItem(Qt8(neu.Anzeigetext()));
   liste_->setCurrentRow(liste_->count() - 1);
@@ -347,12 +357,7 @@ void TDialogOptionen::Bearbeiten() {
   const int zeile = GewaehlteZeile();
   if (zeile < 0) return;
   TZeitpunkt& zeitpunkt = zeitpunkte_[static_cast<std::size_t>(zeile)];
-  const std::vector<std::string> kataloge =
-      umgebung_.Kataloge ? umgebung_.Kataloge() : std::vector<std::string>{};
-  if (!TDialogZeitpunktBearbeiten::Ausfuehren(this, zeitpunkt, false, kataloge,
-                                              umgebung_.ZeitpunktHilfe)) {
-    return;
-  }
+  if (!ZeitpunktBearbeiten(zeitpunkt, false)) return;
   liste_->item(zeile)->setText(Qt8(zeitpunkt.Anzeigetext()));
 }
 

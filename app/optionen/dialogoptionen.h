@@ -67,6 +67,8 @@ class TDialogOptionen : public QDialog {
   void VerzeichnisWaehlen();
   void LogdateiAnzeigen();
   void EigenschaftenAnzeigen();
+  // Opens the time-point dialog on `zeitpunkt`; true on OK.
+  bool ZeitpunktBearbeiten(TZeitpunkt& zeitpunkt, bool neu);
   void Hinzufuegen();
   void Bearbeiten();
   void Loeschen();

@@ -62,8 +62,8 @@ QWidget* TDialogZeitpunktBearbeiten::Zeitteil() {
     tage_[tag]->setChecked(zeitpunkt_.Wochentage[tag]);
     layout->addWidget(tage_[tag], static_cast<int>(tag) + 1, 0, 1, 4);
   }
-  herunterfahren_ = new QCheckBox(QStringLiteral("Anschließend &Computer herunterfahren"), gruppe);
-  herunterfahren_->setObjectName(QStringLiteral("WindowsHerunterfahren"));
+  herunterfahren_ = new QCheckBox(QStringLiteral("Anschließend &Rechner herunterfahren"), gruppe);
+  herunterfahren_->setObjectName(QStringLiteral("Herunterfahren"));
   herunterfahren_->setChecked(zeitpunkt_.Herunterfahren);
   layout->addWidget(herunterfahren_, 8, 0, 1, 4);
   layout->setRowStretch(9, 1);

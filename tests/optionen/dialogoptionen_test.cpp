@@ -174,6 +174,17 @@ TEST_F(DialogOptionen, ZeitplanHinzufuegenBearbeitenLoeschen) {
   EXPECT_EQ(liste->count(), 1);
 }
 
+TEST_F(DialogOptionen, UnlesbareKatalogeWerdenGemeldet) {
+  umgebung_.Kataloge = []() -> std::vector<std::string> {
+    throw Exception("Das Datenverzeichnis /weg/ ist nicht lesbar.");
+  };
+  Oeffnen();
+  Teil<QCheckBox>("K_Z_EinAus")->setChecked(true);
+  EXPECT_EQ(Meldung([&] { Klicken("K_Z_Hinzufuegen"); }),
+            "Das Datenverzeichnis /weg/ ist nicht lesbar.");
+  EXPECT_EQ(Teil<QListWidget>("K_Z_Liste")->count(), 0);
+}
+
 std::string Datei(const std::string& pfad) {
   std::ifstream datei(pfad, std::ios::binary);
   std::ostringstream inhalt;
