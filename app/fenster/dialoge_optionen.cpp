@@ -6,6 +6,7 @@
 #include "app/fenster/behandlung.h"
 #include "app/fenster/hauptfenster.h"
 #include "app/optionen/dialogoptionen.h"
+#include "online/zeitplaner.h"
 #include "platform/hilfe.h"
 #include "store/logbuch.h"
 #include "store/wpverwaltung.h"
