@@ -375,23 +375,16 @@ void TDialogOptionen::Pruefen() {
     accept();
     return;
   }
-  QWidget* feld = nullptr;
-  switch (fehler->Feld) {
-    case TOptionenFeld::Timeout:
-      feld = timeout_;
-      break;
-    case TOptionenFeld::DFUeListe:
-      feld = dfueListe_;
-      break;
-    case TOptionenFeld::Wahlwiederholungen:
-      feld = wahlwiederholungen_;
-      break;
-    case TOptionenFeld::Wahlpause:
-      feld = wahlpause_;
-      break;
-  }
+  const std::pair<TOptionenFeld, QWidget*> felder[] = {
+      {TOptionenFeld::Timeout, timeout_},
+      {TOptionenFeld::DFUeListe, dfueListe_},
+      {TOptionenFeld::Wahlwiederholungen, wahlwiederholungen_},
+      {TOptionenFeld::Wahlpause, wahlpause_},
+  };
   seiten_->setCurrentIndex(static_cast<int>(fehler->Seite));
-  feld->setFocus();
+  for (const auto& [art, feld] : felder) {
+    if (art == fehler->Feld) feld->setFocus();
+  }
   Melden(Qt8(fehler->Meldung));
 }
 

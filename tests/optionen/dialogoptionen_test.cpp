@@ -47,12 +47,25 @@ class DialogOptionen : public testing::Test {
   TDialogOptionen& Oeffnen() {
     dialog_ = std::make_unique<TDialogOptionen>(nullptr, e_, Zeitplaner(e_), umgebung_);
     dialog_->show();
+    offen_ = dialog_.get();
     return *dialog_;
+  }
+
+  // Runs the dialog as the program does, with `imDialog` working in it.
+  bool Ausfuehren(const std::function<void()>& imDialog) {
+    bool ok = false;
+    Modal([&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
+          [&](QWidget* modal) {
+            offen_ = modal;
+            imDialog();
+          });
+    offen_ = nullptr;
+    return ok;
   }
 
   template <class T>
   T* Teil(const char* name) {
-    T* teil = dialog_->findChild<T*>(QString::fromUtf8(name));
+    T* teil = offen_->findChild<T*>(QString::fromUtf8(name));
     EXPECT_NE(teil, nullptr) << name;
     return teil;
   }
@@ -74,6 +87,8 @@ class DialogOptionen : public testing::Test {
   TEinstellungen e_;
   TOptionenUmgebung umgebung_;
   std::unique_ptr<TDialogOptionen> dialog_;
+  // The dialog the helpers work in.
+  QWidget* offen_ = nullptr;
   std::vector<std::string> geoeffnet_;
 };
 
@@ -197,35 +212,33 @@ TEST_F(DialogOptionen, AbbrechenLaesstDieDateiUnveraendert) {
   z.Stunde = 6;
   z.Wochentage[0] = true;
   Zeitplaner(e_).Anhaengen(z);
+  Zeitplaner(e_).Aktiv = true;
   e_.Speichern();
   const std::string vorher = Datei(e_.Dateipfad(kEinstellungsdatei));
-  bool ok = true;
-  Modal([&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
-        [&](QWidget* modal) {
-          dialog_.reset(static_cast<TDialogOptionen*>(modal));
-          Setzen("KatalogVerz1", "/anders");
-          Setzen("K_Timeout", "99");
-          modal->findChild<QListWidget*>("K_Z_Liste")->setCurrentRow(0);
-          ZeitpunktEingeben([&] { Klicken("K_Z_Bearbeiten"); }, "8");
-          Klicken("Abbrechen");
-          (void)dialog_.release();
-        });
-  EXPECT_FALSE(ok);
+  EXPECT_FALSE(Ausfuehren([&] {
+    Setzen("KatalogVerz1", "/anders");
+    Setzen("K_Timeout", "99");
+    Teil<QListWidget>("K_Z_Liste")->setCurrentRow(0);
+    ZeitpunktEingeben([&] { Klicken("K_Z_Bearbeiten"); }, "8");
+    EXPECT_EQ(Teil<QListWidget>("K_Z_Liste")->item(0)->text().toStdString(),
+              "08:00 Uhr\tMontag Freitag\t0 Kataloge");
+    Klicken("Abbrechen");
+  }));
   EXPECT_EQ(e_.Dateiinhalt(), vorher);
   EXPECT_EQ(Datei(e_.Dateipfad(kEinstellungsdatei)), vorher);
 }
 
 TEST_F(DialogOptionen, OkSchreibtZurueck) {
-  bool ok = false;
-  Modal([&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
-        [&](QWidget* modal) {
-          dialog_.reset(static_cast<TDialogOptionen*>(modal));
-          Setzen("KatalogVerz1", " /daten/kurse ");
-          Setzen("ProxyPort1", " 8080 ");
-          Klicken("OK");
-          (void)dialog_.release();
-        });
-  EXPECT_TRUE(ok);
+  EXPECT_TRUE(Ausfuehren([&] {
+    Setzen("KatalogVerz1", " /daten/kurse ");
+    Setzen("ProxyPort1", " 8080 ");
+    Teil<QCheckBox>("K_Z_EinAus")->setChecked(true);
+    ZeitpunktEingeben([&] { Klicken("K_Z_Hinzufuegen"); }, "0205");
+    Klicken("OK");
+  }));
+  EXPECT_TRUE(Zeitplaner(e_).Aktiv);
+  ASSERT_EQ(Zeitplaner(e_).Anzahl(), 1u);
+  EXPECT_EQ(Zeitplaner(e_).Zeitpunkt(0)->Anzeigetext(), "02:05 Uhr\tFreitag\t0 Kataloge");
   EXPECT_EQ(e_.EingestelltesDatenverzeichnis(), "/daten/kurse/");
   EXPECT_EQ(e_.ProxyPort, " 8080 ");
 }
