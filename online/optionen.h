@@ -70,7 +70,8 @@ std::optional<TOptionenFehler> OptionenPruefen(const TOptionenEingabe& eingabe,
 
 // Writes checked input back: the directory trimmed and given a trailing "/"
 // unless empty, the numbers, the flags, the schedule in list order and the
-// proxy texts as typed. Raises EOptionen for input OptionenPruefen refuses.
+// proxy texts as typed. Raises EOptionen, changing nothing, for a number
+// OptionenPruefen refuses.
 void OptionenSchreiben(const TOptionenEingabe& eingabe, TEinstellungen& einstellungen,
                        TZeitplaner& zeitplaner);
 

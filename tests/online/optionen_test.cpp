@@ -1,5 +1,4 @@
 #include "online/optionen.h"
-#include "online/internetverbindung.h"
 
 #include <gtest/gtest.h>
 
@@ -137,13 +136,6 @@ TEST(KatalogWahlen, VerschwundeneKatalogeFallenWeg) {
   EXPECT_EQ(KatalogWahlen({"Aktien", "Fonds", "Indizes"}, {"Weg", "Indizes", "Aktien"}),
             (std::vector<TKatalogWahl>{{"Aktien", true}, {"Fonds", false}, {"Indizes", true}}));
   EXPECT_TRUE(KatalogWahlen({}, {"Weg"}).empty());
-}
-
-TEST(InternetVerbindung, HierOhneDFUeNetzwerk) {
-  TInternetVerbindung verbindung;
-  EXPECT_FALSE(verbindung.DFUeInstalliert());
-  EXPECT_TRUE(verbindung.Telefonbuch().empty());
-  EXPECT_FALSE(verbindung.EigenschaftenAnzeigen("Anbieter"));
 }
 
 }  // namespace
