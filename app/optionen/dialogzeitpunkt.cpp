@@ -88,7 +88,8 @@ QWidget* TDialogZeitpunktBearbeiten::Katalogteil(const std::vector<std::string>&
     kataloge_.push_back(knopf);
     katalogNamen_.push_back(wahl.Name);
   }
-  innen->resize(breite, 4 + static_cast<int>(kataloge_.size()) * kKatalogAbstand);
+  innen->setMinimumSize(breite, 4 + static_cast<int>(kataloge_.size()) * kKatalogAbstand);
+  box->setWidgetResizable(true);
   box->setWidget(innen);
   box->setMinimumSize(200, 9 * kKatalogAbstand);
   auto* layout = new QVBoxLayout(gruppe);

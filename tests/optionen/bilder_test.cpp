@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTabWidget>
@@ -15,6 +16,7 @@ namespace {
 
 // Every visible label and button of `fenster` gets at least the room it asks for.
 void NichtsAbgeschnitten(QWidget& fenster, const std::string& bild) {
+  QApplication::processEvents();
   QDir().mkpath(QStringLiteral(MORVANE_BILDER));
   EXPECT_TRUE(
       fenster.grab().save(QStringLiteral(MORVANE_BILDER "/") + QString::fromStdString(bild)));
