@@ -6,6 +6,7 @@
 #include "app/fenster/dialoge_indikatoren.h"
 #include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/dialoge_wpneu.h"
+#include "app/fenster/dialoge_optionen.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
@@ -20,6 +21,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
   IndikatorenVerbinden(fenster, einstellungen, programmverzeichnis);
   ChartDruckVerbinden(fenster, einstellungen, programmverzeichnis);
   WPNeuVerbinden(fenster, einstellungen, programmverzeichnis);
+  OptionenVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.

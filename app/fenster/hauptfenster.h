@@ -45,6 +45,9 @@ class THauptfenster : public QMainWindow {
   void Starten();
   // Reads the catalogs and their securities anew, keeping the selection.
   void ListenNeuFuellen();
+  // Shows the selected security in the chart, e.g. after the data directory
+  // changed.
+  void GewaehltesWertpapierZeigen();
   // After a view was changed elsewhere (the view dialog): applies it, fills
   // the template menu anew and updates the toolbar.
   void AnsichtUebernehmen(const TChartAnsicht& ansicht);

@@ -84,6 +84,10 @@ void THauptfenster::ListenNeuFuellen() {
   });
 }
 
+void THauptfenster::GewaehltesWertpapierZeigen() {
+  Ausfuehren([this] { WertpapierZeigen(); });
+}
+
 void THauptfenster::ListenAnzeigen() {
   KatalogeAnzeigen();
   WertpapiereAnzeigen();
