@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/fenster/behandlung.h"
+#include "app/fenster/dialoge_wertpapier.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
@@ -12,6 +13,7 @@ namespace morvane {
 
 void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
                       const std::string& programmverzeichnis) {
+  WertpapierDialogeVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen,
                               [programmverzeichnis] { HilfeOeffnen(programmverzeichnis); });
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,

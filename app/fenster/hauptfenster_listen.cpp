@@ -84,6 +84,18 @@ void THauptfenster::ListenNeuFuellen() {
   });
 }
 
+void THauptfenster::ListenNeuFuellen(const std::vector<std::string>& kataloge,
+                                     const std::string& id) {
+  Ausfuehren([&] {
+    std::vector<std::string> hinweise;
+    listen_.KatalogeFuellen();
+    const bool zeigen = listen_.Wiederherstellen(kataloge, {id}, hinweise);
+    ListenAnzeigen();
+    HinweiseZeigen(hinweise);
+    if (zeigen) WertpapierZeigen();
+  });
+}
+
 void THauptfenster::ListenAnzeigen() {
   KatalogeAnzeigen();
   WertpapiereAnzeigen();
