@@ -48,7 +48,7 @@ TDialogWPEigenschaften::TDialogWPEigenschaften(QWidget* eltern, const TWPVerwalt
   seiten_->addTab(SeiteAllgemein(), QStringLiteral("&Allgemein"));
   seiten_->addTab(SeiteGebuehren(), QStringLiteral("&Gebühren"));
   seiten_->addTab(SeiteKommentar(), QStringLiteral("&Kommentar"));
-  seiten_->addTab(SeiteKursaktualisierung(), QStringLiteral("Kurs&aktualisierung"));
+  seiten_->addTab(SeiteKursaktualisierung(), QStringLiteral("Kursakt&ualisierung"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(seiten_);
   layout->addWidget(Knopfleiste(this, umgebung_, kHilfeWPEigenschaften, [this] { Pruefen(); }));
@@ -61,7 +61,7 @@ QWidget* TDialogWPEigenschaften::SeiteAllgemein() {
   bezeichnung_ = MitLabel(seite, form, "&Bezeichnung:", new QLineEdit(seite));
   wkn_ = MitLabel(seite, form, "&WKN:", new QLineEdit(seite));
   isin_ = MitLabel(seite, form, "&ISIN:", new QLineEdit(seite));
-  waehrung_ = MitLabel(seite, form, "&Währung:", Auswahl(seite, kWaehrungen));
+  waehrung_ = MitLabel(seite, form, "Wä&hrung:", Auswahl(seite, kWaehrungen));
   waehrung_->setEditable(true);
   waehrung_->setInsertPolicy(QComboBox::NoInsert);
   boerse_ = MitLabel(seite, form, "Bö&rsenplatz:", Auswahl(seite, kBoersenplaetze));
@@ -89,7 +89,7 @@ QWidget* TDialogWPEigenschaften::SeiteGebuehren() {
     label->setBuddy(gebuehren_[static_cast<std::size_t>(z)]);
   }
   imKatalog_ =
-      new QCheckBox(QStringLiteral("Gebühren bei allen Wertpapieren im &Katalog ändern"), seite);
+      new QCheckBox(QStringLiteral("Gebühren bei allen &Wertpapieren im Katalog ändern"), seite);
   auto* layout = new QVBoxLayout(seite);
   layout->addLayout(gitter);
   layout->addWidget(imKatalog_);

@@ -24,7 +24,7 @@ QLineEdit* Feld(QWidget* dialog, QFormLayout* form, const char* beschriftung,
   return edit;
 }
 
-constexpr const char* kFelder[] = {"&Eröffnungskurs", "&Höchstkurs", "&Tiefstkurs",
+constexpr const char* kFelder[] = {"&Eröffnungskurs", "Hö&chstkurs", "&Tiefstkurs",
                                    "&Schlusskurs",    "&Kassakurs",  "St&ückumsatz"};
 
 }  // namespace

@@ -34,6 +34,7 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
   tabelle_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   tabelle_->horizontalHeader()->setDefaultSectionSize(100);
+  tabelle_->horizontalHeader()->setStretchLastSection(true);
   tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
   tabelle_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);
@@ -73,7 +74,7 @@ void TDialogWPKurstabelle::Multiplizieren() {
   if (dialog.exec() != QDialog::Accepted) return;
   kurse_.MitFaktorMultiplizieren(dialog.Zeitraum().Von, dialog.Zeitraum().Bis, dialog.Felder(),
                                  dialog.Faktor());
-  modell_->Neu();
+  Neu();
 }
 
 void TDialogWPKurstabelle::Loeschen() {
@@ -81,7 +82,13 @@ void TDialogWPKurstabelle::Loeschen() {
                               VorbelegterZeitraum(kurse_, GewaehlterTag()), umgebung_);
   if (dialog.exec() != QDialog::Accepted) return;
   KurseLoeschen(kurse_, dialog.Zeitraum(), dialog.Felder());
+  Neu();
+}
+
+void TDialogWPKurstabelle::Neu() {
+  const QModelIndex zelle = tabelle_->currentIndex();
   modell_->Neu();
+  if (zelle.isValid()) tabelle_->setCurrentIndex(modell_->index(zelle.row(), zelle.column()));
 }
 
 void TDialogWPKurstabelle::Pruefen() {

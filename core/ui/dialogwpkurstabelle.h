@@ -28,10 +28,13 @@ class TDialogWPKurstabelle : public QDialog {
   void Multiplizieren();
   void Loeschen();
   void Pruefen();
-  // The range dialogs are created here and shown modally; tests answer them.
+  // The day of the current row; the range dialogs start from it.
   Boersentag GewaehlterTag() const;
 
  private:
+  // Shows the series anew after a range change, keeping the current cell.
+  void Neu();
+
   const TWPVerwaltung& verwaltung_;
   std::string id_;
   TWPDialogUmgebung umgebung_;

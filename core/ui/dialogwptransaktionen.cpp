@@ -76,7 +76,7 @@ TDialogWPTransaktionen::TDialogWPTransaktionen(QWidget* eltern, const TWPVerwalt
 
   auto* hinzu = new QPushButton(QStringLiteral("Hin&zufügen ->"), this);
   auto* weg = new QPushButton(QStringLiteral("&Entfernen <-"), this);
-  drucken_ = new QPushButton(QStringLiteral("&Drucken..."), this);
+  drucken_ = new QPushButton(QStringLiteral("Dr&ucken..."), this);
   // Printing lists comes with the table printer.
   drucken_->setEnabled(false);
   connect(hinzu, &QPushButton::clicked, this, [this] { Hinzufuegen(); });
