@@ -23,9 +23,12 @@ namespace {
 std::string HilfeSeite(int kontext) {
   switch (kontext) {
     case kHilfeWPTransaktionen:
-    case kHilfeWPSplit: return "erste-schritte.html#transaktionen";
-    case kHilfeKatalogUmbenennen: return "erste-schritte.html#kataloge";
-    default: return "erste-schritte.html#wertpapiere";
+    case kHilfeWPSplit:
+      return "erste-schritte.html#transaktionen";
+    case kHilfeKatalogUmbenennen:
+      return "erste-schritte.html#kataloge";
+    default:
+      return "erste-schritte.html#wertpapiere";
   }
 }
 
@@ -35,8 +38,8 @@ TWPDialogUmgebung Umgebung(THauptfenster& fenster, const std::string& programmve
   // there and never leaves through Qt.
   umgebung.Hilfe = [&fenster, programmverzeichnis](int kontext) {
     QWidget* eltern = QApplication::activeModalWidget();
-    TBehandlung(eltern ? eltern : &fenster)(
-        [&] { HilfeOeffnen(programmverzeichnis, HilfeSeite(kontext)); });
+    TBehandlung(eltern ? eltern
+                       : &fenster)([&] { HilfeOeffnen(programmverzeichnis, HilfeSeite(kontext)); });
   };
   return umgebung;
 }
@@ -103,7 +106,8 @@ void KatalogeLoeschen(THauptfenster& fenster, const TWPDialogUmgebung& umgebung)
   {
     const TSanduhr sanduhr;
     try {
-      for (const std::string& k : kataloge) fenster.Verwaltung().KatalogLoeschen(k);
+      for (const std::string& k : kataloge)
+        fenster.Verwaltung().KatalogLoeschen(k);
     } catch (...) {
       fenster.ListenNeuFuellen();
       throw;

@@ -29,7 +29,8 @@ T* MitLabel(QWidget* seite, QFormLayout* form, const char* text, T* feld) {
 template <std::size_t N>
 QComboBox* Auswahl(QWidget* eltern, const std::array<std::string_view, N>& eintraege) {
   auto* combo = new QComboBox(eltern);
-  for (std::string_view e : eintraege) combo->addItem(UiText(e));
+  for (std::string_view e : eintraege)
+    combo->addItem(UiText(e));
   return combo;
 }
 
@@ -144,7 +145,8 @@ void TDialogWPEigenschaften::Fuellen() {
   const TGebuehrenEingabe g = GebuehrenEingabe(s);
   const std::string* texte[] = {&g.KaufRel,    &g.KaufAbs,    &g.KaufMin,
                                 &g.VerkaufRel, &g.VerkaufAbs, &g.VerkaufMin};
-  for (std::size_t i = 0; i < gebuehren_.size(); ++i) gebuehren_[i]->setText(UiText(*texte[i]));
+  for (std::size_t i = 0; i < gebuehren_.size(); ++i)
+    gebuehren_[i]->setText(UiText(*texte[i]));
   imKatalog_->setChecked(false);
   kommentar_->setPlainText(UiText(s.Kommentar));
   manuell_->setChecked(s.KursquellenManuell);
@@ -179,7 +181,9 @@ TWPStammdaten TDialogWPEigenschaften::Lesen() const {
   return s;
 }
 
-bool TDialogWPEigenschaften::GebuehrenImKatalog() const { return imKatalog_->isChecked(); }
+bool TDialogWPEigenschaften::GebuehrenImKatalog() const {
+  return imKatalog_->isChecked();
+}
 
 void TDialogWPEigenschaften::Pruefen() {
   TWPStammdaten neu = Lesen();
@@ -211,8 +215,8 @@ bool WPEigenschaftenBearbeiten(QWidget* eltern, const TWPVerwaltung& verwaltung,
   if (dialog.GebuehrenImKatalog()) {
     const TWPStammdaten& s = dialog.Stammdaten();
     const std::string katalog = verwaltung.KatalogAusID(id);
-    if (umgebung.Frage(eltern, "Gebühren auch auf alle anderen Wertpapiere im Katalog '" +
-                                   katalog + "' übertragen?"))
+    if (umgebung.Frage(eltern, "Gebühren auch auf alle anderen Wertpapiere im Katalog '" + katalog +
+                                   "' übertragen?"))
       GebuehrenUebertragen(verwaltung, katalog, s);
   }
   return true;

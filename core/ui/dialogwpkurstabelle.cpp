@@ -24,9 +24,7 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
       tabelle_(new QTableView(this)) {
   const std::string name = verwaltung_.StammdatenLaden(id_).Bezeichnung;
   setWindowTitle(QStringLiteral("Kurstabelle: ") + UiText(name));
-  modell_->AbgelehntAn([this](int, int) {
-    umgebung_.Fehler(this, "Ungültigen Wert eingegeben.");
-  });
+  modell_->AbgelehntAn([this](int, int) { umgebung_.Fehler(this, "Ungültigen Wert eingegeben."); });
   tabelle_->setModel(modell_);
   tabelle_->verticalHeader()->hide();
   // Every row has the same height, so the view never measures 10 000 rows.

@@ -42,8 +42,8 @@ TDialogWPSplit::TDialogWPSplit(QWidget* eltern, const TWPVerwaltung& verwaltung,
 
 void TDialogWPSplit::Pruefen() {
   try {
-    const TSplitEingabe split = SplitLesen(ModellText(von_->text()), ModellText(nach_->text()),
-                                           ModellText(datum_->text()));
+    const TSplitEingabe split =
+        SplitLesen(ModellText(von_->text()), ModellText(nach_->text()), ModellText(datum_->text()));
     verwaltung_.WertpapierAendern(
         id_, [&](TWertpapier& w) { w.SplitEinfuegen(split.Datum, split.Von, split.Nach); });
   } catch (const ETransaktionseingabe& fehler) {

@@ -16,8 +16,8 @@ namespace morvane {
 // change of the stored security; on any failure the file stays as it was.
 class TDialogWPSplit : public QDialog {
  public:
-  TDialogWPSplit(QWidget* eltern, const TWPVerwaltung& verwaltung, std::string id,
-                 Boersentag heute, TWPDialogUmgebung umgebung);
+  TDialogWPSplit(QWidget* eltern, const TWPVerwaltung& verwaltung, std::string id, Boersentag heute,
+                 TWPDialogUmgebung umgebung);
   QLineEdit* VonEdit() const { return von_; }
   QLineEdit* NachEdit() const { return nach_; }
   QLineEdit* DatumEdit() const { return datum_; }

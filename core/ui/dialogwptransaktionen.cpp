@@ -64,7 +64,8 @@ TDialogWPTransaktionen::TDialogWPTransaktionen(QWidget* eltern, const TWPVerwalt
   name_->setFont(fett);
 
   auto* form = new QFormLayout;
-  for (std::string_view art : kEingabeArten) typ_->addItem(UiText(art));
+  for (std::string_view art : kEingabeArten)
+    typ_->addItem(UiText(art));
   auto* typLabel = new QLabel(QStringLiteral("&Art:"), this);
   typLabel->setBuddy(typ_);
   form->addRow(typLabel, typ_);
@@ -122,11 +123,14 @@ void TDialogWPTransaktionen::ListeFuellen(int auswahl) {
   liste_->clear();
   const TWPTransaktionen& t = bearbeitung_.Transaktionen();
   for (int i = 0; i < t.Anzahl(); ++i) {
-    const QStringList spalten = UiText(TransaktionsZeile(t.Transaktion(i))).split(QLatin1Char('\t'));
+    const QStringList spalten =
+        UiText(TransaktionsZeile(t.Transaktion(i))).split(QLatin1Char('\t'));
     auto* zeile = new QTreeWidgetItem(liste_, spalten);
-    for (int s = 2; s < 5; ++s) zeile->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
+    for (int s = 2; s < 5; ++s)
+      zeile->setTextAlignment(s, Qt::AlignRight | Qt::AlignVCenter);
   }
-  for (int s = 0; s < 5; ++s) liste_->resizeColumnToContents(s);
+  for (int s = 0; s < 5; ++s)
+    liste_->resizeColumnToContents(s);
   if (auswahl >= 0 && auswahl < t.Anzahl()) liste_->setCurrentItem(liste_->topLevelItem(auswahl));
 }
 
@@ -146,10 +150,14 @@ void TDialogWPTransaktionen::ZeileGewaehlt() {
 
 QLineEdit* TDialogWPTransaktionen::FeldZu(TTransaktionsfeld feld) const {
   switch (feld) {
-    case TTransaktionsfeld::Stueck: return stueck_;
-    case TTransaktionsfeld::Kurs: return kurs_;
-    case TTransaktionsfeld::Betrag: return betrag_;
-    default: return datum_;
+    case TTransaktionsfeld::Stueck:
+      return stueck_;
+    case TTransaktionsfeld::Kurs:
+      return kurs_;
+    case TTransaktionsfeld::Betrag:
+      return betrag_;
+    default:
+      return datum_;
   }
 }
 

@@ -48,7 +48,8 @@ TDialogWPKopierenVerschieben::TDialogWPKopierenVerschieben(QWidget* eltern,
   combo_->setEditable(true);
   combo_->setInsertPolicy(QComboBox::NoInsert);
   combo_->setMinimumWidth(260);
-  for (const std::string& k : kataloge) combo_->addItem(UiText(k));
+  for (const std::string& k : kataloge)
+    combo_->addItem(UiText(k));
   combo_->setCurrentText(UiText(katalog));
   auto* form = new QFormLayout;
   auto* label = new QLabel(QStringLiteral("&Zielkatalog:"), this);
@@ -69,7 +70,9 @@ TDialogWPKopierenVerschieben::TDialogWPKopierenVerschieben(QWidget* eltern,
   layout->addWidget(Knopfleiste(this, umgebung_, kHilfeWPKopieren, [this] { Pruefen(); }));
 }
 
-bool TDialogWPKopierenVerschieben::Verschieben() const { return verschieben_->isChecked(); }
+bool TDialogWPKopierenVerschieben::Verschieben() const {
+  return verschieben_->isChecked();
+}
 
 void TDialogWPKopierenVerschieben::Pruefen() {
   // A new target catalog is created by the copy, so it needs a valid name.

@@ -8,16 +8,15 @@ namespace morvane {
 
 namespace {
 
-constexpr const char* kUeberschriften[] = {"Datum",       "Eröffnungskurs", "Höchstkurs",
-                                           "Tiefstkurs",  "Schlusskurs",    "Kassakurs",
+constexpr const char* kUeberschriften[] = {"Datum",      "Eröffnungskurs", "Höchstkurs",
+                                           "Tiefstkurs", "Schlusskurs",    "Kassakurs",
                                            "Stückumsatz"};
 
 // The cell's text; `gruppiert` for showing, plain for editing.
 std::string Zelltext(const TKurs& kurs, int spalte, bool gruppiert) {
   const double wert = KursFeld(kurs, KurstabellenFeld(spalte));
   if (wert == 0) return {};
-  if (spalte == 6)
-    return gruppiert ? ZahlZuTextGruppiert(0, wert) : ZahlZuText(0, wert);
+  if (spalte == 6) return gruppiert ? ZahlZuTextGruppiert(0, wert) : ZahlZuText(0, wert);
   return gruppiert ? KursZuTextGruppiert(wert) : KursZuText(wert);
 }
 
@@ -51,8 +50,7 @@ QVariant TKurstabellenModell::data(const QModelIndex& index, int rolle) const {
   return UiText(Zelltext(*kurs, index.column(), rolle == Qt::DisplayRole));
 }
 
-QVariant TKurstabellenModell::headerData(int abschnitt, Qt::Orientation richtung,
-                                         int rolle) const {
+QVariant TKurstabellenModell::headerData(int abschnitt, Qt::Orientation richtung, int rolle) const {
   if (rolle != Qt::DisplayRole || richtung != Qt::Horizontal || abschnitt < 0 ||
       abschnitt >= kSpalten)
     return {};

@@ -37,7 +37,9 @@ inline constexpr int kHilfeWPLoeschen = 1102;
 inline QString UiText(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::string ModellText(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string ModellText(const QString& text) {
+  return text.toUtf8().toStdString();
+}
 
 // OK, Abbrechen and Hilfe in the platform's order; OK runs `pruefen`, which
 // accepts the dialog itself when everything was taken. F1 presses "Hilfe".

@@ -82,9 +82,8 @@ TEST_F(WertpapierBefehle, LetztesWertpapierLoeschenWaehltDasNeueLetzte) {
 
 TEST_F(WertpapierBefehle, UmbenennenUndVerschiebenFuellenDieListen) {
   THauptfenster& f = Starten();
-  Antworten(QStringLiteral("OK"), [](QWidget& d) {
-    d.findChild<QLineEdit*>()->setText(QStringLiteral("Depot"));
-  });
+  Antworten(QStringLiteral("OK"),
+            [](QWidget& d) { d.findChild<QLineEdit*>()->setText(QStringLiteral("Depot")); });
   Ausloesen(f, TMenuebefehl::KatalogUmbenennen);
   EXPECT_EQ(Texte(*f.Panel().Kataloge()), (VS{"Depot", "Indizes", "Leer"}));
   EXPECT_EQ(Gewaehlt(*f.Panel().Kataloge()), VS{"Depot"});

@@ -17,7 +17,8 @@ TEST(KatalogNamePruefen, NimmtErlaubteNamenGetrimmt) {
   } kFaelle[] = {{"Aktien", "Aktien"},
                  {"  Depot 2024  ", "Depot 2024"},
                  {"Übersee [US] (alt)", "Übersee [US] (alt)"}};
-  for (const auto& f : kFaelle) EXPECT_EQ(KatalogNamePruefen(f.Eingabe), f.Name) << f.Eingabe;
+  for (const auto& f : kFaelle)
+    EXPECT_EQ(KatalogNamePruefen(f.Eingabe), f.Name) << f.Eingabe;
 }
 
 TEST(KatalogNamePruefen, LehntLeereUndSonderzeichenAb) {

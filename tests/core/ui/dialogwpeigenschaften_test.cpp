@@ -26,7 +26,8 @@ TEST_F(EigenschaftenTest, JederGebuehrenfehlerZeigtSeiteUndFeld) {
   const std::string vorher = Datei();
   for (const auto& f : kFaelle) {
     meldungen_.clear();
-    for (int i = 0; i < 6; ++i) dialog_.GebuehrEdit(i)->setText(QStringLiteral("1"));
+    for (int i = 0; i < 6; ++i)
+      dialog_.GebuehrEdit(i)->setText(QStringLiteral("1"));
     dialog_.GebuehrEdit(f.Feld)->setText(QString::fromLatin1(f.Text));
     dialog_.Seiten()->setCurrentIndex(0);
     dialog_.Pruefen();
@@ -39,7 +40,8 @@ TEST_F(EigenschaftenTest, JederGebuehrenfehlerZeigtSeiteUndFeld) {
 }
 
 TEST_F(EigenschaftenTest, ErsterFehlerInPruefreihenfolgeGewinnt) {
-  for (int i = 0; i < 6; ++i) dialog_.GebuehrEdit(i)->setText(QStringLiteral("-1"));
+  for (int i = 0; i < 6; ++i)
+    dialog_.GebuehrEdit(i)->setText(QStringLiteral("-1"));
   dialog_.Pruefen();
   ASSERT_EQ(meldungen_.size(), 1u);
   EXPECT_EQ(dialog_.focusWidget(), dialog_.GebuehrEdit(0));
@@ -47,7 +49,8 @@ TEST_F(EigenschaftenTest, ErsterFehlerInPruefreihenfolgeGewinnt) {
 
 TEST_F(EigenschaftenTest, KaufprozentUeberHundertWirdAlsBruchGespeichert) {
   const char* felder[] = {"150", "4,90", "9,90", "99,9999", "0", "12"};
-  for (int i = 0; i < 6; ++i) dialog_.GebuehrEdit(i)->setText(QString::fromUtf8(felder[i]));
+  for (int i = 0; i < 6; ++i)
+    dialog_.GebuehrEdit(i)->setText(QString::fromUtf8(felder[i]));
   dialog_.BezeichnungEdit()->setText(QStringLiteral("Microsoft Corp."));
   dialog_.Pruefen();
   EXPECT_TRUE(meldungen_.empty());
@@ -70,14 +73,15 @@ TEST_F(EigenschaftenTest, KatalogweiteGebuehrenNurNachJa) {
     antwort_ = ja;
     fragen_.clear();
     bool ok = false;
-    test::ModalBeantworten([&] { ok = WPEigenschaftenBearbeiten(nullptr, store_, id_, umgebung_); },
-                           [&](QWidget* modal) {
-                             auto* d = dynamic_cast<TDialogWPEigenschaften*>(modal);
-                             ASSERT_TRUE(d);
-                             d->GebuehrEdit(0)->setText(ja ? QStringLiteral("2") : QStringLiteral("1"));
-                             d->KatalogCheckBox()->setChecked(true);
-                             d->Pruefen();
-                           });
+    test::ModalBeantworten(
+        [&] { ok = WPEigenschaftenBearbeiten(nullptr, store_, id_, umgebung_); },
+        [&](QWidget* modal) {
+          auto* d = dynamic_cast<TDialogWPEigenschaften*>(modal);
+          ASSERT_TRUE(d);
+          d->GebuehrEdit(0)->setText(ja ? QStringLiteral("2") : QStringLiteral("1"));
+          d->KatalogCheckBox()->setChecked(true);
+          d->Pruefen();
+        });
     EXPECT_TRUE(ok);
     EXPECT_EQ(fragen_, std::vector<std::string>{
                            "Gebühren auch auf alle anderen Wertpapiere im Katalog 'Aktien' "

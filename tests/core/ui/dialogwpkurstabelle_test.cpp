@@ -32,7 +32,8 @@ class KurstabelleTest : public test::WPDialogTest {
       b->VonEdit()->setText(QString::fromUtf8(BoersentagZuText(von).c_str()));
       b->BisEdit()->setText(QString::fromUtf8(BoersentagZuText(bis).c_str()));
       if (b->FaktorEdit()) b->FaktorEdit()->setText(QString::fromUtf8(faktor));
-      for (int s = 1; s <= 6; ++s) b->FeldBox(s)->setChecked(felder & KurstabellenFeld(s));
+      for (int s = 1; s <= 6; ++s)
+        b->FeldBox(s)->setChecked(felder & KurstabellenFeld(s));
       test::Bild(*b, b->FaktorEdit() ? "kurse_multiplizieren" : "kurse_loeschen");
       b->Pruefen();
       if (b->isVisible()) b->reject();
@@ -104,10 +105,11 @@ TEST_F(KurstabelleTest, BereichsdialogPrueftEingaben) {
     const char* Bis;
     const char* Faktor;
     const char* Meldung;
-  } kFaelle[] = {{"32.01.2003", "01.02.2003", "2", "Ungültiges Datum angegeben!"},
-                 {"05.02.2003", "01.02.2003", "2", "Ungültiges Datum angegeben!"},
-                 {"01.02.2003", "05.02.2003", "0", "Es muss eine positive Zahl angegeben werden!"},
-                 {"01.02.2003", "05.02.2003", "-1", "Es muss eine positive Zahl angegeben werden!"}};
+  } kFaelle[] = {
+      {"32.01.2003", "01.02.2003", "2", "Ungültiges Datum angegeben!"},
+      {"05.02.2003", "01.02.2003", "2", "Ungültiges Datum angegeben!"},
+      {"01.02.2003", "05.02.2003", "0", "Es muss eine positive Zahl angegeben werden!"},
+      {"01.02.2003", "05.02.2003", "-1", "Es muss eine positive Zahl angegeben werden!"}};
   for (const auto& f : kFaelle) {
     meldungen_.clear();
     TDialogWPKursbereich b(nullptr, TDialogWPKursbereich::TArt::Multiplizieren, {}, umgebung_);
@@ -127,7 +129,8 @@ TEST_F(KurstabelleTest, SplitRechnetKurseUmUndMeldetFehler) {
   test::Bild(d, "aktiensplit");
   d.VonEdit()->setText(QStringLiteral("0"));
   d.Pruefen();
-  EXPECT_EQ(meldungen_, std::vector<std::string>{"Das angegebene Splitting-Verhältnis ist ungültig."});
+  EXPECT_EQ(meldungen_,
+            std::vector<std::string>{"Das angegebene Splitting-Verhältnis ist ungültig."});
   EXPECT_EQ(d.focusWidget(), d.VonEdit());
   d.VonEdit()->setText(QStringLiteral("1"));
   d.NachEdit()->setText(QStringLiteral("2"));
