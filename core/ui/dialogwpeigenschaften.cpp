@@ -18,14 +18,6 @@ namespace morvane {
 
 namespace {
 
-template <class T>
-T* MitLabel(QWidget* seite, QFormLayout* form, const char* text, T* feld) {
-  auto* label = new QLabel(QString::fromUtf8(text), seite);
-  label->setBuddy(feld);
-  form->addRow(label, feld);
-  return feld;
-}
-
 template <std::size_t N>
 QComboBox* Auswahl(QWidget* eltern, const std::array<std::string_view, N>& eintraege) {
   auto* combo = new QComboBox(eltern);
@@ -59,15 +51,15 @@ TDialogWPEigenschaften::TDialogWPEigenschaften(QWidget* eltern, const TWPVerwalt
 QWidget* TDialogWPEigenschaften::SeiteAllgemein() {
   auto* seite = new QWidget(seiten_);
   auto* form = new QFormLayout(seite);
-  bezeichnung_ = MitLabel(seite, form, "&Bezeichnung:", new QLineEdit(seite));
-  wkn_ = MitLabel(seite, form, "&WKN:", new QLineEdit(seite));
-  isin_ = MitLabel(seite, form, "&ISIN:", new QLineEdit(seite));
-  waehrung_ = MitLabel(seite, form, "Wä&hrung:", Auswahl(seite, kWaehrungen));
+  bezeichnung_ = Beschriftet(seite, form, "&Bezeichnung:", new QLineEdit(seite));
+  wkn_ = Beschriftet(seite, form, "&WKN:", new QLineEdit(seite));
+  isin_ = Beschriftet(seite, form, "&ISIN:", new QLineEdit(seite));
+  waehrung_ = Beschriftet(seite, form, "Wä&hrung:", Auswahl(seite, kWaehrungen));
   waehrung_->setEditable(true);
   waehrung_->setInsertPolicy(QComboBox::NoInsert);
-  boerse_ = MitLabel(seite, form, "Bö&rsenplatz:", Auswahl(seite, kBoersenplaetze));
-  typ_ = MitLabel(seite, form, "&Typ:", Auswahl(seite, kWPTypen));
-  datei_ = MitLabel(seite, form, "&Datei:", new QLineEdit(seite));
+  boerse_ = Beschriftet(seite, form, "Bö&rsenplatz:", Auswahl(seite, kBoersenplaetze));
+  typ_ = Beschriftet(seite, form, "&Typ:", Auswahl(seite, kWPTypen));
+  datei_ = Beschriftet(seite, form, "&Datei:", new QLineEdit(seite));
   datei_->setReadOnly(true);
   bezeichnung_->setMinimumWidth(320);
   return seite;
@@ -198,12 +190,7 @@ void TDialogWPEigenschaften::Pruefen() {
     umgebung_.Fehler(this, fehler.what());
     return;
   }
-  try {
-    verwaltung_.StammdatenAendern(id_, neu);
-  } catch (const Exception& fehler) {
-    umgebung_.Fehler(this, fehler.what());
-    return;
-  }
+  if (!Gespeichert(this, umgebung_, [&] { verwaltung_.StammdatenAendern(id_, neu); })) return;
   stammdaten_ = neu;
   accept();
 }

@@ -15,15 +15,6 @@ namespace morvane {
 
 namespace {
 
-QLineEdit* Feld(QWidget* dialog, QFormLayout* form, const char* beschriftung,
-                const std::string& text) {
-  auto* edit = new QLineEdit(UiText(text), dialog);
-  auto* label = new QLabel(QString::fromUtf8(beschriftung), dialog);
-  label->setBuddy(edit);
-  form->addRow(label, edit);
-  return edit;
-}
-
 constexpr const char* kFelder[] = {"&Eröffnungskurs", "Hö&chstkurs", "&Tiefstkurs",
                                    "&Schlusskurs",    "&Kassakurs",  "St&ückumsatz"};
 
@@ -35,9 +26,9 @@ TDialogWPKursbereich::TDialogWPKursbereich(QWidget* eltern, TArt art, TKursZeitr
   const bool faktor = art_ == TArt::Multiplizieren;
   setWindowTitle(faktor ? QStringLiteral("Kurse multiplizieren") : QStringLiteral("Kurse löschen"));
   auto* form = new QFormLayout;
-  von_ = Feld(this, form, "&Von:", BoersentagZuText(vorbelegt.Von));
-  bis_ = Feld(this, form, "&Bis:", BoersentagZuText(vorbelegt.Bis));
-  if (faktor) faktorEdit_ = Feld(this, form, "&Faktor:", "1");
+  von_ = Eingabefeld(this, form, "&Von:", BoersentagZuText(vorbelegt.Von));
+  bis_ = Eingabefeld(this, form, "&Bis:", BoersentagZuText(vorbelegt.Bis));
+  if (faktor) faktorEdit_ = Eingabefeld(this, form, "&Faktor:", "1");
 
   auto* gruppe = new QGroupBox(QStringLiteral("Felder"), this);
   auto* gitter = new QGridLayout(gruppe);

@@ -38,16 +38,12 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
                             QAbstractItemView::AnyKeyPressed);
   tabelle_->setMinimumSize(740, 360);
 
-  auto* multiplizieren = new QPushButton(QStringLiteral("&Multiplizieren..."), this);
-  auto* loeschen = new QPushButton(QStringLiteral("&Löschen..."), this);
-  auto* drucken = new QPushButton(QStringLiteral("&Drucken..."), this);
-  // Printing lists comes with the table printer.
-  drucken->setEnabled(false);
-  connect(multiplizieren, &QPushButton::clicked, this, [this] { Multiplizieren(); });
-  connect(loeschen, &QPushButton::clicked, this, [this] { Loeschen(); });
   auto* knoepfe = new QHBoxLayout;
-  knoepfe->addWidget(multiplizieren);
-  knoepfe->addWidget(loeschen);
+  knoepfe->addWidget(Knopf(this, "&Multiplizieren...", [this] { Multiplizieren(); }));
+  knoepfe->addWidget(Knopf(this, "&Löschen...", [this] { Loeschen(); }));
+  // Printing lists comes with the table printer.
+  QPushButton* drucken = Knopf(this, "&Drucken...", {});
+  drucken->setEnabled(false);
   knoepfe->addWidget(drucken);
   knoepfe->addStretch();
 
@@ -90,13 +86,7 @@ void TDialogWPKurstabelle::Neu() {
 }
 
 void TDialogWPKurstabelle::Pruefen() {
-  try {
-    verwaltung_.KurseAendern(id_, kurse_);
-  } catch (const Exception& fehler) {
-    umgebung_.Fehler(this, fehler.what());
-    return;
-  }
-  accept();
+  if (Gespeichert(this, umgebung_, [this] { verwaltung_.KurseAendern(id_, kurse_); })) accept();
 }
 
 }  // namespace morvane

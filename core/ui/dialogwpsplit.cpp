@@ -12,29 +12,14 @@
 
 namespace morvane {
 
-namespace {
-
-QLineEdit* Feld(QWidget* dialog, QFormLayout* form, const char* beschriftung) {
-  auto* edit = new QLineEdit(dialog);
-  auto* label = new QLabel(QString::fromUtf8(beschriftung), dialog);
-  label->setBuddy(edit);
-  form->addRow(label, edit);
-  return edit;
-}
-
-}  // namespace
-
 TDialogWPSplit::TDialogWPSplit(QWidget* eltern, const TWPVerwaltung& verwaltung, std::string id,
                                Boersentag heute, TWPDialogUmgebung umgebung)
     : QDialog(eltern), verwaltung_(verwaltung), id_(std::move(id)), umgebung_(std::move(umgebung)) {
   setWindowTitle(QStringLiteral("Aktiensplit"));
   auto* form = new QFormLayout;
-  von_ = Feld(this, form, "&Alte Stückzahl:");
-  nach_ = Feld(this, form, "&Neue Stückzahl:");
-  datum_ = Feld(this, form, "&Gültig ab:");
-  von_->setText(QStringLiteral("1"));
-  nach_->setText(QStringLiteral("1"));
-  datum_->setText(UiText(BoersentagZuText(heute)));
+  von_ = Eingabefeld(this, form, "&Alte Stückzahl:", "1");
+  nach_ = Eingabefeld(this, form, "&Neue Stückzahl:", "1");
+  datum_ = Eingabefeld(this, form, "&Gültig ab:", BoersentagZuText(heute));
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(Knopfleiste(this, umgebung_, kHilfeWPSplit, [this] { Pruefen(); }));

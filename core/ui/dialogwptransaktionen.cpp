@@ -19,14 +19,6 @@ namespace morvane {
 
 namespace {
 
-QLineEdit* Feld(QWidget* dialog, QFormLayout* form, const char* beschriftung) {
-  auto* edit = new QLineEdit(dialog);
-  auto* label = new QLabel(QString::fromUtf8(beschriftung), dialog);
-  label->setBuddy(edit);
-  form->addRow(label, edit);
-  return edit;
-}
-
 // Loading may take a moment on a long history.
 TTransaktionsbearbeitung Laden(const TWPVerwaltung& verwaltung, const std::string& id,
                                std::string& name) {
@@ -66,22 +58,18 @@ TDialogWPTransaktionen::TDialogWPTransaktionen(QWidget* eltern, const TWPVerwalt
   auto* form = new QFormLayout;
   for (std::string_view art : kEingabeArten)
     typ_->addItem(UiText(art));
-  auto* typLabel = new QLabel(QStringLiteral("&Art:"), this);
-  typLabel->setBuddy(typ_);
-  form->addRow(typLabel, typ_);
-  datum_ = Feld(this, form, "&Datum:");
-  stueck_ = Feld(this, form, "&Stück:");
-  kurs_ = Feld(this, form, "&Kurs:");
-  betrag_ = Feld(this, form, "&Betrag:");
+  Beschriftet(this, form, "&Art:", typ_);
+  datum_ = Eingabefeld(this, form, "&Datum:");
+  stueck_ = Eingabefeld(this, form, "&Stück:");
+  kurs_ = Eingabefeld(this, form, "&Kurs:");
+  betrag_ = Eingabefeld(this, form, "&Betrag:");
   datum_->setText(UiText(BoersentagZuText(heute)));
 
-  auto* hinzu = new QPushButton(QStringLiteral("Hin&zufügen ->"), this);
-  auto* weg = new QPushButton(QStringLiteral("&Entfernen <-"), this);
-  drucken_ = new QPushButton(QStringLiteral("Dr&ucken..."), this);
+  QPushButton* hinzu = Knopf(this, "Hin&zufügen ->", [this] { Hinzufuegen(); });
+  QPushButton* weg = Knopf(this, "&Entfernen <-", [this] { Entfernen(); });
   // Printing lists comes with the table printer.
+  drucken_ = Knopf(this, "Dr&ucken...", {});
   drucken_->setEnabled(false);
-  connect(hinzu, &QPushButton::clicked, this, [this] { Hinzufuegen(); });
-  connect(weg, &QPushButton::clicked, this, [this] { Entfernen(); });
 
   auto* links = new QVBoxLayout;
   links->addLayout(form);
@@ -197,16 +185,13 @@ void TDialogWPTransaktionen::Entfernen() {
 }
 
 void TDialogWPTransaktionen::Pruefen() {
-  try {
-    verwaltung_.WertpapierAendern(id_, [this](TWertpapier& w) {
-      w.Transaktionen = bearbeitung_.Transaktionen();
-      bearbeitung_.KurseAnpassen(w.Kurse);
-    });
-  } catch (const Exception& fehler) {
-    umgebung_.Fehler(this, fehler.what());
-    return;
-  }
-  accept();
+  if (Gespeichert(this, umgebung_, [this] {
+        verwaltung_.WertpapierAendern(id_, [this](TWertpapier& w) {
+          w.Transaktionen = bearbeitung_.Transaktionen();
+          bearbeitung_.KurseAnpassen(w.Kurse);
+        });
+      }))
+    accept();
 }
 
 }  // namespace morvane

@@ -18,11 +18,9 @@ TDialogKatalogUmbenennen::TDialogKatalogUmbenennen(QWidget* eltern, const std::s
     : QDialog(eltern), umgebung_(std::move(umgebung)), edit_(new QLineEdit(UiText(name), this)) {
   setWindowTitle(QStringLiteral("Katalog umbenennen"));
   auto* form = new QFormLayout;
-  auto* label = new QLabel(QStringLiteral("Neuer &Name:"), this);
-  label->setBuddy(edit_);
+  Beschriftet(this, form, "Neuer &Name:", edit_);
   edit_->setMinimumWidth(260);
   edit_->selectAll();
-  form->addRow(label, edit_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(Knopfleiste(this, umgebung_, kHilfeKatalogUmbenennen, [this] { Pruefen(); }));
@@ -52,9 +50,7 @@ TDialogWPKopierenVerschieben::TDialogWPKopierenVerschieben(QWidget* eltern,
     combo_->addItem(UiText(k));
   combo_->setCurrentText(UiText(katalog));
   auto* form = new QFormLayout;
-  auto* label = new QLabel(QStringLiteral("&Zielkatalog:"), this);
-  label->setBuddy(combo_);
-  form->addRow(label, combo_);
+  Beschriftet(this, form, "&Zielkatalog:", combo_);
 
   auto* aktion = new QGroupBox(QStringLiteral("Aktion"), this);
   auto* kopieren = new QRadioButton(QStringLiteral("&Kopieren"), aktion);

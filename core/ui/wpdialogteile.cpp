@@ -2,9 +2,12 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+
+#include "core/exception.h"
 
 namespace morvane {
 
@@ -41,6 +44,28 @@ QDialogButtonBox* Knopfleiste(QDialog* dialog, const TWPDialogUmgebung& umgebung
     QObject::connect(f1, &QShortcut::activated, dialog, oeffnen);
   }
   return leiste;
+}
+
+QLineEdit* Eingabefeld(QWidget* eltern, QFormLayout* form, const char* beschriftung,
+                       std::string_view text) {
+  return Beschriftet(eltern, form, beschriftung, new QLineEdit(UiText(text), eltern));
+}
+
+QPushButton* Knopf(QWidget* eltern, const char* text, std::function<void()> aktion) {
+  auto* knopf = new QPushButton(QString::fromUtf8(text), eltern);
+  QObject::connect(knopf, &QPushButton::clicked, eltern, std::move(aktion));
+  return knopf;
+}
+
+bool Gespeichert(QWidget* dialog, const TWPDialogUmgebung& umgebung,
+                 const std::function<void()>& schreiben) {
+  try {
+    schreiben();
+    return true;
+  } catch (const Exception& fehler) {
+    umgebung.Fehler(dialog, fehler.what());
+    return false;
+  }
 }
 
 }  // namespace morvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFormLayout>
+#include <QLabel>
 #include <QString>
 #include <functional>
 #include <string>
@@ -7,6 +9,8 @@
 
 class QDialog;
 class QDialogButtonBox;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace morvane {
@@ -45,5 +49,24 @@ inline std::string ModellText(const QString& text) {
 // accepts the dialog itself when everything was taken. F1 presses "Hilfe".
 QDialogButtonBox* Knopfleiste(QDialog* dialog, const TWPDialogUmgebung& umgebung, int kontext,
                               std::function<void()> pruefen);
+
+// Adds `feld` to `form` under a label whose access key focuses it.
+template <class T>
+T* Beschriftet(QWidget* eltern, QFormLayout* form, const char* beschriftung, T* feld) {
+  auto* label = new QLabel(QString::fromUtf8(beschriftung), eltern);
+  label->setBuddy(feld);
+  form->addRow(label, feld);
+  return feld;
+}
+// A labelled line edit holding `text`.
+QLineEdit* Eingabefeld(QWidget* eltern, QFormLayout* form, const char* beschriftung,
+                       std::string_view text = {});
+// A push button that runs `aktion`.
+QPushButton* Knopf(QWidget* eltern, const char* text, std::function<void()> aktion);
+
+// Runs `schreiben` (a change through the store); a failure is shown and
+// false returned, so that the dialog stays open.
+bool Gespeichert(QWidget* dialog, const TWPDialogUmgebung& umgebung,
+                 const std::function<void()>& schreiben);
 
 }  // namespace morvane
