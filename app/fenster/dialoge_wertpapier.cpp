@@ -119,7 +119,8 @@ void KatalogeLoeschen(THauptfenster& fenster, const TWPDialogUmgebung& umgebung)
 
 void WertpapierLoeschen(THauptfenster& fenster, const TWPDialogUmgebung& umgebung) {
   const std::string id = Wertpapier(fenster);
-  const std::string name = fenster.Verwaltung().StammdatenLaden(id).Bezeichnung;
+  // The list's name, so that a file that no longer reads can still go.
+  const std::string name = fenster.Listen().Zeilen().at(*fenster.Listen().Zeile()).Name;
   if (!LoeschenBestaetigt(fenster, WertpapierLoeschenFrage(name), umgebung)) return;
   const std::string naechstes = Nachfolger(fenster);
   fenster.Verwaltung().WertpapierLoeschen(id);

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/stammdatenbearbeitung.h"
+#include "core/wertpapier.h"
 #include "store/katalogpflege.h"
 
 namespace morvane {
@@ -190,7 +191,11 @@ void TDialogWPEigenschaften::Pruefen() {
     umgebung_.Fehler(this, fehler.what());
     return;
   }
-  if (!Gespeichert(this, umgebung_, [&] { verwaltung_.StammdatenAendern(id_, neu); })) return;
+  // A file deleted meanwhile is not brought back with master data alone.
+  const auto schreiben = [&] {
+    verwaltung_.WertpapierAendern(id_, [&](TWertpapier& w) { w.StammdatenKopieren(neu); });
+  };
+  if (!Gespeichert(this, umgebung_, schreiben)) return;
   stammdaten_ = neu;
   accept();
 }

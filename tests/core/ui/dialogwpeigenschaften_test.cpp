@@ -90,6 +90,14 @@ TEST_F(EigenschaftenTest, KatalogweiteGebuehrenNurNachJa) {
   }
 }
 
+TEST_F(EigenschaftenTest, GeloeschteDateiKommtNichtZurueck) {
+  store_.WertpapierLoeschen(id_);
+  dialog_.Pruefen();
+  EXPECT_EQ(meldungen_.size(), 1u);
+  EXPECT_NE(dialog_.result(), QDialog::Accepted);
+  EXPECT_FALSE(store_.Existiert(id_));
+}
+
 TEST_F(EigenschaftenTest, AbbrechenSchreibtNichts) {
   const std::string vorher = Datei();
   dialog_.GebuehrEdit(0)->setText(QStringLiteral("3"));
