@@ -15,12 +15,12 @@ bool IstWochenende(Kalendertag tag) {
   return w == 0 || w == 6;
 }
 
-TKursFeld SpaltenFeld(int spalte) {
+}  // namespace
+
+TKursFeld KurstabellenFeld(int spalte) {
   constexpr TKursFeld kSpalten[] = {kfEroeffnung, kfHoch, kfTief, kfSchluss, kfKassakurs, kfUmsatz};
   return kSpalten[spalte - 1];
 }
-
-}  // namespace
 
 TKursZeitraum VorbelegterZeitraum(const TKurse& kurse, Boersentag zeile) {
   const bool vonErstemTag = kurse.Anzahl() > 0 && kurse.ErsterTag() <= zeile;
@@ -72,7 +72,7 @@ bool KurszelleAendern(TKurse& kurse, Boersentag tag, int spalte, std::string_vie
   }
   const TKurs* alt = kurse.Suche(tag);
   TKurs neu = alt ? *alt : TKurs{tag};
-  KursFeld(neu, SpaltenFeld(spalte)) = wert;
+  KursFeld(neu, KurstabellenFeld(spalte)) = wert;
   if (neu.IstLeer()) {
     kurse.Setze(neu, TSetzModus::Ersetzen);
     return alt != nullptr;

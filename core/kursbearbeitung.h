@@ -37,6 +37,9 @@ void KurseLoeschen(TKurse& kurse, const TKursZeitraum& zeitraum, unsigned felder
 // First and last row day of the price table opened for day `tag`.
 TKursZeitraum KurstabellenZeitraum(const TKurse& kurse, Boersentag tag);
 
+// The field shown in price table column `spalte` (1 ... 6, see below).
+TKursFeld KurstabellenFeld(int spalte);
+
 // Applies an edit of the price table cell in `spalte` (1 Eroeffnung, 2 Hoch,
 // 3 Tief, 4 Schluss, 5 Kassakurs, 6 Umsatz) for day `tag`. Returns false when
 // the edit is not taken (bad text, out of range, or an invalid day).

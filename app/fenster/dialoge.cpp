@@ -7,6 +7,7 @@
 #include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/dialoge_wpneu.h"
 #include "app/fenster/dialoge_optionen.h"
+#include "app/fenster/dialoge_wertpapier.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
@@ -16,6 +17,7 @@ namespace morvane {
 
 void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
                       const std::string& programmverzeichnis) {
+  WertpapierDialogeVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen,
                               [programmverzeichnis] { HilfeOeffnen(programmverzeichnis); });
   IndikatorenVerbinden(fenster, einstellungen, programmverzeichnis);

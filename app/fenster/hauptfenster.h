@@ -48,6 +48,10 @@ class THauptfenster : public QMainWindow {
   // Shows the selected security in the chart, e.g. after the data directory
   // changed.
   void GewaehltesWertpapierZeigen();
+  // After catalogs or securities changed elsewhere: reads both lists anew,
+  // selects the named catalogs (else the first) and the security `id` (else
+  // the first row), and shows that security.
+  void ListenNeuFuellen(const std::vector<std::string>& kataloge, const std::string& id);
   // After a view was changed elsewhere (the view dialog): applies it, fills
   // the template menu anew and updates the toolbar.
   void AnsichtUebernehmen(const TChartAnsicht& ansicht);
@@ -62,6 +66,7 @@ class THauptfenster : public QMainWindow {
   TListenPopup& WertpapierPopupMenu() { return *wertpapierPopup_; }
   QMenu& IndikatorenPopupMenu() { return *indikatorPopup_; }
   const TListenAuswahl& Listen() const { return listen_; }
+  const TWPVerwaltung& Verwaltung() const { return verwaltung_; }
   // The catalog row under the last right click, -1 for none.
   int KatalogPopupZeile() const { return katalogPopupZeile_; }
 

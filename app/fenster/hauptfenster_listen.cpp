@@ -86,6 +86,16 @@ void THauptfenster::ListenNeuFuellen() {
 
 void THauptfenster::GewaehltesWertpapierZeigen() {
   Ausfuehren([this] { WertpapierZeigen(); });
+void THauptfenster::ListenNeuFuellen(const std::vector<std::string>& kataloge,
+                                     const std::string& id) {
+  Ausfuehren([&] {
+    std::vector<std::string> hinweise;
+    listen_.KatalogeFuellen();
+    const bool zeigen = listen_.Wiederherstellen(kataloge, {id}, hinweise);
+    ListenAnzeigen();
+    HinweiseZeigen(hinweise);
+    if (zeigen) WertpapierZeigen();
+  });
 }
 
 void THauptfenster::ListenAnzeigen() {
