@@ -3,11 +3,11 @@
 #include <QApplication>
 
 #include "app/fenster/behandlung.h"
-#include "app/fenster/dialoge_indikatoren.h"
 #include "app/fenster/dialoge_chartdruck.h"
-#include "app/fenster/dialoge_wpneu.h"
+#include "app/fenster/dialoge_indikatoren.h"
 #include "app/fenster/dialoge_optionen.h"
 #include "app/fenster/dialoge_wertpapier.h"
+#include "app/fenster/dialoge_wpneu.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"

@@ -86,6 +86,8 @@ void THauptfenster::ListenNeuFuellen() {
 
 void THauptfenster::GewaehltesWertpapierZeigen() {
   Ausfuehren([this] { WertpapierZeigen(); });
+}
+
 void THauptfenster::ListenNeuFuellen(const std::vector<std::string>& kataloge,
                                      const std::string& id) {
   Ausfuehren([&] {
