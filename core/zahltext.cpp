@@ -107,6 +107,11 @@ std::optional<double> TextZuZahl(std::string_view eingabe, int dezimalen) {
   std::string text(Trimmen(eingabe));
   std::replace(text.begin(), text.end(), ',', '.');
   const auto punkt = text.find('.');
+  // A second separator means thousands were grouped ("2.560,00"); cutting
+  // after the first one would read 2,56. Such a text is no number here.
+  if (punkt != std::string::npos && text.find('.', punkt + 1) != std::string::npos) {
+    return std::nullopt;
+  }
   if (punkt != std::string::npos && dezimalen >= 0 &&
       punkt + 1 + static_cast<std::size_t>(dezimalen) < text.size()) {
     text.resize(dezimalen == 0 ? punkt : punkt + 1 + static_cast<std::size_t>(dezimalen));

@@ -18,7 +18,8 @@ std::string KursZuTextGruppiert(double x, bool ohneNachkomma = false);
 std::string ZahlZuTextGanz(std::int64_t n);
 
 // Reads a decimal comma or point; digits after the `dezimalen`-th decimal are
-// cut off (not rounded). A blank inside the number fails.
+// cut off (not rounded). A blank inside the number fails, and so does a second
+// comma or point (thousands separators: "2.560,00" is refused, never 2,56).
 std::optional<double> TextZuZahl(std::string_view text, int dezimalen);
 std::optional<std::int32_t> TextZuGanzzahl(std::string_view text);
 std::optional<std::uint8_t> TextZuByte(std::string_view text);

@@ -50,6 +50,8 @@ TEST(ZahlText, Lesen) {
   EXPECT_FALSE(TextZuZahl("", 2));
   EXPECT_FALSE(TextZuZahl(",", 2));
   EXPECT_FALSE(TextZuZahl("1,2,3", 2));
+  EXPECT_FALSE(TextZuZahl("2.560,00", 2));  // grouped thousands, not 2,56
+  EXPECT_FALSE(TextZuZahl("1.000.000", 2));
   EXPECT_FALSE(TextZuZahl("abc", 2));
   EXPECT_FALSE(TextZuZahl("nan", 2));
   EXPECT_FALSE(TextZuZahl("1e999", 2));
