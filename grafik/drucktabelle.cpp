@@ -21,6 +21,27 @@ std::vector<std::string_view> ZellenTeilen(std::string_view zeile) {
   }
 }
 
+TDruckTabelle ListenTabelle(const std::string& titel, const std::vector<TDruckSpalte>& spalten,
+                            const std::vector<std::string>& zeilen) {
+  TDruckTabelle tabelle(true);
+  tabelle.SetzeTitel(titel);
+  std::string kopf;
+  for (const TDruckSpalte& spalte : spalten) {
+    tabelle.SpalteHinzufuegen(spalte.Ausrichtung);
+    if (&spalte != &spalten.front()) kopf += '\t';
+    kopf += spalte.Titel;
+  }
+  tabelle.ZeileHinzufuegen(kopf);
+  for (const std::string& zeile : zeilen) {
+    if (zeile == "-1") {
+      tabelle.Trennlinie();
+    } else if (zeile != "-2") {
+      tabelle.ZeileHinzufuegen(zeile);
+    }
+  }
+  return tabelle;
+}
+
 void TDruckTabelle::SpalteHinzufuegen(TDruckAusrichtung ausrichtung) {
   spalten_.push_back({ausrichtung, 0});
 }

@@ -79,6 +79,18 @@ class TDruckTabelle {
   std::vector<int> breiten_;
 };
 
+// A column of a list as printed: caption and alignment.
+struct TDruckSpalte {
+  std::string Titel;
+  TDruckAusrichtung Ausrichtung = TDruckAusrichtung::Links;
+};
+
+// The table of a list window: `titel`, one column per entry, the captions as
+// the header row, then the rows; the separator row "-1" becomes a rule and the
+// closing row "-2" is left out.
+TDruckTabelle ListenTabelle(const std::string& titel, const std::vector<TDruckSpalte>& spalten,
+                            const std::vector<std::string>& zeilen);
+
 // Splits a row at its tabs; an empty row has one empty cell.
 std::vector<std::string_view> ZellenTeilen(std::string_view zeile);
 

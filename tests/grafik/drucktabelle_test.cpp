@@ -162,3 +162,17 @@ TEST(DruckTabelle, SplitsCells) {
 
 }  // namespace
 }  // namespace morvane
+
+namespace morvane {
+namespace {
+
+TEST(ListenTabelle, MarkersBecomeRuleOrVanish) {
+  const auto t =
+      ListenTabelle("T", {{"A", TDruckAusrichtung::Links}, {"", TDruckAusrichtung::Rechts}},
+                    {"a\t1", "-1", "Gesamt\t-2", "-2"});
+  EXPECT_EQ(t.SpaltenAnzahl(), 2u);
+  EXPECT_EQ(t.Zeilen(), (std::vector<std::string>{"A\t", "a\t1", "-", "Gesamt\t-2"}));
+}
+
+}  // namespace
+}  // namespace morvane
