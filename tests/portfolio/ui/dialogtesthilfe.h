@@ -29,8 +29,8 @@ inline void ModalBeantworten(const std::function<void()>& aktion,
 namespace morvane::test {
 
 // Keeps a picture of `fenster` under the build tree for people to look at.
-inline void BildSpeichern(QWidget& fenster, const char* name) {
-  fenster.adjustSize();
+inline void BildSpeichern(QWidget& fenster, const char* name, bool anpassen = true) {
+  if (anpassen) fenster.adjustSize();
   QDir().mkpath(QStringLiteral(MORVANE_BILDER));
   fenster.grab().save(QStringLiteral(MORVANE_BILDER "/") + QString::fromUtf8(name) +
                       QStringLiteral(".png"));
