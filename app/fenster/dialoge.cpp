@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/fenster/behandlung.h"
+#include "app/fenster/dialoge_listen.h"
 #include "app/fenster/hauptfenster.h"
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansicht.h"
@@ -14,6 +15,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
                       const std::string& programmverzeichnis) {
   fenster.Befehle().Verbinden(TMenuebefehl::HilfeHilfethemen,
                               [programmverzeichnis] { HilfeOeffnen(programmverzeichnis); });
+  ListenVerbinden(fenster, einstellungen);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.

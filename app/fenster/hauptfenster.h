@@ -59,6 +59,7 @@ class THauptfenster : public QMainWindow {
   TListenPopup& WertpapierPopupMenu() { return *wertpapierPopup_; }
   QMenu& IndikatorenPopupMenu() { return *indikatorPopup_; }
   const TListenAuswahl& Listen() const { return listen_; }
+  const TWPVerwaltung& Verwaltung() const { return verwaltung_; }
   // The catalog row under the last right click, -1 for none.
   int KatalogPopupZeile() const { return katalogPopupZeile_; }
 
