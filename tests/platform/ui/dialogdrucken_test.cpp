@@ -79,14 +79,7 @@ TEST(DialogDrucken, OrientationShowsItsPictureAndChoiceLeavesOnlyOnOk) {
 TEST(DialogDrucken, OkWithoutPdfNameWarnsAndStaysOpen) {
   TDialogDrucken dialog(TDruckAuftrag{}, {});
   dialog.show();
-  QString meldung;
-  test::ModalBeantworten([&] { dialog.accept(); },
-                         [&](QWidget* w) {
-                           auto* box = qobject_cast<QMessageBox*>(w);
-                           ASSERT_NE(box, nullptr);
-                           meldung = box->text();
-                           box->accept();
-                         });
+  const QString meldung = test::Meldung([&] { dialog.accept(); });
   EXPECT_EQ(meldung, QStringLiteral("Bitte den Namen der PDF-Datei angeben."));
   EXPECT_TRUE(dialog.isVisible());
 }

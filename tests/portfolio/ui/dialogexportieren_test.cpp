@@ -15,16 +15,8 @@ namespace {
 
 // Runs OK and returns the message shown, empty when the dialog closed.
 QString OkMeldung(TDialogExportierenTextdatei& dialog) {
-  QString meldung;
   dialog.show();
-  test::ModalBeantworten([&] { dialog.accept(); },
-                         [&](QWidget* w) {
-                           auto* box = qobject_cast<QMessageBox*>(w);
-                           ASSERT_NE(box, nullptr);
-                           meldung = box->text();
-                           box->accept();
-                         });
-  return meldung;
+  return test::Meldung([&] { dialog.accept(); });
 }
 
 TEST(DialogExportieren, MessagesInOrderUntilTheEntriesAreRight) {

@@ -78,14 +78,7 @@ TEST(DialogListenAuswahl, RefusedEntriesKeepTheDialogAndTheSettings) {
     dialog.KatalogListe()->item(2)->setSelected(true);
     dialog.DatumFeld()->setText(f.datum);
     dialog.ZeitraumFeld()->setText(f.zeitraum);
-    QString meldung;
-    test::ModalBeantworten([&] { dialog.accept(); },
-                           [&](QWidget* w) {
-                             auto* box = qobject_cast<QMessageBox*>(w);
-                             ASSERT_NE(box, nullptr);
-                             meldung = box->text();
-                             box->accept();
-                           });
+    const QString meldung = test::Meldung([&] { dialog.accept(); });
     EXPECT_EQ(meldung, f.meldung);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(einstellungen.ListenKataloge, (std::vector<std::string>{"Aktien"}));

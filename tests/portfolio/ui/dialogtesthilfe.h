@@ -24,6 +24,7 @@ inline void ModalBeantworten(const std::function<void()>& aktion,
 }  // namespace morvane::test
 
 #include <QDir>
+#include <QMessageBox>
 #include <QString>
 
 namespace morvane::test {
@@ -34,6 +35,19 @@ inline void BildSpeichern(QWidget& fenster, const char* name, bool anpassen = tr
   QDir().mkpath(QStringLiteral(MORVANE_BILDER));
   fenster.grab().save(QStringLiteral(MORVANE_BILDER "/") + QString::fromUtf8(name) +
                       QStringLiteral(".png"));
+}
+
+// Runs `aktion` and confirms the message box it opens; returns the box's
+// text, empty when none opened.
+inline QString Meldung(const std::function<void()>& aktion) {
+  QString text;
+  ModalBeantworten(aktion, [&](QWidget* fenster) {
+    if (auto* box = qobject_cast<QMessageBox*>(fenster)) {
+      text = box->text();
+      box->accept();
+    }
+  });
+  return text;
 }
 
 }  // namespace morvane::test
