@@ -5,6 +5,7 @@
 #include "app/fenster/behandlung.h"
 #include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/dialoge_indikatoren.h"
+#include "app/fenster/dialoge_listen.h"
 #include "app/fenster/dialoge_optionen.h"
 #include "app/fenster/dialoge_wertpapier.h"
 #include "app/fenster/dialoge_wpneu.h"
@@ -24,6 +25,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
   ChartDruckVerbinden(fenster, einstellungen, programmverzeichnis);
   WPNeuVerbinden(fenster, einstellungen, programmverzeichnis);
   OptionenVerbinden(fenster, einstellungen, programmverzeichnis);
+  ListenVerbinden(fenster, einstellungen);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.
