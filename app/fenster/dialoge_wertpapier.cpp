@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
+#include <memory>
 
 #include "app/fenster/behandlung.h"
 #include "app/fenster/hauptfenster.h"
@@ -13,6 +14,8 @@
 #include "core/ui/dialogwptransaktionen.h"
 #include "core/ui/katalogdialoge.h"
 #include "platform/hilfe.h"
+#include "platform/tabellendruck.h"
+#include "platform/ui/dialogdrucken.h"
 #include "store/katalogpflege.h"
 
 namespace morvane {
@@ -40,6 +43,13 @@ TWPDialogUmgebung Umgebung(THauptfenster& fenster, const std::string& programmve
     QWidget* eltern = QApplication::activeModalWidget();
     TBehandlung(eltern ? eltern
                        : &fenster)([&] { HilfeOeffnen(programmverzeichnis, HilfeSeite(kontext)); });
+  };
+  // One print choice for the session's security lists, kept between prints.
+  auto auftrag = std::make_shared<TDruckAuftrag>();
+  umgebung.Drucken = [auftrag](QWidget* dialog, const TDruckListe& liste) {
+    if (!DruckEinstellungenAbfragen(dialog, *auftrag)) return;
+    const TSanduhr sanduhr;
+    ListeDrucken(liste.Titel, liste.Spalten, liste.Zeilen, *auftrag);
   };
   return umgebung;
 }

@@ -24,12 +24,21 @@ TDialogWPKursbereich::TDialogWPKursbereich(QWidget* eltern, TArt art, TKursZeitr
                                            TWPDialogUmgebung umgebung)
     : QDialog(eltern), art_(art), umgebung_(std::move(umgebung)), zeitraum_(vorbelegt) {
   const bool faktor = art_ == TArt::Multiplizieren;
-  setWindowTitle(faktor ? QStringLiteral("Kurse multiplizieren") : QStringLiteral("Kurse löschen"));
+  setWindowTitle(faktor                  ? QStringLiteral("Kurse multiplizieren")
+                 : art_ == TArt::Drucken ? QStringLiteral("Kurse drucken")
+                                         : QStringLiteral("Kurse löschen"));
   auto* form = new QFormLayout;
   von_ = Eingabefeld(this, form, "&Von:", BoersentagZuText(vorbelegt.Von));
   bis_ = Eingabefeld(this, form, "&Bis:", BoersentagZuText(vorbelegt.Bis));
   if (faktor) faktorEdit_ = Eingabefeld(this, form, "&Faktor:", "1");
 
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  if (art_ != TArt::Drucken) layout->addWidget(FelderGruppe(faktor));
+  layout->addWidget(Knopfleiste(this, umgebung_, kHilfeWPKurstabelle, [this] { Pruefen(); }));
+}
+
+QGroupBox* TDialogWPKursbereich::FelderGruppe(bool faktor) {
   auto* gruppe = new QGroupBox(QStringLiteral("Felder"), this);
   auto* gitter = new QGridLayout(gruppe);
   for (int i = 0; i < 6; ++i) {
@@ -39,16 +48,13 @@ TDialogWPKursbereich::TDialogWPKursbereich(QWidget* eltern, TArt art, TKursZeitr
     felder_[static_cast<std::size_t>(i)] = box;
     gitter->addWidget(box, i % 3, i / 3);
   }
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(form);
-  layout->addWidget(gruppe);
-  layout->addWidget(Knopfleiste(this, umgebung_, kHilfeWPKurstabelle, [this] { Pruefen(); }));
+  return gruppe;
 }
 
 unsigned TDialogWPKursbereich::Felder() const {
   unsigned bits = 0;
   for (int spalte = 1; spalte <= 6; ++spalte)
-    if (FeldBox(spalte)->isChecked()) bits |= KurstabellenFeld(spalte);
+    if (FeldBox(spalte) && FeldBox(spalte)->isChecked()) bits |= KurstabellenFeld(spalte);
   return bits;
 }
 
@@ -60,7 +66,7 @@ void TDialogWPKursbereich::Pruefen() {
       feld = faktorEdit_;
       faktor_ = FaktorLesen(ModellText(faktorEdit_->text()));
     }
-    if (Felder() == 0) {
+    if (art_ != TArt::Drucken && Felder() == 0) {
       feld = nullptr;
       throw EKursbearbeitung("Bitte mindestens ein Feld auswählen.");
     }

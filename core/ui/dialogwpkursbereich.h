@@ -7,16 +7,18 @@
 #include "core/ui/wpdialogteile.h"
 
 class QCheckBox;
+class QGroupBox;
 class QLineEdit;
 
 namespace morvane {
 
 // The price table's range dialogs: "Kurse multiplizieren" (with a factor) and
-// "Kurse löschen" (without). Both ask for a date range and the fields to
-// change; OK only checks the input, the caller applies it to its series.
+// "Kurse löschen" (without) ask for a date range and the fields to change;
+// "Kurse drucken" for the date range only. OK only checks the input, the
+// caller applies it to its series.
 class TDialogWPKursbereich : public QDialog {
  public:
-  enum class TArt { Multiplizieren, Loeschen };
+  enum class TArt { Multiplizieren, Loeschen, Drucken };
 
   TDialogWPKursbereich(QWidget* eltern, TArt art, TKursZeitraum vorbelegt,
                        TWPDialogUmgebung umgebung);
@@ -33,6 +35,8 @@ class TDialogWPKursbereich : public QDialog {
   QCheckBox* FeldBox(int spalte) const { return felder_.at(static_cast<std::size_t>(spalte - 1)); }
 
  private:
+  QGroupBox* FelderGruppe(bool faktor);
+
   TArt art_;
   TWPDialogUmgebung umgebung_;
   QLineEdit* von_;

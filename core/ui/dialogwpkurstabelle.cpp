@@ -22,8 +22,8 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
       kurse_(verwaltung_.KurseLaden(id_)),
       modell_(new TKurstabellenModell(kurse_, KurstabellenZeitraum(kurse_, heute), this)),
       tabelle_(new QTableView(this)) {
-  const std::string name = verwaltung_.StammdatenLaden(id_).Bezeichnung;
-  setWindowTitle(QStringLiteral("Kurstabelle: ") + UiText(name));
+  name_ = verwaltung_.StammdatenLaden(id_).Bezeichnung;
+  setWindowTitle(QStringLiteral("Kurstabelle: ") + UiText(name_));
   modell_->AbgelehntAn([this](int, int) { umgebung_.Fehler(this, "Ungültigen Wert eingegeben."); });
   tabelle_->setModel(modell_);
   tabelle_->verticalHeader()->hide();
@@ -41,9 +41,8 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(Knopf(this, "&Multiplizieren...", [this] { Multiplizieren(); }));
   knoepfe->addWidget(Knopf(this, "&Löschen...", [this] { Loeschen(); }));
-  // Printing lists comes with the table printer.
-  QPushButton* drucken = Knopf(this, "&Drucken...", {});
-  drucken->setEnabled(false);
+  QPushButton* drucken = Knopf(this, "&Drucken...", [this] { Drucken(); });
+  drucken->setEnabled(static_cast<bool>(umgebung_.Drucken));
   knoepfe->addWidget(drucken);
   knoepfe->addStretch();
 
@@ -60,6 +59,20 @@ TDialogWPKurstabelle::TDialogWPKurstabelle(QWidget* eltern, const TWPVerwaltung&
 Boersentag TDialogWPKurstabelle::GewaehlterTag() const {
   const QModelIndex i = tabelle_->currentIndex();
   return modell_->Tag(i.isValid() ? i.row() : modell_->rowCount() - 1);
+}
+
+void TDialogWPKurstabelle::Drucken() {
+  if (kurse_.Anzahl() == 0) {
+    umgebung_.Fehler(this, "Die Kurstabelle enthält keine Kurse zum Drucken.");
+    return;
+  }
+  TDialogWPKursbereich dialog(this, TDialogWPKursbereich::TArt::Drucken,
+                              {kurse_.Kurs(0)->Datum, kurse_.Kurs(kurse_.Anzahl() - 1)->Datum},
+                              umgebung_);
+  if (dialog.exec() != QDialog::Accepted) return;
+  ListeDruckenLassen(this, umgebung_,
+                     {"Kursliste: " + name_, TKurstabellenModell::DruckSpalten(),
+                      modell_->DruckZeilen(dialog.Zeitraum())});
 }
 
 void TDialogWPKurstabelle::Multiplizieren() {

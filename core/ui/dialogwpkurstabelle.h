@@ -27,6 +27,7 @@ class TDialogWPKurstabelle : public QDialog {
   // The range dialogs for the selected row, then applied to the series.
   void Multiplizieren();
   void Loeschen();
+  void Drucken();
   void Pruefen();
   // The day of the current row; the range dialogs start from it.
   Boersentag GewaehlterTag() const;
@@ -39,6 +40,7 @@ class TDialogWPKurstabelle : public QDialog {
   std::string id_;
   TWPDialogUmgebung umgebung_;
   TKurse kurse_;
+  std::string name_;
   TKurstabellenModell* modell_;
   QTableView* tabelle_;
 };

@@ -68,8 +68,8 @@ TDialogWPTransaktionen::TDialogWPTransaktionen(QWidget* eltern, const TWPVerwalt
   QPushButton* hinzu = Knopf(this, "Hin&zufügen ->", [this] { Hinzufuegen(); });
   QPushButton* weg = Knopf(this, "&Entfernen <-", [this] { Entfernen(); });
   // Printing lists comes with the table printer.
-  drucken_ = Knopf(this, "Dr&ucken...", {});
-  drucken_->setEnabled(false);
+  drucken_ = Knopf(this, "Dr&ucken...", [this] { Drucken(); });
+  drucken_->setEnabled(static_cast<bool>(umgebung_.Drucken));
 
   auto* links = new QVBoxLayout;
   links->addLayout(form);
@@ -104,6 +104,19 @@ TDialogWPTransaktionen::TDialogWPTransaktionen(QWidget* eltern, const TWPVerwalt
   setTabOrder(weg, liste_);
   ListeFuellen(-1);
   typ_->setFocus();
+}
+
+void TDialogWPTransaktionen::Drucken() {
+  TDruckListe liste{"Transaktionsliste: " + ModellText(name_->text()), {}, {}};
+  const QTreeWidgetItem* kopf = liste_->headerItem();
+  for (int s = 0; s < liste_->columnCount(); ++s) {
+    liste.Spalten.push_back(
+        {ModellText(kopf->text(s)), s < 2 ? TDruckAusrichtung::Links : TDruckAusrichtung::Rechts});
+  }
+  const TWPTransaktionen& t = bearbeitung_.Transaktionen();
+  for (int i = 0; i < t.Anzahl(); ++i)
+    liste.Zeilen.push_back(TransaktionsZeile(t.Transaktion(i)));
+  ListeDruckenLassen(this, umgebung_, liste);
 }
 
 void TDialogWPTransaktionen::ListeFuellen(int auswahl) {

@@ -38,6 +38,7 @@ class TDialogWPTransaktionen : public QDialog {
   QPushButton* DruckenKnopf() const { return drucken_; }
 
  private:
+  void Drucken();
   void ListeFuellen(int auswahl);
   void ZeileGewaehlt();
   void EingabeZeigen(const TTransaktionsEingabe& eingabe);

@@ -30,6 +30,27 @@ void TKurstabellenModell::Neu() {
   endResetModel();
 }
 
+std::vector<TDruckSpalte> TKurstabellenModell::DruckSpalten() {
+  std::vector<TDruckSpalte> spalten;
+  for (const char* titel : kUeberschriften)
+    spalten.push_back(
+        {titel, spalten.empty() ? TDruckAusrichtung::Links : TDruckAusrichtung::Rechts});
+  return spalten;
+}
+
+std::vector<std::string> TKurstabellenModell::DruckZeilen(TKursZeitraum zeitraum) const {
+  std::vector<std::string> zeilen;
+  for (Boersentag tag = zeitraum.Von; tag <= zeitraum.Bis; ++tag) {
+    const TKurs* kurs = kurse_.Suche(tag);
+    if (!kurs) continue;
+    std::string zeile = BoersentagZuText(tag);
+    for (int spalte = 1; spalte < kSpalten; ++spalte)
+      zeile += '\t' + Zelltext(*kurs, spalte, true);
+    zeilen.push_back(std::move(zeile));
+  }
+  return zeilen;
+}
+
 int TKurstabellenModell::rowCount(const QModelIndex& eltern) const {
   return eltern.isValid() ? 0 : std::max(0, zeitraum_.Bis - zeitraum_.Von + 1);
 }

@@ -6,6 +6,8 @@
 #include "core/kursbearbeitung.h"
 #include "core/kurse.h"
 
+#include "grafik/drucktabelle.h"
+
 namespace morvane {
 
 // The price table as a Qt model directly over a series: one row per trading
@@ -27,6 +29,11 @@ class TKurstabellenModell : public QAbstractTableModel {
   int Zeile(Boersentag tag) const { return tag - zeitraum_.Von; }
   // After the series was changed outside the model (factor, delete).
   void Neu();
+
+  // The printed price list: the columns, and one row per trading day of
+  // `zeitraum` that holds a price, the cells as the table shows them.
+  static std::vector<TDruckSpalte> DruckSpalten();
+  std::vector<std::string> DruckZeilen(TKursZeitraum zeitraum) const;
 
   int rowCount(const QModelIndex& eltern = {}) const override;
   int columnCount(const QModelIndex& eltern = {}) const override;

@@ -11,6 +11,15 @@
 
 namespace morvane {
 
+void ListeDruckenLassen(QWidget* dialog, const TWPDialogUmgebung& umgebung,
+                        const TDruckListe& liste) {
+  try {
+    umgebung.Drucken(dialog, liste);
+  } catch (const Exception& e) {
+    umgebung.Fehler(dialog, e.Meldung());
+  }
+}
+
 TWPDialogUmgebung StandardUmgebung() {
   TWPDialogUmgebung umgebung;
   umgebung.Fehler = [](QWidget* eltern, const std::string& meldung) {

@@ -6,6 +6,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "grafik/drucktabelle.h"
 
 class QDialog;
 class QDialogButtonBox;
@@ -17,6 +20,14 @@ namespace morvane {
 
 // What the security dialogs need from their surroundings; the defaults show
 // Qt message boxes, tests record instead.
+// A list as the table printer takes it: the title, one column per entry with
+// its caption and alignment, the rows with their cells separated by tabs.
+struct TDruckListe {
+  std::string Titel;
+  std::vector<TDruckSpalte> Spalten;
+  std::vector<std::string> Zeilen;
+};
+
 struct TWPDialogUmgebung {
   // Shows an error message; the dialog stays open.
   std::function<void(QWidget*, const std::string&)> Fehler;
@@ -24,7 +35,15 @@ struct TWPDialogUmgebung {
   std::function<bool(QWidget*, const std::string&)> Frage;
   // Opens the help at a topic; without it "Hilfe" is disabled.
   std::function<void(int kontext)> Hilfe;
+  // Prints a list after asking for printer and orientation; throws an
+  // Exception when printing fails. Without it "Drucken..." is disabled.
+  std::function<void(QWidget*, const TDruckListe&)> Drucken;
 };
+
+// Prints `liste` through the environment; a failure is shown as an error and
+// the dialog stays as it was.
+void ListeDruckenLassen(QWidget* dialog, const TWPDialogUmgebung& umgebung,
+                        const TDruckListe& liste);
 
 // Message boxes for Fehler and Frage, no help.
 TWPDialogUmgebung StandardUmgebung();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 
 #include "core/datumtext.h"
@@ -97,6 +98,47 @@ TEST_F(KurstabelleTest, AbbrechenLaesstDieDateiUnveraendert) {
     d.reject();
   }
   EXPECT_EQ(Datei(), vorher);
+}
+
+// "Drucken..." asks for the range and prints the days in it that hold a price;
+// an empty table says so instead.
+TEST_F(KurstabelleTest, DruckenNimmtDenZeitraumUndDieSiebenSpalten) {
+  std::vector<TDruckListe> gedruckt;
+  umgebung_.Drucken = [&](QWidget*, const TDruckListe& l) { gedruckt.push_back(l); };
+  TDialogWPKurstabelle d(nullptr, store_, id_, Letzter(), umgebung_);
+  QPushButton* drucken = nullptr;
+  for (auto* k : d.findChildren<QPushButton*>())
+    if (k->text() == QStringLiteral("&Drucken...")) drucken = k;
+  ASSERT_TRUE(drucken && drucken->isEnabled());
+  const Boersentag von = Letzter() - 9;
+  test::ModalBeantworten(
+      [&] { drucken->click(); },
+      [&](QWidget* modal) {
+        auto* b = dynamic_cast<TDialogWPKursbereich*>(modal);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->FeldBox(1), nullptr);
+        b->VonEdit()->setText(QString::fromUtf8(BoersentagZuText(von).c_str()));
+        b->BisEdit()->setText(QString::fromUtf8(BoersentagZuText(Letzter()).c_str()));
+        b->Pruefen();
+      });
+  ASSERT_EQ(gedruckt.size(), 1u);
+  EXPECT_EQ(gedruckt[0].Titel, "Kursliste: Microsoft");
+  ASSERT_EQ(gedruckt[0].Spalten.size(), 7u);
+  EXPECT_EQ(gedruckt[0].Spalten[6].Titel, "Stückumsatz");
+  std::size_t tage = 0;
+  for (Boersentag t = von; t <= Letzter(); ++t)
+    tage += original_.Suche(t) != nullptr;
+  ASSERT_EQ(gedruckt[0].Zeilen.size(), tage);
+  EXPECT_EQ(gedruckt[0].Zeilen.back().substr(0, 10), BoersentagZuText(Letzter()));
+
+  TWertpapier leer;
+  leer.Bezeichnung = "Leer";
+  TDialogWPKurstabelle ohne(nullptr, store_, Anlegen("Aktien", leer), Letzter(), umgebung_);
+  for (auto* k : ohne.findChildren<QPushButton*>())
+    if (k->text() == QStringLiteral("&Drucken...")) k->click();
+  EXPECT_EQ(meldungen_,
+            std::vector<std::string>{"Die Kurstabelle enthält keine Kurse zum Drucken."});
+  EXPECT_EQ(gedruckt.size(), 1u);
 }
 
 TEST_F(KurstabelleTest, BereichsdialogPrueftEingaben) {

@@ -79,6 +79,30 @@ TEST_F(TransaktionenTest, HinzufuegenUndEntfernenWieDasModell) {
   EXPECT_EQ(store_.TransaktionenLaden(id_), modell.Transaktionen());
 }
 
+// "Drucken..." hands the list, as the dialog holds it, to the table printer.
+TEST_F(TransaktionenTest, DruckenGibtDieListeMitIhrenSpalten) {
+  std::vector<TDruckListe> gedruckt;
+  umgebung_.Drucken = [&](QWidget*, const TDruckListe& l) { gedruckt.push_back(l); };
+  TDialogWPTransaktionen d(nullptr, store_, id_, letzter_, umgebung_);
+  Eingeben(d, 0, erster_ + 2, "100", "25,5", "2560");
+  Klicken(d, QStringLiteral("Hin&zufügen ->"));
+  ASSERT_TRUE(d.DruckenKnopf()->isEnabled());
+  d.DruckenKnopf()->click();
+  ASSERT_EQ(gedruckt.size(), 1u);
+  EXPECT_EQ(gedruckt[0].Titel, "Transaktionsliste: Microsoft");
+  ASSERT_EQ(gedruckt[0].Spalten.size(), 5u);
+  EXPECT_EQ(gedruckt[0].Spalten[4].Titel, "Betrag");
+  EXPECT_EQ(gedruckt[0].Spalten[4].Ausrichtung, TDruckAusrichtung::Rechts);
+  EXPECT_EQ(
+      gedruckt[0].Zeilen,
+      std::vector<std::string>{TransaktionsZeile(d.Bearbeitung().Transaktionen().Transaktion(0))});
+  // A failing printer is reported in the dialog, which stays as it was.
+  umgebung_.Drucken = [](QWidget*, const TDruckListe&) { throw Exception("Drucker fehlt."); };
+  TDialogWPTransaktionen zweiter(nullptr, store_, id_, letzter_, umgebung_);
+  zweiter.DruckenKnopf()->click();
+  EXPECT_EQ(meldungen_, std::vector<std::string>{"Drucker fehlt."});
+}
+
 TEST_F(TransaktionenTest, FalschesFeldBekommtDenFokus) {
   TDialogWPTransaktionen d(nullptr, store_, id_, letzter_, umgebung_);
   d.show();
