@@ -1,0 +1,180 @@
+#include "online/httpcli.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "online/httpfehler.h"
+#include "online/tcpverbindung.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr std::size_t Puffergroesse = 64 * 1024;
+
+bool IstHttps(std::string_view url) {
+  return UrlZerlegen(url).Protokoll == "https";
+}
+
+// Control characters would let a URL or a field smuggle extra header lines.
+void ZeichenPruefen(std::string_view text) {
+  const bool steuerzeichen =
+      std::ranges::any_of(text, [](unsigned char z) { return z < 0x20 || z == 0x7f; });
+  if (steuerzeichen) throw EHttpException("Ungültiges Zeichen in der Anfrage", 404);
+}
+
+std::string Leerzeichenkodiert(std::string_view pfad) {
+  std::string kodiert;
+  for (const char z : pfad)
+    kodiert += z == ' ' ? std::string("%20") : std::string(1, z);
+  return kodiert;
+}
+
+std::string MitPort(const TUrl& teile) {
+  return teile.Port.empty() || teile.Port == "80" ? teile.Host : teile.Host + ":" + teile.Port;
+}
+
+}  // namespace
+
+void THttpCli::Get() {
+  if (beschaeftigt_) throw EHttpException("HTTP-Komponente ist beschäftigt", 0);
+  beschaeftigt_ = true;
+  abbruch_ = false;
+  kopf_ = {};
+  ort_.clear();
+  empfangen_ = 0;
+  struct TFrei {
+    bool& b;
+    ~TFrei() { b = false; }
+  } frei{beschaeftigt_};
+
+  std::string url = URL;
+  for (int weiterleitungen = 0;; ++weiterleitungen) {
+    std::string ziel = Anfrage(url);
+    if (ziel.empty()) break;
+    if (weiterleitungen >= MaxWeiterleitungen) Scheitern("Zu viele Weiterleitungen");
+    if (IstHttps(url) && !IstHttps(ziel))
+      Scheitern("Weiterleitung von HTTPS auf unverschlüsseltes HTTP abgelehnt: " + ziel);
+    ort_ = ziel;
+    if (OnLocationChange) OnLocationChange(ziel);
+    url = std::move(ziel);
+  }
+  if (kopf_.Status >= 400) throw EHttpException(kopf_.Grund, kopf_.Status);
+}
+
+void THttpCli::Abort() {
+  if (beschaeftigt_) abbruch_ = true;
+}
+
+std::string THttpCli::Anfrage(const std::string& url) {
+  ZeichenPruefen(url);
+  const TUrl teile = UrlZerlegen(url);
+  if (teile.Protokoll == "https") Scheitern("HTTPS wird nicht unterstützt: " + url);
+  if (!teile.Protokoll.empty() && teile.Protokoll != "http")
+    Scheitern("Nicht unterstütztes Protokoll: " + teile.Protokoll);
+  kopf_ = {};
+  empfangen_ = 0;
+  letzteDaten_ = std::chrono::steady_clock::now();
+
+  const TUrl proxy = UrlZerlegen(Proxy);
+  const std::string& host = Proxy.empty() ? teile.Host : proxy.Host;
+  const std::string port = Proxy.empty() ? (teile.Port.empty() ? "80" : teile.Port)
+                                         : (proxy.Port.empty() ? ProxyPort : proxy.Port);
+  TTcpVerbindung verbindung;
+  const auto pruefen = [this] { Pruefen(); };
+  verbindung.Verbinden(host, port, pruefen);
+  verbindung.Senden(Anfragetext(teile), pruefen);
+
+  THttpAntwort antwort;
+  antwort.BeiKopfzeile = OnHeaderData;
+  Lesen(verbindung, antwort);
+  kopf_ = antwort.Kopf();
+  if (antwort.Phase() != THttpAntwort::TPhase::Fertig || kopf_.Status >= 400) return {};
+  return WeiterleitungAufloesen(teile, kopf_.Ort);
+}
+
+std::string THttpCli::Anfragetext(const TUrl& teile) const {
+  const std::string pfad = Leerzeichenkodiert(teile.Pfad.empty() ? "/" : teile.Pfad);
+  const std::string benutzer = teile.Benutzer.empty() ? Username : teile.Benutzer;
+  const std::string passwort = teile.Benutzer.empty() ? Password : teile.Passwort;
+  std::string text;
+  // Credentials reach OnCommand masked: its lines end up in the log book.
+  const auto zeile = [&](const std::string& inhalt, const std::string& gezeigt) {
+    ZeichenPruefen(inhalt);
+    if (OnCommand) OnCommand(gezeigt);
+    text += inhalt + "\r\n";
+  };
+  const auto feld = [&](const char* name, const std::string& wert) {
+    if (!wert.empty()) zeile(name + wert, name + wert);
+  };
+  const std::string ziel = Proxy.empty() ? pfad : "http://" + MitPort(teile) + pfad;
+  zeile("GET " + ziel + " HTTP/1.0", "GET " + ziel + " HTTP/1.0");
+  feld("From: ", Sender);
+  feld("Referer: ", Reference);
+  feld("User-Agent: ", Agent);
+  zeile("Host: " + MitPort(teile), "Host: " + MitPort(teile));
+  if (NoCache) zeile("Pragma: no-cache", "Pragma: no-cache");
+  if (!benutzer.empty())
+    zeile("Authorization: Basic " + Base64(benutzer + ":" + passwort), "Authorization: Basic ***");
+  if (!Proxy.empty() && !ProxyUsername.empty())
+    zeile("Proxy-Authorization: Basic " + Base64(ProxyUsername + ":" + ProxyPassword),
+          "Proxy-Authorization: Basic ***");
+  feld("Cookie: ", Cookie);
+  return text + "\r\n";
+}
+
+void THttpCli::Lesen(TTcpVerbindung& verbindung, THttpAntwort& antwort) {
+  std::vector<char> puffer(Puffergroesse);
+  const auto pruefen = [this] { Pruefen(); };
+  const auto rumpf = [&](std::string_view stueck) {
+    if (empfangen_ == 0) kopf_ = antwort.Kopf();
+    Dokument(stueck);
+  };
+  bool gelesen = false;
+  for (;;) {
+    const std::size_t n = verbindung.Empfangen(puffer.data(), puffer.size(), pruefen);
+    if (n == 0) break;
+    gelesen = true;
+    letzteDaten_ = std::chrono::steady_clock::now();
+    antwort.Fuettern(std::string_view(puffer.data(), n), rumpf);
+    if (empfangen_ == 0) kopf_ = antwort.Kopf();
+    if (antwort.Phase() == THttpAntwort::TPhase::Fertig) return;
+    if (kopf_.Laenge >= 0 && empfangen_ >= kopf_.Laenge) return;
+    Pruefen();
+  }
+  if (antwort.Phase() == THttpAntwort::TPhase::Kopf)
+    Scheitern(gelesen ? "Antwort des Servers unvollständig"
+                      : "Verbindung vom Server ohne Antwort geschlossen");
+  kopf_ = antwort.Kopf();
+  if (kopf_.Laenge > empfangen_)
+    Scheitern("Dokument unvollständig: " + std::to_string(empfangen_) + " von " +
+              std::to_string(kopf_.Laenge) + " Bytes empfangen");
+}
+
+void THttpCli::Dokument(std::string_view stueck) {
+  if (kopf_.Laenge >= 0)
+    stueck = stueck.substr(
+        0, static_cast<std::size_t>(std::max<std::int64_t>(0, kopf_.Laenge - empfangen_)));
+  if (kopf_.Laenge > MaxGroesse ||
+      empfangen_ + static_cast<std::int64_t>(stueck.size()) > MaxGroesse)
+    Scheitern("Dokument zu groß (mehr als " + std::to_string(MaxGroesse / (1024 * 1024)) + " MiB)");
+  if (stueck.empty()) return;
+  if (Senke) Senke(stueck);
+  empfangen_ += static_cast<std::int64_t>(stueck.size());
+  if (OnDocData) OnDocData(empfangen_, kopf_.Laenge);
+}
+
+void THttpCli::Pruefen() {
+  if (Pumpe) Pumpe();
+  if (abbruch_) Scheitern("Verbindung auf Wunsch abgebrochen");
+  if (Zeitlimit.count() > 0 && std::chrono::steady_clock::now() - letzteDaten_ > Zeitlimit)
+    Scheitern("Zeitüberschreitung: der Server sendet keine Daten mehr");
+}
+
+void THttpCli::Scheitern(const std::string& grund) {
+  kopf_.Status = 404;
+  kopf_.Grund = grund;
+  throw EHttpException(grund, 404);
+}
+
+}  // namespace morvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace morvane::test {
+
+// A server program the test starts and stops itself. The program prints its
+// port on the first line of its standard output; the destructor terminates it
+// and waits for it.
+class TServerProzess {
+ public:
+  explicit TServerProzess(const std::vector<std::string>& befehl);
+  ~TServerProzess();
+  TServerProzess(const TServerProzess&) = delete;
+  TServerProzess& operator=(const TServerProzess&) = delete;
+
+  const std::string& Port() const { return port_; }
+  std::string Url(const std::string& pfad) const { return "http://127.0.0.1:" + port_ + pfad; }
+
+ private:
+  int pid_ = -1;
+  std::string port_;
+};
+
+// The raw answer server in the test data, started on 127.0.0.1.
+TServerProzess& RohServer();
+
+}  // namespace morvane::test
