@@ -177,4 +177,10 @@ void THttpCli::Scheitern(const std::string& grund) {
   throw EHttpException(grund, 404);
 }
 
+std::string EmpfangenText(std::int64_t empfangen, std::int64_t laenge) {
+  std::string text = "Empfangen: " + std::to_string(empfangen);
+  if (laenge >= empfangen) text += " von " + std::to_string(laenge);
+  return text + " Bytes.";
+}
+
 }  // namespace morvane

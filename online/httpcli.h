@@ -83,4 +83,8 @@ class THttpCli {
   std::int64_t empfangen_ = 0;
 };
 
+// "Empfangen: n von m Bytes." (without " von m" when the server announced no
+// length, or a smaller one than already came): the progress of a download.
+std::string EmpfangenText(std::int64_t empfangen, std::int64_t laenge);
+
 }  // namespace morvane

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "online/httpfehler.h"
-#include "serverprozess.h"
 #include "testhilfe/ausnahme.h"
+#include "testhilfe/serverprozess.h"
 
 namespace morvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "serverprozess.h"
+#include "testhilfe/serverprozess.h"
 
 #include <signal.h>
 #include <spawn.h>
@@ -43,7 +43,7 @@ TServerProzess::~TServerProzess() {
 }
 
 TServerProzess& RohServer() {
-  static TServerProzess server({"python3", MORVANE_TESTDATA "/httpserver.py"});
+  static TServerProzess server({"python3", MORVANE_ROHSERVER});
   return server;
 }
 
