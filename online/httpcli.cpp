@@ -30,8 +30,13 @@ std::string Leerzeichenkodiert(std::string_view pfad) {
   return kodiert;
 }
 
+std::string StandardPort(const TUrl& teile) {
+  return teile.Protokoll == "https" ? "443" : "80";
+}
+
 std::string MitPort(const TUrl& teile) {
-  return teile.Port.empty() || teile.Port == "80" ? teile.Host : teile.Host + ":" + teile.Port;
+  return teile.Port.empty() || teile.Port == StandardPort(teile) ? teile.Host
+                                                                 : teile.Host + ":" + teile.Port;
 }
 
 }  // namespace
@@ -69,8 +74,8 @@ void THttpCli::Abort() {
 std::string THttpCli::Anfrage(const std::string& url) {
   ZeichenPruefen(url);
   const TUrl teile = UrlZerlegen(url);
-  if (teile.Protokoll == "https") Scheitern("HTTPS wird nicht unterstützt: " + url);
-  if (!teile.Protokoll.empty() && teile.Protokoll != "http")
+  const bool sicher = teile.Protokoll == "https";
+  if (!sicher && !teile.Protokoll.empty() && teile.Protokoll != "http")
     Scheitern("Nicht unterstütztes Protokoll: " + teile.Protokoll);
   kopf_ = {};
   empfangen_ = 0;
@@ -78,12 +83,16 @@ std::string THttpCli::Anfrage(const std::string& url) {
 
   const TUrl proxy = UrlZerlegen(Proxy);
   const std::string& host = Proxy.empty() ? teile.Host : proxy.Host;
-  const std::string port = Proxy.empty() ? (teile.Port.empty() ? "80" : teile.Port)
-                                         : (proxy.Port.empty() ? ProxyPort : proxy.Port);
+  const std::string zielport = teile.Port.empty() ? StandardPort(teile) : teile.Port;
+  const std::string port = Proxy.empty() ? zielport : (proxy.Port.empty() ? ProxyPort : proxy.Port);
   TTcpVerbindung verbindung;
   const auto pruefen = [this] { Pruefen(); };
   verbindung.Verbinden(host, port, pruefen);
-  verbindung.Senden(Anfragetext(teile), pruefen);
+  if (sicher) {
+    if (!Proxy.empty()) Tunnel(verbindung, teile.Host + ":" + zielport);
+    verbindung.TlsStarten(teile.Host, pruefen);
+  }
+  verbindung.Senden(Anfragetext(teile, !Proxy.empty() && !sicher), pruefen);
 
   THttpAntwort antwort;
   antwort.BeiKopfzeile = OnHeaderData;
@@ -93,34 +102,60 @@ std::string THttpCli::Anfrage(const std::string& url) {
   return WeiterleitungAufloesen(teile, kopf_.Ort);
 }
 
-std::string THttpCli::Anfragetext(const TUrl& teile) const {
+void THttpCli::Zeile(std::string& text, const std::string& inhalt,
+                     const std::string& gezeigt) const {
+  ZeichenPruefen(inhalt);
+  if (OnCommand) OnCommand(gezeigt);
+  text += inhalt + "\r\n";
+}
+
+// Credentials reach OnCommand masked: its lines end up in the log book.
+void THttpCli::Anmeldung(std::string& text, const char* feld, const std::string& benutzer,
+                         const std::string& passwort) const {
+  if (benutzer.empty()) return;
+  Zeile(text, feld + Base64(benutzer + ":" + passwort), std::string(feld) + "***");
+}
+
+std::string THttpCli::Anfragetext(const TUrl& teile, bool ueberProxy) const {
   const std::string pfad = Leerzeichenkodiert(teile.Pfad.empty() ? "/" : teile.Pfad);
   const std::string benutzer = teile.Benutzer.empty() ? Username : teile.Benutzer;
   const std::string passwort = teile.Benutzer.empty() ? Password : teile.Passwort;
   std::string text;
-  // Credentials reach OnCommand masked: its lines end up in the log book.
-  const auto zeile = [&](const std::string& inhalt, const std::string& gezeigt) {
-    ZeichenPruefen(inhalt);
-    if (OnCommand) OnCommand(gezeigt);
-    text += inhalt + "\r\n";
+  const auto feld = [&](const std::string& name, const std::string& wert) {
+    if (!wert.empty()) Zeile(text, name + wert, name + wert);
   };
-  const auto feld = [&](const char* name, const std::string& wert) {
-    if (!wert.empty()) zeile(name + wert, name + wert);
-  };
-  const std::string ziel = Proxy.empty() ? pfad : "http://" + MitPort(teile) + pfad;
-  zeile("GET " + ziel + " HTTP/1.0", "GET " + ziel + " HTTP/1.0");
+  feld("GET ", (ueberProxy ? "http://" + MitPort(teile) + pfad : pfad) + " HTTP/1.0");
   feld("From: ", Sender);
   feld("Referer: ", Reference);
   feld("User-Agent: ", Agent);
-  zeile("Host: " + MitPort(teile), "Host: " + MitPort(teile));
-  if (NoCache) zeile("Pragma: no-cache", "Pragma: no-cache");
-  if (!benutzer.empty())
-    zeile("Authorization: Basic " + Base64(benutzer + ":" + passwort), "Authorization: Basic ***");
-  if (!Proxy.empty() && !ProxyUsername.empty())
-    zeile("Proxy-Authorization: Basic " + Base64(ProxyUsername + ":" + ProxyPassword),
-          "Proxy-Authorization: Basic ***");
+  feld("Host: ", MitPort(teile));
+  if (NoCache) feld("Pragma: ", "no-cache");
+  Anmeldung(text, "Authorization: Basic ", benutzer, passwort);
+  if (ueberProxy) Anmeldung(text, "Proxy-Authorization: Basic ", ProxyUsername, ProxyPassword);
   feld("Cookie: ", Cookie);
   return text + "\r\n";
+}
+
+void THttpCli::Tunnel(TTcpVerbindung& verbindung, const std::string& ziel) {
+  std::string text;
+  Zeile(text, "CONNECT " + ziel + " HTTP/1.0", "CONNECT " + ziel + " HTTP/1.0");
+  Zeile(text, "Host: " + ziel, "Host: " + ziel);
+  Anmeldung(text, "Proxy-Authorization: Basic ", ProxyUsername, ProxyPassword);
+  const auto pruefen = [this] { Pruefen(); };
+  verbindung.Senden(text + "\r\n", pruefen);
+  // Byte by byte: what follows the proxy's header belongs to TLS.
+  THttpAntwort antwort;
+  antwort.BeiKopfzeile = OnHeaderData;
+  char zeichen = 0;
+  while (antwort.Phase() == THttpAntwort::TPhase::Kopf) {
+    if (verbindung.Empfangen(&zeichen, 1, pruefen) == 0)
+      Scheitern("Der Proxy hat die Verbindung geschlossen");
+    letzteDaten_ = std::chrono::steady_clock::now();
+    antwort.Fuettern(std::string_view(&zeichen, 1), [](std::string_view) {});
+  }
+  kopf_ = antwort.Kopf();
+  if (kopf_.Status / 100 != 2) throw EHttpException(kopf_.Grund, kopf_.Status);
+  kopf_ = {};
 }
 
 void THttpCli::Lesen(TTcpVerbindung& verbindung, THttpAntwort& antwort) {

@@ -14,7 +14,8 @@ namespace morvane {
 
 class TTcpVerbindung;
 
-// An HTTP/1.0 GET client on one thread. Get looks blocking but, while it
+// An HTTP/1.0 GET client on one thread, for http and https (TLS, through
+// the proxy by CONNECT). Get looks blocking but, while it
 // waits, calls `Pumpe` every few milliseconds so the caller's event loop (the
 // progress dialog, its "Abbrechen" and timer) keeps running; Abort may be
 // called from there. The document streams into `Senke`, never into memory of
@@ -69,7 +70,13 @@ class THttpCli {
  private:
   // One request; returns the redirect target, or empty when the document came.
   std::string Anfrage(const std::string& url);
-  std::string Anfragetext(const TUrl& teile) const;
+  std::string Anfragetext(const TUrl& teile, bool ueberProxy) const;
+  // Opens a tunnel through the proxy to `ziel` (host:port) for TLS.
+  void Tunnel(TTcpVerbindung& verbindung, const std::string& ziel);
+  // Appends one request line to `text`; OnCommand sees `gezeigt`.
+  void Zeile(std::string& text, const std::string& inhalt, const std::string& gezeigt) const;
+  void Anmeldung(std::string& text, const char* feld, const std::string& benutzer,
+                 const std::string& passwort) const;
   void Lesen(TTcpVerbindung& verbindung, THttpAntwort& antwort);
   void Dokument(std::string_view stueck);
   void Pruefen();

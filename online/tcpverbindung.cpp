@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "online/httpfehler.h"
+#include "online/tlssitzung.h"
 
 namespace morvane {
 
@@ -82,6 +83,17 @@ void PortPruefen(const std::string& port) {
 
 }  // namespace
 
+TTcpVerbindung::TTcpVerbindung() = default;
+
+TTcpVerbindung::~TTcpVerbindung() {
+  Schliessen();
+}
+
+void TTcpVerbindung::TlsStarten(const std::string& host, const TPruefen& pruefen) {
+  tls_ = std::make_unique<TTlsSitzung>(fd_, host,
+                                       [&](short ereignisse) { Warten(ereignisse, pruefen); });
+}
+
 void TTcpVerbindung::Verbinden(const std::string& host, const std::string& port,
                                const TPruefen& pruefen) {
   Schliessen();
@@ -114,6 +126,7 @@ bool TTcpVerbindung::VerbindenMit(const void* adresse, unsigned laenge, int fami
 }
 
 void TTcpVerbindung::Senden(std::string_view daten, const TPruefen& pruefen) {
+  if (tls_) return tls_->Senden(daten, [&](short ereignisse) { Warten(ereignisse, pruefen); });
   while (!daten.empty()) {
     const ssize_t gesendet = send(fd_, daten.data(), daten.size(), MSG_NOSIGNAL);
     if (gesendet > 0) {
@@ -149,6 +162,7 @@ void TTcpVerbindung::Warten(short ereignisse, const TPruefen& pruefen) const {
 }
 
 void TTcpVerbindung::Schliessen() {
+  tls_.reset();
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
 }
