@@ -140,6 +140,8 @@ void TTcpVerbindung::Senden(std::string_view daten, const TPruefen& pruefen) {
 }
 
 std::size_t TTcpVerbindung::Empfangen(char* puffer, std::size_t groesse, const TPruefen& pruefen) {
+  if (tls_)
+    return tls_->Empfangen(puffer, groesse, [&](short ereignisse) { Warten(ereignisse, pruefen); });
   for (;;) {
     const ssize_t gelesen = recv(fd_, puffer, groesse, 0);
     if (gelesen >= 0) return static_cast<std::size_t>(gelesen);

@@ -6,8 +6,8 @@
 namespace morvane::test {
 
 // A server program the test starts and stops itself. The program prints its
-// port on the first line of its standard output; the destructor terminates it
-// and waits for it.
+// port (or, for several servers, what the test needs to know) on the first
+// line of its standard output; the destructor terminates it and waits for it.
 class TServerProzess {
  public:
   explicit TServerProzess(const std::vector<std::string>& befehl);
@@ -16,6 +16,7 @@ class TServerProzess {
   TServerProzess& operator=(const TServerProzess&) = delete;
 
   const std::string& Port() const { return port_; }
+  const std::string& Zeile() const { return port_; }
   std::string Url(const std::string& pfad) const { return "http://127.0.0.1:" + port_ + pfad; }
 
  private:
