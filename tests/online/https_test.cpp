@@ -19,7 +19,7 @@ class Https : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     umgebung_ = std::make_unique<test::TServerProzess>(
-        std::vector<std::string>{"python3", MORVANE_TESTDATA "/online/tlsumgebung.py"});
+        std::vector<std::string>{"python3", test::ServerSkript("tlsumgebung.py")});
     std::istringstream zeile(umgebung_->Zeile());
     std::string ca;
     zeile >> https_ >> falsch_ >> proxy_ >> ca >> klar_;

@@ -42,8 +42,12 @@ TServerProzess::~TServerProzess() {
   waitpid(pid_, &status, 0);
 }
 
+std::string ServerSkript(const std::string& name) {
+  return MORVANE_SERVERSKRIPTE + name;
+}
+
 TServerProzess& RohServer() {
-  static TServerProzess server({"python3", MORVANE_ROHSERVER});
+  static TServerProzess server({"python3", ServerSkript("httpserver.py")});
   return server;
 }
 

@@ -24,6 +24,9 @@ class TServerProzess {
   std::string port_;
 };
 
+// The path of a server script in the test data (tests/data/online/).
+std::string ServerSkript(const std::string& name);
+
 // The raw answer server in the test data, started on 127.0.0.1.
 TServerProzess& RohServer();
 
