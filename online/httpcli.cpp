@@ -171,7 +171,12 @@ void THttpCli::Lesen(TTcpVerbindung& verbindung, THttpAntwort& antwort) {
     if (n == 0) break;
     gelesen = true;
     letzteDaten_ = std::chrono::steady_clock::now();
-    antwort.Fuettern(std::string_view(puffer.data(), n), rumpf);
+    try {
+      antwort.Fuettern(std::string_view(puffer.data(), n), rumpf);
+    } catch (const EHttpException& e) {
+      // An answer the reader refuses ends the request like any failure.
+      Scheitern(e.what());
+    }
     if (empfangen_ == 0) kopf_ = antwort.Kopf();
     if (antwort.Phase() == THttpAntwort::TPhase::Fertig) return;
     if (kopf_.Laenge >= 0 && empfangen_ >= kopf_.Laenge) return;

@@ -166,12 +166,15 @@ TEST(HttpCli, GrenzenUndAbgebrocheneAntworten) {
       {"/endlos", 2 * 1024 * 1024, "Dokument zu groß (mehr als 2 MiB)"},
       {"/kurz", THttpCli::MaxDokument, "Dokument unvollständig: 10 von 100 Bytes empfangen"},
       {"/stumm", THttpCli::MaxDokument, "Verbindung vom Server ohne Antwort geschlossen"},
+      {"/langezeile", THttpCli::MaxDokument, "HTTP-Zeile zu lang"},
   };
   for (const auto& f : faelle) {
     TAbruf abruf(RohServer().Url(f.pfad));
     abruf.cli.MaxGroesse = f.max;
     EXPECT_THROW_MSG(abruf.cli.Get(), EHttpException, f.meldung);
     EXPECT_LE(static_cast<std::int64_t>(abruf.dokument.size()), f.max);
+    EXPECT_EQ(abruf.cli.StatusCode(), 404);
+    EXPECT_EQ(abruf.cli.ReasonPhrase(), f.meldung);
   }
 }
 

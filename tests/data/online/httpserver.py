@@ -89,6 +89,9 @@ class Bearbeiter(socketserver.BaseRequestHandler):
         except OSError:
             pass
 
+    def seite_langezeile(self, s, kopf, wert):
+        s.sendall(b"HTTP/1.0 200 OK\r\nX-Lang: " + b"z" * 10000 + b"\r\n\r\n")
+
     def seite_stumm(self, s, kopf, wert):
         pass
 
