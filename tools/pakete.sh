@@ -4,7 +4,7 @@ set -euo pipefail
 PAKETE=(build-essential cmake ninja-build ccache pkg-config qt6-base-dev qt6-svg-dev libgtest-dev
   libgmock-dev libbenchmark-dev libssl-dev clang libclang-rt-14-dev fontconfig fonts-liberation2
   xvfb xauth x11-utils x11-apps imagemagick poppler-utils desktop-file-utils qt6-translations-l10n
-  openbox xdotool)
+  openbox xdotool nginx-light tinyproxy)
 
 fehlend=()
 for p in "${PAKETE[@]}"; do

@@ -22,7 +22,7 @@ constexpr std::string_view kAllgemein =
 std::vector<TCliBefehl> AlleBefehle() {
   std::vector<TCliBefehl> alle;
   for (auto gruppe : {Lesebefehle(), Listenbefehle(), Indikatorbefehle(), Schreibbefehle(),
-                      Beispieldatenbefehle(), Skriptbefehle()}) {
+                      Beispieldatenbefehle(), Skriptbefehle(), Seitenbefehle()}) {
     for (auto& befehl : gruppe)
       alle.push_back(std::move(befehl));
   }

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "online/httpcli.h"
+#include "online/httpfehler.h"
+#include "testhilfe/ausnahme.h"
+#include "testhilfe/serverprozess.h"
+
+namespace morvane {
+namespace {
+
+// nginx with TLS and tinyproxy with Basic authentication, started once for
+// the suite; the test CA reaches the client through SSL_CERT_FILE, the way a
+// user points it at another store.
+class Https : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    umgebung_ = std::make_unique<test::TServerProzess>(
+        std::vector<std::string>{"python3", test::ServerSkript("tlsumgebung.py")});
+    std::istringstream zeile(umgebung_->Zeile());
+    std::string ca;
+    zeile >> https_ >> falsch_ >> proxy_ >> ca >> klar_;
+    if (https_ != "fehlt") setenv("SSL_CERT_FILE", ca.c_str(), 1);
+  }
+  static void TearDownTestSuite() { umgebung_.reset(); }
+  void SetUp() override {
+    if (https_ == "fehlt")
+      GTEST_SKIP() << "nginx-light, tinyproxy oder openssl fehlt (" << falsch_
+                   << "): tools/pakete.sh installiert sie";
+    cli_.Senke = [this](std::string_view s) { dokument_ += s; };
+    cli_.Zeitlimit = std::chrono::seconds(10);
+  }
+  void UeberProxy(const std::string& passwort) {
+    cli_.Proxy = "127.0.0.1:" + proxy_;
+    cli_.ProxyUsername = "kunde";
+    cli_.ProxyPassword = passwort;
+  }
+
+  static inline std::unique_ptr<test::TServerProzess> umgebung_;
+  static inline std::string https_, falsch_, proxy_, klar_;
+  THttpCli cli_;
+  std::string dokument_;
+};
+
+TEST_F(Https, DirektUndUeberDenProxy) {
+  struct Fall {
+    std::string url;
+    bool proxy;
+  };
+  const Fall faelle[] = {
+      {"https://127.0.0.1:" + https_ + "/", false},
+      {"https://localhost:" + https_ + "/index.html", false},  // by name: SNI and DNS check
+      {"https://127.0.0.1:" + https_ + "/", true},
+      {"http://127.0.0.1:" + klar_ + "/", true},
+  };
+  for (const auto& f : faelle) {
+    dokument_.clear();
+    cli_.Proxy.clear();
+    if (f.proxy) UeberProxy("passwort");
+    cli_.URL = f.url;
+    cli_.Get();
+    EXPECT_EQ(dokument_, "<html>hallo sicher</html>\n") << f.url;
+    EXPECT_EQ(cli_.StatusCode(), 200);
+    EXPECT_EQ(cli_.ContentType(), "text/html");
+  }
+}
+
+TEST_F(Https, FalschesProxyPasswort) {
+  for (const std::string& url :
+       {"https://127.0.0.1:" + https_ + "/", "http://127.0.0.1:" + klar_}) {
+    UeberProxy("falsch");
+    cli_.URL = url;
+    try {
+      cli_.Get();
+      ADD_FAILURE() << "keine Ausnahme bei " << url;
+    } catch (const EHttpException& e) {
+      // tinyproxy answers 401 where 407 is usual; either is the proxy's refusal.
+      EXPECT_TRUE(e.Status() == 407 || e.Status() == 401) << url << ": " << e.Status();
+      EXPECT_EQ(cli_.StatusCode(), e.Status());
+    }
+    EXPECT_EQ(dokument_, "");
+  }
+}
+
+TEST_F(Https, ZertifikatEinesAnderenHostsUndRueckfallAufHttp) {
+  cli_.URL = "https://127.0.0.1:" + falsch_ + "/";
+  EXPECT_THROW_MSG(cli_.Get(), EHttpException,
+                   "Das Zertifikat von 127.0.0.1 ist nicht vertrauenswürdig: IP address mismatch");
+  UeberProxy("passwort");  // the tunnel changes nothing about the check
+  EXPECT_THROW_MSG(cli_.Get(), EHttpException,
+                   "Das Zertifikat von 127.0.0.1 ist nicht vertrauenswürdig: IP address mismatch");
+  cli_.Proxy.clear();
+  cli_.URL = "https://127.0.0.1:" + https_ + "/nachhttp";
+  EXPECT_THROW_MSG(
+      cli_.Get(), EHttpException,
+      "Weiterleitung von HTTPS auf unverschlüsseltes HTTP abgelehnt: http://127.0.0.1:" + klar_ +
+          "/");
+  EXPECT_EQ(dokument_, "");
+}
+
+}  // namespace
+}  // namespace morvane
