@@ -39,15 +39,19 @@ void TIndADX::Rechnen(const TKurse& kurse) {
   const TDichteReihe ab(abReihe);
   const int n = Param.DmiZeitraum;
   dmi_ = TZeitreihe(aufReihe.Von(), aufReihe.Bis());
+  TExakteSumme summeP;
+  TExakteSumme summeN;
   for (int d = 0; n >= 1 && d < auf.Laenge(); ++d) {
-    if (!auf.Da(d)) continue;
-    double P = 0;
-    double N = 0;
-    for (int j = std::max(0, d - n + 1); j <= d; ++j) {
-      if (!auf.Da(j)) continue;
-      P += auf.Wert(j);
-      N += ab.Wert(j);
+    // The window's sums, running: position d enters, d-n leaves.
+    if (d - n >= 0 && auf.Da(d - n)) {
+      summeP.Minus(auf.Wert(d - n));
+      summeN.Minus(ab.Wert(d - n));
     }
+    if (!auf.Da(d)) continue;
+    summeP.Plus(auf.Wert(d));
+    summeN.Plus(ab.Wert(d));
+    const double P = summeP.Wert();
+    const double N = summeN.Wert();
     dmi_->Setzen(auf.Von() + d, P + N == 0 ? 0.0 : std::fabs(P - N) / (P + N) * 100.0);
   }
   signal_ = Durchschnitt(*dmi_, Param.Glaettung);

@@ -59,16 +59,23 @@ void TIndDMI::Rechnen(const TKurse& kurse) {
   posDI_ = Preisbereich(kurse);
   negDI_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
+  TExakteSumme summeAuf;
+  TExakteSumme summeAb;
+  TExakteSumme summeSpanne;
   for (int i = 1; n >= 1 && i < std::ssize(k); ++i) {
-    if (!b[i].Alle) continue;
-    double auf = 0;
-    double ab = 0;
-    double spanne = 0;
-    for (int r = std::max(0, i - n + 1); r <= i; ++r) {
-      auf += b[r].Auf;
-      ab += b[r].Ab;
-      spanne += b[r].Spanne;
+    // The window's sums, running: record i enters, record i-n leaves.
+    if (i - n >= 1) {
+      summeAuf.Minus(b[i - n].Auf);
+      summeAb.Minus(b[i - n].Ab);
+      summeSpanne.Minus(b[i - n].Spanne);
     }
+    summeAuf.Plus(b[i].Auf);
+    summeAb.Plus(b[i].Ab);
+    summeSpanne.Plus(b[i].Spanne);
+    if (!b[i].Alle) continue;
+    const double auf = summeAuf.Wert();
+    const double ab = summeAb.Wert();
+    const double spanne = summeSpanne.Wert();
     if (spanne != 0) {
       posDI_->Setzen(k[i].Datum, auf / spanne);
       negDI_->Setzen(k[i].Datum, ab / spanne);

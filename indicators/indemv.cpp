@@ -26,17 +26,17 @@ namespace {
 // Mean volume and mean close of the records von..bis, each over the records
 // where it is present; false when either has none.
 bool Mittelwerte(std::span<const TKurs> k, int von, int bis, double& umsatz, double& schluss) {
-  double summeU = 0;
-  double summeS = 0;
-  int anzahlU = 0;
-  int anzahlS = 0;
+  TExakteSumme summeU;
+  TExakteSumme summeS;
+  std::uint64_t anzahlU = 0;
+  std::uint64_t anzahlS = 0;
   for (int r = von; r <= bis; ++r) {
-    if (Vorhanden(k[r].Umsatz)) summeU += k[r].Umsatz, ++anzahlU;
-    if (Vorhanden(k[r].Schluss)) summeS += k[r].Schluss, ++anzahlS;
+    if (Vorhanden(k[r].Umsatz)) summeU.Plus(k[r].Umsatz), ++anzahlU;
+    if (Vorhanden(k[r].Schluss)) summeS.Plus(k[r].Schluss), ++anzahlS;
   }
   if (anzahlU == 0 || anzahlS == 0) return false;
-  umsatz = summeU / anzahlU;
-  schluss = summeS / anzahlS;
+  umsatz = summeU.Quotient(anzahlU);
+  schluss = summeS.Quotient(anzahlS);
   return true;
 }
 
