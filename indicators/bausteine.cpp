@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+
+#include "indicators/rechenvorrat.h"
 
 namespace morvane {
 
@@ -63,7 +66,20 @@ std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int 
   return mittel;
 }
 
+namespace {
+TZeitreihe KursdurchschnittRechnen(const TKurse& kurse, int gewichtung, int n);
+}  // namespace
+
 TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
+  const std::string schluessel =
+      "Kursdurchschnitt/" + std::to_string(gewichtung) + "/" + std::to_string(n);
+  return TRechenvorrat::Holen<TZeitreihe>(
+      kurse, schluessel, [&] { return KursdurchschnittRechnen(kurse, gewichtung, n); });
+}
+
+namespace {
+
+TZeitreihe KursdurchschnittRechnen(const TKurse& kurse, int gewichtung, int n) {
   TZeitreihe ergebnis = Preisbereich(kurse);
   const auto k = kurse.Alle();
   const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
@@ -74,8 +90,6 @@ TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
   }
   return ergebnis;
 }
-
-namespace {
 
 TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, int gewichtung) {
   TZeitreihe ergebnis(reihe.Von(), reihe.Bis());

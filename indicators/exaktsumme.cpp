@@ -42,8 +42,9 @@ double Teilen(const TExakteSumme::TBetrag& b, std::uint64_t teiler) {
   bool sticky = false;
   for (int c = b.Oben; gefunden < 3; --c) {
     const Wort teil = (rest << 32) | (c >= b.Unten ? b.Ziffer[c] : 0u);
-    const auto ziffer = static_cast<std::uint64_t>(teil / teiler);
-    rest = teil % teiler;
+    // A plain sum needs no division.
+    const auto ziffer = static_cast<std::uint64_t>(teiler == 1 ? teil : teil / teiler);
+    rest = teiler == 1 ? 0 : teil % teiler;
     if (gefunden > 0 || ziffer != 0) {
       q[gefunden++] = ziffer;
       letzte = c;

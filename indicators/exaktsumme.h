@@ -32,8 +32,8 @@ class TExakteSumme {
   // Digits of the sum's magnitude, carries settled: digit c weighs
   // 2^(32c - 1074).
   struct TBetrag {
-    std::array<std::uint32_t, 72> Ziffer{};
-    int Unten = 0;  // lowest and highest digit that may be non-zero
+    std::array<std::uint32_t, 72> Ziffer;  // set from Unten to Oben only
+    int Unten = 0;                         // lowest and highest digit that may be non-zero
     int Oben = -1;
     bool Negativ = false;
     bool Endlich = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "indicators/bewegung.h"
 #include "indicators/indrti.h"
 
 namespace morvane {
@@ -25,13 +26,13 @@ const TArtBeschreibung<TParamADX>& TIndADX::Beschreibung() {
 
 void TIndADX::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
+  const std::vector<TBewegung> b = Bewegungen(kurse);
   TZeitreihe aufReihe = Preisbereich(kurse);
   TZeitreihe abReihe = Preisbereich(kurse);
   for (std::size_t i = 1; i < k.size(); ++i) {
-    if (Vorhanden(k[i].Hoch) && Vorhanden(k[i].Tief) && Vorhanden(k[i - 1].Hoch) &&
-        Vorhanden(k[i - 1].Tief)) {
-      aufReihe.Setzen(k[i].Datum, std::max(0.0, k[i].Hoch - k[i - 1].Hoch));
-      abReihe.Setzen(k[i].Datum, std::max(0.0, k[i - 1].Tief - k[i].Tief));
+    if (b[i].AufDa && b[i].AbDa) {
+      aufReihe.Setzen(k[i].Datum, b[i].Auf);
+      abReihe.Setzen(k[i].Datum, b[i].Ab);
     }
   }
   // Both movements exist on the same days, so one presence decides.

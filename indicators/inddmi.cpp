@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "indicators/bewegung.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
@@ -22,40 +24,10 @@ const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
   return beschreibung;
 }
 
-namespace {
-
-// The movements of one record against the one before; a missing one is 0
-// (it adds nothing to a window's sum).
-struct TBewegung {
-  double Auf = 0;
-  double Ab = 0;
-  double Spanne = 0;  // true range
-  bool Alle = false;  // all three exist
-};
-
-TBewegung Bewegung(const TKurs& heute, const TKurs& gestern) {
-  TBewegung b;
-  const bool auf = Vorhanden(heute.Hoch) && Vorhanden(gestern.Hoch);
-  const bool ab = Vorhanden(heute.Tief) && Vorhanden(gestern.Tief);
-  const bool spanne = Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Schluss);
-  if (auf) b.Auf = std::max(0.0, heute.Hoch - gestern.Hoch);
-  if (ab) b.Ab = std::max(0.0, gestern.Tief - heute.Tief);
-  if (spanne) {
-    b.Spanne = std::max({heute.Hoch - heute.Tief, std::fabs(heute.Hoch - gestern.Schluss),
-                         std::fabs(heute.Tief - gestern.Schluss)});
-  }
-  b.Alle = auf && ab && spanne;
-  return b;
-}
-
-}  // namespace
-
 void TIndDMI::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int n = Param.Zeitraum;
-  std::vector<TBewegung> b(k.size());
-  for (std::size_t i = 1; i < k.size(); ++i)
-    b[i] = Bewegung(k[i], k[i - 1]);
+  const std::vector<TBewegung> b = Bewegungen(kurse);
   posDI_ = Preisbereich(kurse);
   negDI_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
@@ -72,7 +44,7 @@ void TIndDMI::Rechnen(const TKurse& kurse) {
     summeAuf.Plus(b[i].Auf);
     summeAb.Plus(b[i].Ab);
     summeSpanne.Plus(b[i].Spanne);
-    if (!b[i].Alle) continue;
+    if (!b[i].Alle()) continue;
     const double auf = summeAuf.Wert();
     const double ab = summeAb.Wert();
     const double spanne = summeSpanne.Wert();

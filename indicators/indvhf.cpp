@@ -26,7 +26,7 @@ void TIndVHF::Rechnen(const TKurse& kurse) {
   signal_ = Preisbereich(kurse);
   const std::vector<double> schluss = Schlussfolge(kurse);
   Kettensummen(schluss, n, [&](int a, const TKettensummen& summen) {
-    if (a < n - 1 || !Vorhanden(schluss[static_cast<std::size_t>(a)])) return;
+    if (n < 1 || a < n - 1 || !Vorhanden(schluss[static_cast<std::size_t>(a)])) return;
     double hoch = schluss[static_cast<std::size_t>(a)];
     double tief = hoch;
     for (int r = a - n + 1; r < a; ++r) {

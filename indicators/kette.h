@@ -21,7 +21,8 @@ struct TKettensummen {
 
 // For every record i: ausgabe(i, summen) with the moves between consecutive
 // present closes of the records i-n+1..i (both inside the window; a missing
-// close is skipped without breaking the chain), computed running.
+// close is skipped without breaking the chain), computed running. For n < 1
+// the windows are empty.
 template <typename Ausgabe>
 void Kettensummen(std::span<const double> schluss, int n, Ausgabe ausgabe) {
   const int laenge = static_cast<int>(schluss.size());
@@ -31,10 +32,10 @@ void Kettensummen(std::span<const double> schluss, int n, Ausgabe ausgabe) {
     naechster[r] = Vorhanden(schluss[r + 1]) ? r + 1 : naechster[r + 1];
   TKettensummen summen;
   int letzter = -1;  // the last present close so far
-  for (int i = 0; n >= 1 && i < laenge; ++i) {
+  for (int i = 0; i < laenge; ++i) {
     // The move out of the record that leaves, if it was counted.
     const int weg = i - n;
-    if (weg >= 0 && Vorhanden(schluss[weg]) && naechster[weg] <= i - 1)
+    if (n >= 1 && weg >= 0 && Vorhanden(schluss[weg]) && naechster[weg] <= i - 1)
       summen.Aendern(schluss[weg], schluss[naechster[weg]], true);
     if (Vorhanden(schluss[i])) {
       if (letzter >= i - n + 1 && letzter >= 0) summen.Aendern(schluss[letzter], schluss[i], false);

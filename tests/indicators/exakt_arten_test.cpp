@@ -4,9 +4,11 @@
 #include <random>
 
 #include "core/datum.h"
+#include "indicators/indanalyse.h"
 #include "indicators/indikatortypen.h"
 #include "indicators/indliste.h"
 #include "indicators/indvorlagen.h"
+#include "indicators/rechenvorrat.h"
 #include "testhilfe/beispieldaten.h"
 #include "testkurse.h"
 
@@ -87,6 +89,42 @@ TEST(ExakteFenster, LaufendeFensterVergessenWasSieVerliessen) {
     }
     EXPECT_GT(verglichen, 1000) << typ.Schluessel;
   }
+}
+
+// The set computed together, sharing the series its kinds have in common,
+// gives every kind's values exactly as computed alone.
+TEST(ExakteFenster, GemeinsamGerechneterSatzWieJedeArtAllein) {
+  const TKurse kurse = Zufallskurse(2000);
+  const TIndVorlagen vorlagen;
+  TIndAnalyse analyse(vorlagen);
+  analyse.Berechnen(kurse);
+  int verglichen = 0;
+  for (int gruppe = 1; gruppe <= 3; ++gruppe) {
+    for (int index = 0; index + 1 < analyse.Anzahl(gruppe); ++index) {
+      const TIndikator& gemeinsam = analyse.Indikator(gruppe, index);
+      auto allein = ErzeugeIndikator(gemeinsam.Schluessel());
+      allein->Berechnen(kurse);
+      EXPECT_EQ(test::Werte(*gemeinsam.Signal()), test::Werte(*allein->Signal()))
+          << gemeinsam.Schluessel();
+      if (gemeinsam.Oszillator()) {
+        EXPECT_EQ(test::Werte(*gemeinsam.Oszillator()), test::Werte(*allein->Oszillator()))
+            << gemeinsam.Schluessel();
+      }
+      ++verglichen;
+    }
+  }
+  EXPECT_EQ(verglichen, 19);
+}
+
+// A store hands out what it keeps only for its own prices.
+TEST(ExakteFenster, VorratNurFuerSeineKurse) {
+  const TKurse a = test::Schlusskurse({1, 2, 3});
+  const TKurse b = test::Schlusskurse({4, 5, 6});
+  const TRechenvorrat vorrat(a);
+  EXPECT_EQ(*Kursdurchschnitt(a, kgUngewichtet, 3).Lesen(test::Start() + 2), 2.0);
+  EXPECT_EQ(*Kursdurchschnitt(b, kgUngewichtet, 3).Lesen(test::Start() + 2), 5.0);
+  EXPECT_EQ(*Kursdurchschnitt(a, kgLinear, 3).Lesen(test::Start() + 2), 14.0 / 6);
+  EXPECT_EQ(*Kursdurchschnitt(a, kgUngewichtet, 2).Lesen(test::Start() + 2), 2.5);
 }
 
 }  // namespace
