@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <string>
+
+#include "indicators/rechenvorrat.h"
 
 namespace morvane {
 
@@ -14,92 +16,87 @@ TZeitreihe Preisbereich(const TKurse& kurse) {
   return TZeitreihe(kurse.ErsterTag(), kurse.LetzterTag());
 }
 
+std::uint64_t Fenstergewicht(int gewichtung, int n, int j) {
+  if (gewichtung == kgLinear) return static_cast<std::uint64_t>(j);
+  if (gewichtung != kgExponentiell) return 1;
+  const int stelle = j - n + 63;
+  return stelle < 0 ? 0 : std::uint64_t{1} << stelle;
+}
+
+std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int n, int gewichtung) {
+  const int laenge = werte.Laenge();
+  std::vector<std::optional<double>> mittel(static_cast<std::size_t>(laenge));
+  if (n < 1) return mittel;
+  if (gewichtung == kgExponentiell) {
+    // Every weight halves each step: few positions count, so each window is
+    // summed afresh.
+    for (int d = 0; d < laenge; ++d)
+      mittel[static_cast<std::size_t>(d)] = werte.Mittel(d - n + 1, d, gewichtung);
+    return mittel;
+  }
+  const bool linear = gewichtung == kgLinear;
+  const auto un = static_cast<std::uint64_t>(n);
+  TExakteSumme summe;
+  TExakteSumme gewichtet;  // linear: sum of position * value
+  std::uint64_t anzahl = 0;
+  std::uint64_t gewichte = 0;
+  for (int d = 0; d < laenge; ++d) {
+    if (linear) {
+      // Every value moves one position back: its weight drops by one.
+      gewichtet.Minus(summe);
+      gewichte -= anzahl;
+    }
+    const int weg = d - n;
+    if (weg >= 0 && werte.Da(weg)) {
+      summe.Minus(werte.Wert(weg));
+      --anzahl;
+    }
+    if (werte.Da(d)) {
+      summe.Plus(werte.Wert(d));
+      ++anzahl;
+      if (linear) {
+        gewichtet.PlusProdukt(werte.Wert(d), static_cast<double>(n));
+        gewichte += un;
+      }
+    }
+    if (anzahl == 0) continue;
+    mittel[static_cast<std::size_t>(d)] =
+        linear ? gewichtet.Quotient(gewichte) : summe.Quotient(anzahl);
+  }
+  return mittel;
+}
+
 namespace {
-
-// Two doubles in one register (a GCC/Clang vector extension).
-using TPaar = double __attribute__((vector_size(16)));
-
-TPaar Paar(const double* p) {
-  TPaar paar;
-  std::memcpy(&paar, p, sizeof paar);
-  return paar;
-}
-
-double Summe(TPaar a, TPaar b) {
-  return (a[0] + a[1]) + (b[0] + b[1]);
-}
-
-// Sum of v[k] - bezug over k in [a, e), weighted with g[k - a] when g is
-// given.
-double Lanensumme(const double* v, int a, int e, double bezug, const double* g) {
-  const TPaar b = {bezug, bezug};
-  TPaar s0 = {0, 0}, s1 = {0, 0};
-  int k = a;
-  if (g) {
-    for (; k + 4 <= e; k += 4) {
-      s0 += Paar(g + (k - a)) * (Paar(v + k) - b);
-      s1 += Paar(g + (k - a) + 2) * (Paar(v + k + 2) - b);
-    }
-  } else {
-    for (; k + 4 <= e; k += 4) {
-      s0 += Paar(v + k) - b;
-      s1 += Paar(v + k + 2) - b;
-    }
-  }
-  double rest = 0;
-  if (g) {
-    for (; k < e; ++k)
-      rest += g[k - a] * (v[k] - bezug);
-  } else {
-    for (; k < e; ++k)
-      rest += v[k] - bezug;
-  }
-  return Summe(s0, s1) + rest;
-}
-
-// Plain sum of g[0..anzahl) in four lanes.
-double Gewichtssumme(const double* g, int anzahl) {
-  return Lanensumme(g, 0, anzahl, 0.0, nullptr);
-}
-
-// The exponential weights are scaled by 2^-n, which changes no quotient but
-// keeps long windows finite. An unknown weighting is taken as unweighted.
-TFenstergewichte Fenstergewichte(int gewichtung, int n) {
-  TFenstergewichte gewichte;
-  if (gewichtung != kgLinear && gewichtung != kgExponentiell) return gewichte;
-  gewichte.Gewicht.resize(static_cast<std::size_t>(n));
-  for (int j = 1; j <= n; ++j) {
-    gewichte.Gewicht[j - 1] = gewichtung == kgLinear ? j : std::ldexp(1.0, j - n);
-  }
-  gewichte.Summe = Gewichtssumme(gewichte.Gewicht.data(), n);
-  return gewichte;
-}
-
+TZeitreihe KursdurchschnittRechnen(const TKurse& kurse, int gewichtung, int n);
 }  // namespace
 
 TZeitreihe Kursdurchschnitt(const TKurse& kurse, int gewichtung, int n) {
+  const std::string schluessel =
+      "Kursdurchschnitt/" + std::to_string(gewichtung) + "/" + std::to_string(n);
+  return TRechenvorrat::Holen<TZeitreihe>(
+      kurse, schluessel, [&] { return KursdurchschnittRechnen(kurse, gewichtung, n); });
+}
+
+namespace {
+
+TZeitreihe KursdurchschnittRechnen(const TKurse& kurse, int gewichtung, int n) {
   TZeitreihe ergebnis = Preisbereich(kurse);
-  if (n < 1) return ergebnis;
   const auto k = kurse.Alle();
   const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
-  const TFenstergewichte gewichte = Fenstergewichte(gewichtung, n);
+  const auto mittel = Fenstermittel(schluss, n, gewichtung);
   for (int i = 0; i < schluss.Laenge(); ++i) {
-    if (!schluss.Da(i)) continue;
-    ergebnis.Setzen(k[i].Datum, *schluss.Mittel(i - n + 1, i, gewichte));
+    const auto& m = mittel[static_cast<std::size_t>(i)];
+    if (schluss.Da(i) && m) ergebnis.Setzen(k[i].Datum, *m);
   }
   return ergebnis;
 }
 
-namespace {
-
-TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const TFenstergewichte& gewichte) {
+TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, int gewichtung) {
   TZeitreihe ergebnis(reihe.Von(), reihe.Bis());
-  if (n < 1) return ergebnis;
   const TDichteReihe werte(reihe);
+  const auto mittel = Fenstermittel(werte, n, gewichtung);
   for (int d = 0; d < werte.Laenge(); ++d) {
-    if (auto mittel = werte.Mittel(d - n + 1, d, gewichte)) {
-      ergebnis.Setzen(werte.Von() + d, *mittel);
-    }
+    if (const auto& m = mittel[static_cast<std::size_t>(d)]) ergebnis.Setzen(werte.Von() + d, *m);
   }
   return ergebnis;
 }
@@ -107,11 +104,11 @@ TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, const TFenstergew
 }  // namespace
 
 TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n) {
-  return Fensterdurchschnitt(reihe, n, {});
+  return Fensterdurchschnitt(reihe, n, kgUngewichtet);
 }
 
 TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n) {
-  return Fensterdurchschnitt(reihe, n, Fenstergewichte(kgLinear, std::max(n, 0)));
+  return Fensterdurchschnitt(reihe, n, kgLinear);
 }
 
 double Potenz(double basis, double exponent) {
@@ -138,113 +135,78 @@ double Differenzoszillator(double d, double s) {
   return 100.0 / (-d * s + 2.0);
 }
 
-template <typename Quelle>
-void TDichteReihe::Fuellen(std::size_t laenge, Quelle wert) {
-  // Every value is written at the next free place and kept by counting it.
-  vorhanden_.resize(laenge);
-  position_.resize(laenge);
-  davor_.resize(laenge + 1);
-  int anzahl = 0;
-  for (std::size_t i = 0; i < laenge; ++i) {
-    const std::optional<double> w = wert(i);
-    davor_[i] = anzahl;
-    vorhanden_[Index(anzahl)] = w.value_or(0.0);
-    position_[Index(anzahl)] = static_cast<int>(i);
-    anzahl += w.has_value();
-  }
-  davor_[laenge] = anzahl;
-  vorhanden_.resize(Index(anzahl));
-  position_.resize(Index(anzahl));
-}
-
 TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
   if (!reihe.Enthaelt(reihe.Von())) return;
-  const auto laenge = static_cast<std::int64_t>(reihe.Bis()) - von_ + 1;
-  Fuellen(static_cast<std::size_t>(laenge),
-          [&](std::size_t i) { return reihe.Lesen(von_ + static_cast<Boersentag>(i)); });
+  const auto laenge = static_cast<std::size_t>(static_cast<std::int64_t>(reihe.Bis()) - von_ + 1);
+  wert_.resize(laenge);
+  da_.resize(laenge);
+  for (std::size_t i = 0; i < laenge; ++i) {
+    const auto w = reihe.Lesen(von_ + static_cast<Boersentag>(i));
+    wert_[i] = w.value_or(0.0);
+    da_[i] = w.has_value();
+  }
 }
 
 TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
-  const auto k = kurse.Alle();
   TDichteReihe reihe;
-  reihe.Fuellen(k.size(), [&](std::size_t i) {
-    return Vorhanden(k[i].Schluss) ? std::optional<double>(k[i].Schluss) : std::nullopt;
-  });
+  for (const TKurs& k : kurse.Alle()) {
+    reihe.wert_.push_back(Vorhanden(k.Schluss) ? k.Schluss : 0.0);
+    reihe.da_.push_back(Vorhanden(k.Schluss));
+  }
   return reihe;
 }
 
-std::pair<int, int> TDichteReihe::Bereich(int von, int bis) const {
-  const int erster = std::max(von, 0);
-  const int letzter = std::min(bis, Laenge() - 1);
-  if (erster > letzter) return {0, 0};
-  return {davor_[static_cast<std::size_t>(erster)], davor_[static_cast<std::size_t>(letzter) + 1]};
+std::optional<double> TDichteReihe::Mittel(int von, int bis, int gewichtung) const {
+  const int n = bis - von + 1;
+  TExakteSumme summe;
+  std::uint64_t gewichte = 0;
+  for (int p = std::max(von, 0); p <= std::min(bis, Laenge() - 1); ++p) {
+    if (!Da(p)) continue;
+    const std::uint64_t g = Fenstergewicht(gewichtung, n, p - von + 1);
+    summe.PlusProdukt(Wert(p), static_cast<double>(g));
+    gewichte += g;
+  }
+  if (gewichte == 0) return std::nullopt;
+  return summe.Quotient(gewichte);
 }
 
-bool TDichteReihe::MittelBilden(int von, int bis, const TFenstergewichte& gewichte,
-                                double& mittel) const {
-  const auto [a, e] = Bereich(von, bis);
-  if (a == e) return false;
-  const double* v = vorhanden_.data();
-  const double bezug = v[a];
-  if (gewichte.Gewicht.empty()) {
-    mittel = bezug + Lanensumme(v, a, e, bezug, nullptr) / (e - a);
-    return true;
+std::optional<double> TDichteReihe::MittlereBetragsabweichung(int von, int bis,
+                                                              double bezug) const {
+  TExakteSumme summe;
+  std::uint64_t anzahl = 0;
+  for (int p = std::max(von, 0); p <= std::min(bis, Laenge() - 1); ++p) {
+    if (!Da(p)) continue;
+    ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);
+    ++anzahl;
   }
-  // The weights of the present positions: a contiguous run of the table when
-  // no position of the window is missing, else picked one by one.
-  const double* gewicht = gewichte.Gewicht.data();
-  const int erster = std::max(von, 0);
-  const double* g = gewicht + (erster - von);
-  if (e - a == std::min(bis, Laenge() - 1) - erster + 1) {
-    const bool ganz = e - a == bis - von + 1;
-    const double summe = ganz ? gewichte.Summe : Gewichtssumme(g, e - a);
-    mittel = bezug + Lanensumme(v, a, e, bezug, g) / summe;
-    return true;
-  }
-  const int* pos = position_.data();
-  double s[4] = {0, 0, 0, 0};
-  double n[4] = {0, 0, 0, 0};
-  int k = a;
-  for (; k + 4 <= e; k += 4) {
-    for (int l = 0; l < 4; ++l) {
-      const double gk = gewicht[pos[k + l] - von];
-      s[l] += gk * (v[k + l] - bezug);
-      n[l] += gk;
-    }
-  }
-  for (; k < e; ++k) {
-    const double gk = gewicht[pos[k] - von];
-    s[0] += gk * (v[k] - bezug);
-    n[0] += gk;
-  }
-  mittel = bezug + ((s[0] + s[1]) + (s[2] + s[3])) / ((n[0] + n[1]) + (n[2] + n[3]));
-  return true;
+  if (anzahl == 0) return std::nullopt;
+  return summe.Quotient(anzahl);
 }
 
-template <typename Beitrag>
-TDichteReihe::TAbweichung TDichteReihe::Abweichung(int von, int bis, double bezug,
-                                                   Beitrag beitrag) const {
-  const auto [a, e] = Bereich(von, bis);
-  const double* v = vorhanden_.data();
-  double s0 = 0, s1 = 0, s2 = 0, s3 = 0;
-  int k = a;
-  for (; k + 4 <= e; k += 4) {
-    s0 += beitrag(v[k] - bezug);
-    s1 += beitrag(v[k + 1] - bezug);
-    s2 += beitrag(v[k + 2] - bezug);
-    s3 += beitrag(v[k + 3] - bezug);
+double MittlereQuadratabweichung(const TExakteSumme& summe, const TExakteSumme& quadrate,
+                                 std::uint64_t anzahl, double bezug) {
+  // sum (v - b)^2 = sum v^2 - 2 b sum v + k b^2, every term exact.
+  TExakteSumme q = quadrate;
+  q.PlusVielfaches(summe, -2.0 * bezug);
+  const double p = bezug * bezug;
+  q.PlusProdukt(p, static_cast<double>(anzahl));
+  q.PlusProdukt(std::fma(bezug, bezug, -p), static_cast<double>(anzahl));
+  return q.Quotient(anzahl);
+}
+
+std::optional<double> TDichteReihe::MittlereQuadratabweichung(int von, int bis,
+                                                              double bezug) const {
+  TExakteSumme summe;
+  TExakteSumme quadrate;
+  std::uint64_t anzahl = 0;
+  for (int p = std::max(von, 0); p <= std::min(bis, Laenge() - 1); ++p) {
+    if (!Da(p)) continue;
+    summe.Plus(Wert(p));
+    quadrate.PlusProdukt(Wert(p), Wert(p));
+    ++anzahl;
   }
-  for (; k < e; ++k)
-    s0 += beitrag(v[k] - bezug);
-  return {(s0 + s1) + (s2 + s3), e - a};
-}
-
-TDichteReihe::TAbweichung TDichteReihe::Betragsabweichung(int von, int bis, double bezug) const {
-  return Abweichung(von, bis, bezug, [](double x) { return std::fabs(x); });
-}
-
-TDichteReihe::TAbweichung TDichteReihe::Quadratabweichung(int von, int bis, double bezug) const {
-  return Abweichung(von, bis, bezug, [](double x) { return x * x; });
+  if (anzahl == 0) return std::nullopt;
+  return morvane::MittlereQuadratabweichung(summe, quadrate, anzahl, bezug);
 }
 
 }  // namespace morvane

@@ -9,11 +9,13 @@
 #include "core/exception.h"
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
+#include "indicators/exaktsumme.h"
 
 namespace morvane {
 
-// The series operations the indicator kinds are built from. Every window is
-// computed afresh (no running sums), so that flat prices give exact results.
+// The series operations the indicator kinds are built from. Every window sum
+// is exact and rounded once, so that windows holding the same values give the
+// same result in any order, and flat prices give exactly that price.
 
 // Failures of an indicator computation.
 MORVANE_EXCEPTION(EIndikator, Exception);
@@ -77,19 +79,13 @@ void KursVergleich(const TKurse& kurse, int n, TZeitreihe& ziel, Formel formel) 
   }
 }
 
-// Weights of the window positions 1..n (position j at index j - 1; empty for
-// an unweighted window) and their sum over a whole window, added once.
-struct TFenstergewichte {
-  std::vector<double> Gewicht;
-  double Summe = 0;
-};
+// The integer weight of window position j (1 = oldest) of n: j for linear
+// weighting; 2^(j - n + 63) for exponential weighting, which keeps the
+// quotients of 2^j and lets the newest 64 positions alone count; 1 otherwise.
+std::uint64_t Fenstergewicht(int gewichtung, int n, int j);
 
-// A series as plain arrays for the window loops: position i is the date
-// Von() + i, or for the closes of a price series the record index i. It keeps
-// the present values alone, in order, so that a window visits only values
-// that exist, and the exact count of present values before each position,
-// which finds them. The sums run in four independent lanes so
-// that the additions do not wait on one another.
+// A series as a plain array for the window loops: position i is the date
+// Von() + i, or for the closes of a price series the record index i.
 class TDichteReihe {
  public:
   explicit TDichteReihe(const TZeitreihe& reihe);
@@ -97,47 +93,39 @@ class TDichteReihe {
   static TDichteReihe Schlusskurse(const TKurse& kurse);
 
   Boersentag Von() const { return von_; }
-  int Laenge() const { return static_cast<int>(davor_.size()) - 1; }
-  bool Da(int i) const { return davor_[Index(i) + 1] != davor_[Index(i)]; }
+  int Laenge() const { return static_cast<int>(da_.size()); }
+  bool Da(int i) const { return da_[Index(i)] != 0; }
   // 0 where missing.
-  double Wert(int i) const { return Da(i) ? vorhanden_[Index(davor_[Index(i)])] : 0.0; }
+  double Wert(int i) const { return wert_[Index(i)]; }
 
-  // Weighted mean of the present values at positions von..bis (clipped to the
-  // series), position p weighted with the weight of window position
-  // p - von + 1 (all 1 for an unweighted window). The values are summed as
-  // distances from the first present value, so equal values give exactly that
-  // value. None when no position has one.
-  std::optional<double> Mittel(int von, int bis, const TFenstergewichte& gewichte) const {
-    double mittel;
-    if (!MittelBilden(von, bis, gewichte, mittel)) return std::nullopt;
-    return mittel;
-  }
-
-  struct TAbweichung {
-    double Summe = 0;  // sum of |v - bezug| or of (v - bezug)^2
-    int Anzahl = 0;    // number of present values
-  };
-  TAbweichung Betragsabweichung(int von, int bis, double bezug) const;
-  TAbweichung Quadratabweichung(int von, int bis, double bezug) const;
+  // The exact weighted mean of the present values at positions von..bis
+  // (clipped to the series), position p weighted with Fenstergewicht of
+  // window position p - von + 1, rounded once. None when no position has a
+  // value (or all present weights are 0).
+  std::optional<double> Mittel(int von, int bis, int gewichtung) const;
+  // The exact mean of |v - bezug| and of (v - bezug)^2 over the present
+  // values of von..bis, rounded once; none without a value.
+  std::optional<double> MittlereBetragsabweichung(int von, int bis, double bezug) const;
+  std::optional<double> MittlereQuadratabweichung(int von, int bis, double bezug) const;
 
  private:
   TDichteReihe() = default;
-  // Mittel without an optional in the way of the hot loops.
-  bool MittelBilden(int von, int bis, const TFenstergewichte& gewichte, double& mittel) const;
   static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-  // Fills the series from wert(i), an optional value of position i.
-  template <typename Quelle>
-  void Fuellen(std::size_t laenge, Quelle wert);
-  // The present values of positions von..bis: indices [erster, ende) of
-  // vorhanden_.
-  std::pair<int, int> Bereich(int von, int bis) const;
-  template <typename Beitrag>
-  TAbweichung Abweichung(int von, int bis, double bezug, Beitrag beitrag) const;
 
   Boersentag von_ = 0;
-  std::vector<double> vorhanden_;  // the present values in order
-  std::vector<int> position_;      // their positions
-  std::vector<int> davor_ = {0};   // present values before position i, and in all
+  std::vector<double> wert_;
+  std::vector<char> da_;
 };
+
+// The means of the windows d-n+1..d for every position d of `werte`, as
+// TDichteReihe::Mittel gives them, computed running: each step adds the value
+// that enters and removes the one that leaves, exactly. None where the window
+// holds no value or n < 1.
+std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int n, int gewichtung);
+
+// The exact sum of (v - bezug)^2 over values given by their count, exact sum
+// and exact sum of squares, divided by the count and rounded once.
+double MittlereQuadratabweichung(const TExakteSumme& summe, const TExakteSumme& quadrate,
+                                 std::uint64_t anzahl, double bezug);
 
 }  // namespace morvane

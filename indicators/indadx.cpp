@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "indicators/bewegung.h"
 #include "indicators/indrti.h"
 
 namespace morvane {
@@ -25,13 +26,13 @@ const TArtBeschreibung<TParamADX>& TIndADX::Beschreibung() {
 
 void TIndADX::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
+  const std::vector<TBewegung> b = Bewegungen(kurse);
   TZeitreihe aufReihe = Preisbereich(kurse);
   TZeitreihe abReihe = Preisbereich(kurse);
   for (std::size_t i = 1; i < k.size(); ++i) {
-    if (Vorhanden(k[i].Hoch) && Vorhanden(k[i].Tief) && Vorhanden(k[i - 1].Hoch) &&
-        Vorhanden(k[i - 1].Tief)) {
-      aufReihe.Setzen(k[i].Datum, std::max(0.0, k[i].Hoch - k[i - 1].Hoch));
-      abReihe.Setzen(k[i].Datum, std::max(0.0, k[i - 1].Tief - k[i].Tief));
+    if (b[i].AufDa && b[i].AbDa) {
+      aufReihe.Setzen(k[i].Datum, b[i].Auf);
+      abReihe.Setzen(k[i].Datum, b[i].Ab);
     }
   }
   // Both movements exist on the same days, so one presence decides.
@@ -39,15 +40,19 @@ void TIndADX::Rechnen(const TKurse& kurse) {
   const TDichteReihe ab(abReihe);
   const int n = Param.DmiZeitraum;
   dmi_ = TZeitreihe(aufReihe.Von(), aufReihe.Bis());
+  TExakteSumme summeP;
+  TExakteSumme summeN;
   for (int d = 0; n >= 1 && d < auf.Laenge(); ++d) {
-    if (!auf.Da(d)) continue;
-    double P = 0;
-    double N = 0;
-    for (int j = std::max(0, d - n + 1); j <= d; ++j) {
-      if (!auf.Da(j)) continue;
-      P += auf.Wert(j);
-      N += ab.Wert(j);
+    // The window's sums, running: position d enters, d-n leaves.
+    if (d - n >= 0 && auf.Da(d - n)) {
+      summeP.Minus(auf.Wert(d - n));
+      summeN.Minus(ab.Wert(d - n));
     }
+    if (!auf.Da(d)) continue;
+    summeP.Plus(auf.Wert(d));
+    summeN.Plus(ab.Wert(d));
+    const double P = summeP.Wert();
+    const double N = summeN.Wert();
     dmi_->Setzen(auf.Von() + d, P + N == 0 ? 0.0 : std::fabs(P - N) / (P + N) * 100.0);
   }
   signal_ = Durchschnitt(*dmi_, Param.Glaettung);

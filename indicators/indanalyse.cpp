@@ -1,5 +1,7 @@
 #include "indicators/indanalyse.h"
 
+#include "indicators/rechenvorrat.h"
+
 namespace morvane {
 
 TIndAnalyse::TIndAnalyse(const TIndVorlagen& vorlagen)
@@ -16,6 +18,8 @@ void TIndAnalyse::FuerAlle(F&& f) const {
 void TIndAnalyse::Berechnen(const TKurse& kurse) {
   std::unique_ptr<TIndListe> alt = std::move(liste_);
   liste_ = vorlagen_.Kopie();
+  // Kinds that need the same series share it.
+  const TRechenvorrat vorrat(kurse);
   FuerAlle([&](int, int, TIndikator& indikator) { indikator.Berechnen(kurse); });
   for (int gruppe = 1; gruppe <= 3; ++gruppe) {
     if (alt->Anzahl(gruppe) != liste_->Anzahl(gruppe)) continue;

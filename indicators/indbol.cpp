@@ -56,16 +56,28 @@ const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
 void TIndBOL::UmhuellungBerechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int m = Param.AbweichungZeitraum;
-  const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
   oben_ = Preisbereich(kurse);
   unten_ = Preisbereich(kurse);
-  for (int i = 0; i < std::ssize(k); ++i) {
+  // The closes of the window, their squares and their count, running.
+  TExakteSumme summe;
+  TExakteSumme quadrate;
+  std::uint64_t anzahl = 0;
+  for (int i = 0; m >= 1 && i < std::ssize(k); ++i) {
+    if (i - m >= 0 && Vorhanden(k[i - m].Schluss)) {
+      summe.Minus(k[i - m].Schluss);
+      quadrate.MinusProdukt(k[i - m].Schluss, k[i - m].Schluss);
+      --anzahl;
+    }
+    if (Vorhanden(k[i].Schluss)) {
+      summe.Plus(k[i].Schluss);
+      quadrate.PlusProdukt(k[i].Schluss, k[i].Schluss);
+      ++anzahl;
+    }
     const auto mittel = durchschnitt_->Lesen(k[i].Datum);
-    if (!mittel) continue;
+    if (!mittel || anzahl == 0) continue;
     // Deviations from the average at the date of record i.
-    const auto abweichung = schluss.Quadratabweichung(i - m + 1, i, *mittel);
-    if (abweichung.Anzahl == 0) continue;
-    const double band = Param.Bandfaktor * std::sqrt(abweichung.Summe / abweichung.Anzahl);
+    const double varianz = MittlereQuadratabweichung(summe, quadrate, anzahl, *mittel);
+    const double band = Param.Bandfaktor * std::sqrt(varianz);
     oben_->Setzen(k[i].Datum, *mittel + band);
     unten_->Setzen(k[i].Datum, *mittel - band);
   }

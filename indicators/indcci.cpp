@@ -48,11 +48,9 @@ void TIndCCI::CciBerechnen() {
     const auto mittel = tpGeglaettet_->Lesen(tp.Von() + d);
     if (!tp.Da(d) || !mittel) continue;
     // Mean deviation of the typical prices of the window from today's smoothing.
-    const auto abweichung = tp.Betragsabweichung(d - m + 1, d, *mittel);
-    if (abweichung.Anzahl == 0) continue;
-    const double M = abweichung.Summe / abweichung.Anzahl;
-    if (!(M > 0)) continue;
-    cci_->Setzen(tp.Von() + d, (tp.Wert(d) - *mittel) / (0.015 * M));
+    const auto M = tp.MittlereBetragsabweichung(d - m + 1, d, *mittel);
+    if (!M || !(*M > 0)) continue;
+    cci_->Setzen(tp.Von() + d, (tp.Wert(d) - *mittel) / (0.015 * *M));
   }
 }
 

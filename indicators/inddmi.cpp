@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "indicators/bewegung.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
@@ -22,53 +24,30 @@ const TArtBeschreibung<TParamDMI>& TIndDMI::Beschreibung() {
   return beschreibung;
 }
 
-namespace {
-
-// The movements of one record against the one before; a missing one is 0
-// (it adds nothing to a window's sum).
-struct TBewegung {
-  double Auf = 0;
-  double Ab = 0;
-  double Spanne = 0;  // true range
-  bool Alle = false;  // all three exist
-};
-
-TBewegung Bewegung(const TKurs& heute, const TKurs& gestern) {
-  TBewegung b;
-  const bool auf = Vorhanden(heute.Hoch) && Vorhanden(gestern.Hoch);
-  const bool ab = Vorhanden(heute.Tief) && Vorhanden(gestern.Tief);
-  const bool spanne = Vorhanden(heute.Hoch) && Vorhanden(heute.Tief) && Vorhanden(gestern.Schluss);
-  if (auf) b.Auf = std::max(0.0, heute.Hoch - gestern.Hoch);
-  if (ab) b.Ab = std::max(0.0, gestern.Tief - heute.Tief);
-  if (spanne) {
-    b.Spanne = std::max({heute.Hoch - heute.Tief, std::fabs(heute.Hoch - gestern.Schluss),
-                         std::fabs(heute.Tief - gestern.Schluss)});
-  }
-  b.Alle = auf && ab && spanne;
-  return b;
-}
-
-}  // namespace
-
 void TIndDMI::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int n = Param.Zeitraum;
-  std::vector<TBewegung> b(k.size());
-  for (std::size_t i = 1; i < k.size(); ++i)
-    b[i] = Bewegung(k[i], k[i - 1]);
+  const std::vector<TBewegung> b = Bewegungen(kurse);
   posDI_ = Preisbereich(kurse);
   negDI_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
+  TExakteSumme summeAuf;
+  TExakteSumme summeAb;
+  TExakteSumme summeSpanne;
   for (int i = 1; n >= 1 && i < std::ssize(k); ++i) {
-    if (!b[i].Alle) continue;
-    double auf = 0;
-    double ab = 0;
-    double spanne = 0;
-    for (int r = std::max(0, i - n + 1); r <= i; ++r) {
-      auf += b[r].Auf;
-      ab += b[r].Ab;
-      spanne += b[r].Spanne;
+    // The window's sums, running: record i enters, record i-n leaves.
+    if (i - n >= 1) {
+      summeAuf.Minus(b[i - n].Auf);
+      summeAb.Minus(b[i - n].Ab);
+      summeSpanne.Minus(b[i - n].Spanne);
     }
+    summeAuf.Plus(b[i].Auf);
+    summeAb.Plus(b[i].Ab);
+    summeSpanne.Plus(b[i].Spanne);
+    if (!b[i].Alle()) continue;
+    const double auf = summeAuf.Wert();
+    const double ab = summeAb.Wert();
+    const double spanne = summeSpanne.Wert();
     if (spanne != 0) {
       posDI_->Setzen(k[i].Datum, auf / spanne);
       negDI_->Setzen(k[i].Datum, ab / spanne);

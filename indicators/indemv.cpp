@@ -23,22 +23,40 @@ const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
 
 namespace {
 
-// Mean volume and mean close of the records von..bis, each over the records
-// where it is present; false when either has none.
-bool Mittelwerte(std::span<const TKurs> k, int von, int bis, double& umsatz, double& schluss) {
-  double summeU = 0;
-  double summeS = 0;
-  int anzahlU = 0;
-  int anzahlS = 0;
-  for (int r = von; r <= bis; ++r) {
-    if (Vorhanden(k[r].Umsatz)) summeU += k[r].Umsatz, ++anzahlU;
-    if (Vorhanden(k[r].Schluss)) summeS += k[r].Schluss, ++anzahlS;
+// Mean volume and mean close of the last ten records, each over the records
+// where it is present, running.
+class TZehnTage {
+ public:
+  // Moves the window to end at record i.
+  void Bis(std::span<const TKurs> k, int i) {
+    if (i >= 10) Aendern(k[static_cast<std::size_t>(i - 10)], true);
+    Aendern(k[static_cast<std::size_t>(i)], false);
   }
-  if (anzahlU == 0 || anzahlS == 0) return false;
-  umsatz = summeU / anzahlU;
-  schluss = summeS / anzahlS;
-  return true;
-}
+  // False when either has no value.
+  bool Mittel(double& umsatz, double& schluss) const {
+    if (anzahlU_ == 0 || anzahlS_ == 0) return false;
+    umsatz = umsatz_.Quotient(anzahlU_);
+    schluss = schluss_.Quotient(anzahlS_);
+    return true;
+  }
+
+ private:
+  void Aendern(const TKurs& kurs, bool weg) {
+    if (Vorhanden(kurs.Umsatz)) {
+      weg ? umsatz_.Minus(kurs.Umsatz) : umsatz_.Plus(kurs.Umsatz);
+      weg ? --anzahlU_ : ++anzahlU_;
+    }
+    if (Vorhanden(kurs.Schluss)) {
+      weg ? schluss_.Minus(kurs.Schluss) : schluss_.Plus(kurs.Schluss);
+      weg ? --anzahlS_ : ++anzahlS_;
+    }
+  }
+
+  TExakteSumme umsatz_;
+  TExakteSumme schluss_;
+  std::uint64_t anzahlU_ = 0;
+  std::uint64_t anzahlS_ = 0;
+};
 
 }  // namespace
 
@@ -46,12 +64,14 @@ TZeitreihe TIndEMV::BoxRatioUndRohwerte(const TKurse& kurse) {
   const auto k = kurse.Alle();
   boxRatio_ = Preisbereich(kurse);
   TZeitreihe roh = Preisbereich(kurse);
+  TZehnTage zehnTage;
   for (int i = 0; i < std::ssize(k); ++i) {
     const TKurs& heute = k[i];
+    zehnTage.Bis(k, i);
     if (!Vorhanden(heute.Umsatz) || !Vorhanden(heute.Hoch) || !Vorhanden(heute.Tief)) continue;
     double umsatz = 0;
     double schluss = 0;
-    if (!Mittelwerte(k, std::max(0, i - 9), i, umsatz, schluss)) continue;
+    if (!zehnTage.Mittel(umsatz, schluss)) continue;
     if (heute.Hoch == heute.Tief) {
       roh.Setzen(heute.Datum, 0.0);  // a flat day does not move
       continue;

@@ -1,10 +1,15 @@
 #include "indicators/indmac.h"
 
 #include <array>
+#include <string>
+
+#include "indicators/rechenvorrat.h"
 
 namespace morvane {
 
-TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger) {
+namespace {
+
+TMacdLinien MacdRechnen(const TKurse& kurse, int kurz, int lang, int trigger) {
   const TZeitreihe k = Kursdurchschnitt(kurse, kgLinear, kurz);
   const TZeitreihe l = Kursdurchschnitt(kurse, kgLinear, lang);
   TZeitreihe macd = Preisbereich(kurse);
@@ -15,6 +20,15 @@ TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger) 
   }
   TZeitreihe triggerlinie = LinearerDurchschnitt(macd, trigger);
   return {std::move(macd), std::move(triggerlinie)};
+}
+
+}  // namespace
+
+TMacdLinien MacdBerechnen(const TKurse& kurse, int kurz, int lang, int trigger) {
+  const std::string schluessel =
+      "MACD/" + std::to_string(kurz) + "/" + std::to_string(lang) + "/" + std::to_string(trigger);
+  return TRechenvorrat::Holen<TMacdLinien>(kurse, schluessel,
+                                           [&] { return MacdRechnen(kurse, kurz, lang, trigger); });
 }
 
 TZeitreihe MacOszillator(const TKurse& kurse, const TMacdLinien& linien, double s) {

@@ -24,15 +24,20 @@ void TIndMFI::RatioBerechnen(const TZeitreihe& positiv, const TZeitreihe& negati
   const TDichteReihe n(negativ);
   const int zeitraum = Param.Zeitraum;
   ratio_ = TZeitreihe(positiv.Von(), positiv.Bis());
+  TExakteSumme exaktP;
+  TExakteSumme exaktN;
   for (int d = 0; zeitraum >= 1 && d < p.Laenge(); ++d) {
-    if (!p.Da(d) || !n.Da(d)) continue;
-    double summeP = 0;
-    double summeN = 0;
-    for (int j = std::max(0, d - zeitraum + 1); j <= d; ++j) {
-      if (!p.Da(j) || !n.Da(j)) continue;
-      summeP += p.Wert(j);
-      summeN += n.Wert(j);
+    // The window's sums, running: position d enters, d-zeitraum leaves.
+    const int weg = d - zeitraum;
+    if (weg >= 0 && p.Da(weg) && n.Da(weg)) {
+      exaktP.Minus(p.Wert(weg));
+      exaktN.Minus(n.Wert(weg));
     }
+    if (!p.Da(d) || !n.Da(d)) continue;
+    exaktP.Plus(p.Wert(d));
+    exaktN.Plus(n.Wert(d));
+    const double summeP = exaktP.Wert();
+    const double summeN = exaktN.Wert();
     if (summeN != 0) {
       ratio_->Setzen(p.Von() + d, summeP / summeN);
     } else if (summeP == 0) {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "indicators/kette.h"
+#include "indicators/regression.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamRSI>& TIndRSI::Beschreibung() {
@@ -20,25 +23,15 @@ void TIndRSI::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int n = Param.Zeitraum;
   oszillator_ = Preisbereich(kurse);
-  for (int i = 0; i < std::ssize(k); ++i) {
-    if (!Vorhanden(k[i].Schluss)) continue;
-    // Plain sums of the rises and falls between the closes of the window; a
-    // missing close is skipped without breaking the chain.
-    double steigungen = 0;
-    double rueckgaenge = 0;
-    double letzter = 0;
-    for (int r = std::max(0, i - n + 1); r <= i; ++r) {
-      const double schluss = k[r].Schluss;
-      if (!Vorhanden(schluss)) continue;
-      if (letzter > 0) {
-        if (schluss > letzter) steigungen += schluss - letzter;
-        if (schluss < letzter) rueckgaenge += letzter - schluss;
-      }
-      letzter = schluss;
-    }
-    const double summe = steigungen + rueckgaenge;
+  // The sums of the rises and falls between the closes of the window; a
+  // missing close is skipped without breaking the chain.
+  const std::vector<double> schluss = Schlussfolge(kurse);
+  Kettensummen(schluss, n, [&](int i, const TKettensummen& summen) {
+    if (!Vorhanden(schluss[static_cast<std::size_t>(i)])) return;
+    const double steigungen = summen.Auf.Wert();
+    const double summe = steigungen + summen.Ab.Wert();
     oszillator_->Setzen(k[i].Datum, summe == 0 ? 50.0 : steigungen / summe * 100.0);
-  }
+  });
   SignalBerechnen();
 }
 

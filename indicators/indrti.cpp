@@ -38,8 +38,9 @@ void TIndRTI::Rechnen(const TKurse& kurse) {
   const std::vector<double> schluss = Schlussfolge(kurse);
   const double q = Param.Steigungsgrenze;
   signal_ = Preisbereich(kurse);
+  const auto geraden = Regressionen(schluss, Param.Zeitraum);
   for (int a = 0; q != 0 && a < std::ssize(k); ++a) {
-    const auto r = Regression(schluss, a, Param.Zeitraum);
+    const auto& r = geraden[static_cast<std::size_t>(a)];
     if (!r || r->YMittel == 0) continue;
     const double relativ = std::fabs(r->Steigung * 100.0 / r->YMittel);
     signal_->Setzen(k[a].Datum, 100.0 - 100.0 * std::exp2(-relativ / q));

@@ -31,8 +31,9 @@ void TIndTSF::Rechnen(const TKurse& kurse) {
   geraden_ = TGeradenListe(kurse.ErsterTag(), kurse.LetzterTag());
   tsf_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
+  const auto geraden = Regressionen(schluss, n);
   for (int a = 0; a < std::ssize(k); ++a) {
-    const auto r = Regression(schluss, a, n);
+    const auto& r = geraden[static_cast<std::size_t>(a)];
     if (!r) continue;
     const TGerade gerade{k[a - n + 1].Datum, r->Wert(1), r->Wert(n)};
     geraden_->Setzen(k[a].Datum, gerade);

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "indicators/indrti.h"
+#include "indicators/kette.h"
+#include "indicators/regression.h"
 
 namespace morvane {
 
@@ -22,22 +24,20 @@ void TIndVHF::Rechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int n = Param.Zeitraum;
   signal_ = Preisbereich(kurse);
-  for (int a = std::max(0, n - 1); n >= 1 && a < std::ssize(k); ++a) {
-    double letzter = k[a].Schluss;
-    if (!Vorhanden(letzter)) continue;
-    double hoch = letzter;
-    double tief = letzter;
-    double weg = 0;
-    for (int r = a - 1; r >= a - n + 1; --r) {
-      const double c = k[r].Schluss;
+  const std::vector<double> schluss = Schlussfolge(kurse);
+  Kettensummen(schluss, n, [&](int a, const TKettensummen& summen) {
+    if (n < 1 || a < n - 1 || !Vorhanden(schluss[static_cast<std::size_t>(a)])) return;
+    double hoch = schluss[static_cast<std::size_t>(a)];
+    double tief = hoch;
+    for (int r = a - n + 1; r < a; ++r) {
+      const double c = schluss[static_cast<std::size_t>(r)];
       if (!Vorhanden(c)) continue;
       hoch = std::max(hoch, c);
       tief = std::min(tief, c);
-      weg += std::fabs(c - letzter);
-      letzter = c;
     }
+    const double weg = summen.Weg.Wert();
     signal_->Setzen(k[a].Datum, weg == 0 ? 0.0 : std::fabs(hoch - tief) / weg * 100.0);
-  }
+  });
 }
 
 std::string TIndVHF::Info(Boersentag datum) const {

@@ -1,6 +1,9 @@
 #include "indicators/regression.h"
 
+#include <cstdint>
+
 #include "indicators/bausteine.h"
+#include "indicators/exaktsumme.h"
 
 namespace morvane {
 
@@ -12,49 +15,77 @@ std::vector<double> Schlussfolge(const TKurse& kurse) {
   return schluss;
 }
 
-std::optional<TRegression> Regression(std::span<const double> schluss, int a, int n) {
-  if (n < 1 || a + 1 < n || a >= std::ssize(schluss) || !Vorhanden(schluss[a])) {
-    return std::nullopt;
-  }
-  const double* y = schluss.data() + (a - n + 1) - 1;  // y[x] for x = 1..n
-  // The x sums start as those of a full window and lose the missing points.
-  const double m = n;
-  double k = m;
-  double summeX = m * (m + 1) / 2;
-  double summeXX = m * (m + 1) * (2 * m + 1) / 6;
-  // The closes enter as distances from the last close, so that equal closes
-  // give exactly that mean and a slope of exactly 0. Two lanes, so that the
-  // additions do not all wait on one another.
-  const double bezug = schluss[a];
-  double d0 = 0, d1 = 0, xd0 = 0, xd1 = 0;
-  auto punkt = [&](int x, double& summeD, double& summeXD) {
-    if (Vorhanden(y[x])) {
-      const double dy = y[x] - bezug;
-      summeD += dy;
-      summeXD += x * dy;
+namespace {
+
+// The sums of a window's points (x, y): x counted from any origin, as long
+// as every sum uses the same one.
+struct TPunktsummen {
+  std::int64_t Anzahl = 0;
+  std::int64_t SummeX = 0;
+  std::int64_t SummeXX = 0;
+  TExakteSumme SummeY;
+  TExakteSumme SummeXY;
+
+  void Aendern(std::int64_t x, double y, int richtung) {
+    Anzahl += richtung;
+    SummeX += richtung * x;
+    SummeXX += richtung * x * x;
+    if (richtung > 0) {
+      SummeY.Plus(y);
+      SummeXY.PlusProdukt(static_cast<double>(x), y);
     } else {
-      k -= 1;
-      summeX -= x;
-      summeXX -= static_cast<double>(x) * x;
+      SummeY.Minus(y);
+      SummeXY.MinusProdukt(static_cast<double>(x), y);
     }
-  };
-  int x = 1;
-  for (; x + 1 <= n; x += 2) {
-    punkt(x, d0, xd0);
-    punkt(x + 1, d1, xd1);
   }
-  if (x <= n) punkt(x, d0, xd0);
-  const double d = d0 + d1;
-  const double xd = xd0 + xd1;
-  TRegression r;
-  r.XMittel = summeX / k;
-  r.YMittel = bezug + d / k;
-  // Sxx = sum(x^2) - k * mean(x)^2 and Sxy = sum(x*y) - k * mean(x) * mean(y),
-  // with the closes taken relative to the last one.
-  const double sxx = summeXX - summeX * summeX / k;
-  if (sxx == 0) return std::nullopt;  // a single point
-  r.Steigung = (xd - summeX * d / k) / sxx;
-  return r;
+
+  // The line; `verschiebung` is added to x to give the window position.
+  std::optional<TRegression> Gerade(std::int64_t verschiebung) const {
+    const __int128 k = Anzahl;
+    const __int128 sxx = k * SummeXX - static_cast<__int128>(SummeX) * SummeX;
+    if (sxx <= 0) return std::nullopt;  // a single point
+    // k * sum(xy) - sum(x) * sum(y): the slope's numerator, exact; it does not
+    // depend on the origin of x.
+    TExakteSumme zaehler;
+    zaehler.PlusVielfaches(SummeXY, static_cast<double>(Anzahl));
+    zaehler.PlusVielfaches(SummeY, -static_cast<double>(SummeX));
+    const auto anzahl = static_cast<std::uint64_t>(Anzahl);
+    TRegression r;
+    r.XMittel = static_cast<double>(SummeX + verschiebung * Anzahl) / static_cast<double>(Anzahl);
+    r.YMittel = SummeY.Quotient(anzahl);
+    r.Steigung = zaehler.Quotient(static_cast<std::uint64_t>(sxx));
+    return r;
+  }
+};
+
+bool Endpunkt(std::span<const double> schluss, int a, int n) {
+  return n >= 1 && a + 1 >= n && a < std::ssize(schluss) && Vorhanden(schluss[a]);
+}
+
+}  // namespace
+
+std::optional<TRegression> Regression(std::span<const double> schluss, int a, int n) {
+  if (!Endpunkt(schluss, a, n)) return std::nullopt;
+  TPunktsummen summen;
+  for (int x = 1; x <= n; ++x) {
+    const double y = schluss[a - n + x];
+    if (Vorhanden(y)) summen.Aendern(x, y, 1);
+  }
+  return summen.Gerade(0);
+}
+
+std::vector<std::optional<TRegression>> Regressionen(std::span<const double> schluss, int n) {
+  std::vector<std::optional<TRegression>> geraden(schluss.size());
+  if (n < 1) return geraden;
+  // x is the record index; window position = index - (a - n).
+  TPunktsummen summen;
+  for (int a = 0; a < std::ssize(schluss); ++a) {
+    const int weg = a - n;
+    if (weg >= 0 && Vorhanden(schluss[weg])) summen.Aendern(weg, schluss[weg], -1);
+    if (Vorhanden(schluss[a])) summen.Aendern(a, schluss[a], 1);
+    if (Endpunkt(schluss, a, n)) geraden[static_cast<std::size_t>(a)] = summen.Gerade(n - a);
+  }
+  return geraden;
 }
 
 }  // namespace morvane

@@ -24,7 +24,12 @@ std::vector<double> Schlussfolge(const TKurse& kurse);
 // The line over the records a-n+1..a (positions 1..n) of `schluss`, using the
 // points whose close is positive. None before the n-th record, when the close
 // of record a is missing (so there is always one point), and when only one
-// point remains.
+// point remains. The means and the slope are exact, each rounded once, so
+// that equal closes give exactly that mean and a slope of exactly 0.
 std::optional<TRegression> Regression(std::span<const double> schluss, int a, int n);
+
+// Regression(schluss, a, n) for every record a, computed running: each step
+// adds the close that enters and removes the one that leaves, exactly.
+std::vector<std::optional<TRegression>> Regressionen(std::span<const double> schluss, int n);
 
 }  // namespace morvane

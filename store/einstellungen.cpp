@@ -160,6 +160,7 @@ bool TEinstellungen::LadenAus(std::string_view daten) {
     return false;
   }
   TBinaerLeser leser(daten.substr(kKopf.size()));
+  druckRoh_.clear();
   try {
     KoerperLesen(leser);
   } catch (const std::exception& e) {
@@ -206,6 +207,17 @@ void TEinstellungen::KoerperLesen(TBinaerLeser& leser) {
   OffeneKataloge = Textliste(leser);
   OffenesWertpapier = Textliste(leser);
   BlockLesen(leser, TEinstellungsBlockArt::IndVorlagen);
+  // While the indicator block is unread, where it ends is a guess: keep the
+  // bytes taken for the print settings, so that its owner can claim them.
+  const TBinaerLeser druck = leser;
+  DruckLesen(leser);
+  if (slots_[Index(TEinstellungsBlockArt::IndVorlagen)].HatRoh) {
+    TBinaerLeser kopie = druck;
+    druckRoh_ = std::string(kopie.Roh(leser.Position() - druck.Position()));
+  }
+}
+
+void TEinstellungen::DruckLesen(TBinaerLeser& leser) {
   DruckHochformat = Schalter(leser);
   DruckChartsProSeite = leser.Byte();
   DruckPosition = leser.Byte();
@@ -305,17 +317,37 @@ void TEinstellungen::Einstecken(TEinstellungsBlockArt art,
   // Fill the new block from what the file held for it; a damaged block keeps
   // what could be read, as a damaged file does, and says so.
   const std::string wo = "Block '" + std::string(Blockname(art)) + "': ";
-  TBinaerLeser leser(slot.Roh);
-  try {
-    slot.Block->Lies(leser);
-    if (leser.Rest() > 0) {
-      Beschaedigt(wo + std::to_string(leser.Rest()) + " überzählige Bytes");
-    }
-  } catch (const std::exception& e) {
-    Beschaedigt(wo + e.what());
-  }
+  const bool mitDruck = art == TEinstellungsBlockArt::IndVorlagen;
+  const std::string roh = mitDruck ? slot.Roh + druckRoh_ : slot.Roh;
+  const std::size_t nachspann = mitDruck ? druckRoh_.size() : 0;
   slot.Roh.clear();
   slot.HatRoh = false;
+  if (mitDruck) druckRoh_.clear();
+  TBinaerLeser leser(roh);
+  try {
+    slot.Block->Lies(leser);
+  } catch (const std::exception& e) {
+    Beschaedigt(wo + e.what());
+    return;
+  }
+  if (leser.Rest() > nachspann) {
+    Beschaedigt(wo + std::to_string(leser.Rest() - nachspann) + " überzählige Bytes");
+  } else if (leser.Rest() < nachspann) {
+    DruckNachlesen(leser);
+  }
+}
+
+void TEinstellungen::DruckNachlesen(TBinaerLeser& leser) {
+  // The block reached into what was taken for the print settings: the file
+  // ended within them, so they hold what is left of it, the rest as default.
+  DruckHochformat = false;
+  DruckChartsProSeite = kStandardChartsProSeite;
+  DruckPosition = kStandardDruckPosition;
+  try {
+    DruckLesen(leser);
+  } catch (const std::exception& e) {
+    Beschaedigt(e.what());
+  }
 }
 
 bool TEinstellungen::Eingesteckt(TEinstellungsBlockArt art) const {

@@ -118,8 +118,10 @@ class TEinstellungen {
   std::vector<std::string> OffeneKataloge;
   std::vector<std::string> OffenesWertpapier;
   bool DruckHochformat = false;
-  std::uint8_t DruckChartsProSeite = 1;
-  std::uint8_t DruckPosition = 1;
+  static constexpr std::uint8_t kStandardChartsProSeite = 1;
+  static constexpr std::uint8_t kStandardDruckPosition = 1;
+  std::uint8_t DruckChartsProSeite = kStandardChartsProSeite;
+  std::uint8_t DruckPosition = kStandardDruckPosition;
   // Not stored.
   Kalendertag ListenDatum;
 
@@ -132,6 +134,8 @@ class TEinstellungen {
   };
 
   void KoerperLesen(TBinaerLeser& leser);
+  void DruckLesen(TBinaerLeser& leser);
+  void DruckNachlesen(TBinaerLeser& leser);
   // Records the damage `grund` and returns false, for Laden to pass on.
   bool Beschaedigt(const std::string& grund);
   void Melden(const std::string& zustand);
@@ -144,6 +148,8 @@ class TEinstellungen {
   std::string programmverzeichnis_;
   std::string datenverzeichnis_;
   std::array<TSlot, kAnzahlEinstellungsBloecke> slots_;
+  // The print settings' bytes as read behind the unread indicator block.
+  std::string druckRoh_;
   std::vector<std::string> ladefehler_;
 };
 

@@ -140,6 +140,18 @@ TEST(IndSatz, EinstellungsdateiBehaeltDenSatz) {
   EXPECT_EQ(nachher.Dateiinhalt(), datei);
 }
 
+TEST(IndSatz, DateiendeDirektHinterDemSatzBehaeltIhnGanz) {
+  TEinstellungen einstellungen("/nicht/vorhanden/");
+  IndEinstellungenEinstecken(einstellungen);
+  std::string datei = einstellungen.Dateiinhalt();
+  datei.resize(datei.size() - 3);  // the print settings are missing
+  TEinstellungen gelesen("/nicht/vorhanden/");
+  ASSERT_TRUE(gelesen.LadenAus(datei));
+  IndEinstellungenEinstecken(gelesen);
+  EXPECT_EQ(Block(IndVorlagen(gelesen).Liste()), Block(IndVorlagen(einstellungen).Liste()));
+  EXPECT_EQ(gelesen.Ladefehler().size(), 1u);
+}
+
 // The default set plus a momentum in group 3 (group 3 may hold no
 // registered kind of its own).
 TIndVorlagen MitGruppe3() {

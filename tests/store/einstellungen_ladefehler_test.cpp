@@ -92,6 +92,37 @@ TEST_F(Ladefehler, SpaetEingesteckterBlockMeldetWasErNichtLas) {
             Meldung("ist beschädigt (Block 'Indikatorvorlagen': 13 überzählige Bytes)" + kAbHier));
 }
 
+// A file cut within or right behind the indicator block, read before its
+// owner is plugged in: the block stays whole; the print settings keep what the
+// file still held of them.
+TEST_F(Ladefehler, DateiendeHinterDemSatzBehaeltDenGanzenSatz) {
+  TEinstellungen quelle("/nicht/vorhanden");
+  quelle.DruckHochformat = true;
+  quelle.DruckChartsProSeite = 4;
+  quelle.DruckPosition = 2;
+  quelle.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen) = {42, "Indikatoren"};
+  const std::string gut = quelle.Dateiinhalt();
+  const std::string kEnde = "ist beschädigt (Lesefehler: unerwartetes Dateiende)" + kAbHier;
+  struct TFall {
+    std::size_t Fehlend;  // bytes cut off the end
+    bool Hochformat;
+    int ChartsProSeite;
+    int Position;
+  };
+  const TFall faelle[] = {{0, true, 4, 2}, {1, true, 4, 1}, {2, true, 1, 1}, {3, false, 1, 1}};
+  for (const TFall& f : faelle) {
+    TEinstellungen e(dir_.Pfad());
+    ASSERT_TRUE(e.LadenAus(gut.substr(0, gut.size() - f.Fehlend))) << f.Fehlend;
+    const TProbeBlock& satz = e.Einstecken<TProbeBlock>(TEinstellungsBlockArt::IndVorlagen);
+    EXPECT_EQ(satz.Zahl, 42) << f.Fehlend;
+    EXPECT_EQ(satz.Text, "Indikatoren") << f.Fehlend;
+    EXPECT_EQ(e.Ladefehler(), f.Fehlend == 0 ? Meldungen{} : Meldung(kEnde)) << f.Fehlend;
+    EXPECT_EQ(e.DruckHochformat, f.Hochformat) << f.Fehlend;
+    EXPECT_EQ(e.DruckChartsProSeite, f.ChartsProSeite) << f.Fehlend;
+    EXPECT_EQ(e.DruckPosition, f.Position) << f.Fehlend;
+  }
+}
+
 TEST_F(Ladefehler, MeldungGehtAnDenAufruferUndInsLogbuch) {
   TEinstellungen e(dir_.Pfad());
   e.LadenAus("fremd");
