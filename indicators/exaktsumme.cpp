@@ -226,8 +226,13 @@ int TExakteSumme::Vorzeichen() const {
 
 double TExakteSumme::Quotient(std::uint64_t teiler) const {
   const TBetrag b = Betrag();
-  if (!b.Endlich) return std::numeric_limits<double>::quiet_NaN();
-  if (b.Oben < b.Unten) return 0.0;
+  const bool null = b.Oben < b.Unten;
+  if (!b.Endlich || (null && teiler == 0)) return std::numeric_limits<double>::quiet_NaN();
+  if (null) return 0.0;
+  if (teiler == 0) {
+    const double unendlich = std::numeric_limits<double>::infinity();
+    return b.Negativ ? -unendlich : unendlich;
+  }
   const double q = teiler >> 32 ? Teilen<unsigned __int128, TLangTeiler>(b, teiler)
                                 : Teilen<std::uint64_t, TKehrwertTeiler>(b, teiler);
   return b.Negativ ? -q : q;

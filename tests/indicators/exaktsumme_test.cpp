@@ -92,6 +92,8 @@ TEST(ExakteSumme, SummeUndQuotientKorrektGerundet) {
       {{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()},
        2,
        std::numeric_limits<double>::max()},
+      {{1.0}, 0, std::numeric_limits<double>::infinity()},
+      {{-2.0, 1e-300}, 0, -std::numeric_limits<double>::infinity()},
   };
   for (const TFall& f : faelle) {
     TExakteSumme summe;
@@ -107,6 +109,7 @@ TEST(ExakteSumme, SummeUndQuotientKorrektGerundet) {
   weg.Minus(0.1);
   EXPECT_EQ(weg.Vorzeichen(), 0);
   EXPECT_EQ(Bits(weg.Wert()), Bits(0.0));
+  EXPECT_TRUE(std::isnan(weg.Quotient(0)));
   weg.Plus(std::numeric_limits<double>::infinity());
   EXPECT_TRUE(std::isnan(weg.Wert()));
 }
