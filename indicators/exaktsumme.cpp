@@ -13,6 +13,13 @@ constexpr std::uint64_t kZifferMaske = 0xFFFFFFFFu;
 constexpr int kMantissenbits = 52;
 constexpr int kKleinsterExponent = -1074;  // weight of digit 0's lowest bit
 
+// x * 2^exponent for an x that holds it exactly, as std::ldexp but without the
+// library call where 2^exponent is a normal double.
+double Skalieren(double x, int exponent) {
+  if (exponent < -1022 || exponent > 1023) return std::ldexp(x, exponent);
+  return x * std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << kMantissenbits);
+}
+
 // (m + sticky) * 2^exponent with m's top bit at 63, rounded once to a double
 // (nearest, ties to even); sticky says that something below m is not zero.
 double Runden(std::uint64_t m, bool sticky, int exponent) {
@@ -28,13 +35,49 @@ double Runden(std::uint64_t m, bool sticky, int exponent) {
   const std::uint64_t rest = m & ((1ull << weg) - 1);
   const std::uint64_t haelfte = 1ull << (weg - 1);
   if (rest > haelfte || (rest == haelfte && (sticky || (behalten & 1u)))) ++behalten;
-  return std::ldexp(static_cast<double>(behalten), exponent + weg);
+  return Skalieren(static_cast<double>(behalten), exponent + weg);
 }
+
+// Divides by a teiler below 2^32 with a reciprocal taken once: the product's
+// high half undershoots the quotient by at most 2, which the remainder
+// corrects, so quotient and remainder are exactly those of n / teiler.
+class TKehrwertTeiler {
+ public:
+  explicit TKehrwertTeiler(std::uint64_t teiler)
+      : teiler_(teiler), kehrwert_(teiler > 1 ? ~std::uint64_t{0} / teiler : 0) {}
+  std::uint64_t Teile(std::uint64_t n, std::uint64_t& rest) const {
+    auto q = static_cast<std::uint64_t>((static_cast<unsigned __int128>(n) * kehrwert_) >> 64);
+    rest = n - q * teiler_;
+    while (rest >= teiler_) {
+      ++q;
+      rest -= teiler_;
+    }
+    return q;
+  }
+
+ private:
+  std::uint64_t teiler_;
+  std::uint64_t kehrwert_;
+};
+
+// Plain division, for teiler of 2^32 and above.
+class TLangTeiler {
+ public:
+  explicit TLangTeiler(std::uint64_t teiler) : teiler_(teiler) {}
+  std::uint64_t Teile(unsigned __int128 n, unsigned __int128& rest) const {
+    rest = n % teiler_;
+    return static_cast<std::uint64_t>(n / teiler_);
+  }
+
+ private:
+  std::uint64_t teiler_;
+};
 
 // Long division of the digits by teiler from the top, far enough below the
 // lowest digit to hold 64 significant bits; rounds the quotient once.
-template <typename Wort>
+template <typename Wort, typename Teiler>
 double Teilen(const TExakteSumme::TBetrag& b, std::uint64_t teiler) {
+  const Teiler durch(teiler);
   std::uint64_t q[3] = {0, 0, 0};  // the top quotient digits, from the first non-zero one
   int gefunden = 0;
   int letzte = 0;  // position of the last quotient digit taken
@@ -43,8 +86,7 @@ double Teilen(const TExakteSumme::TBetrag& b, std::uint64_t teiler) {
   for (int c = b.Oben; gefunden < 3; --c) {
     const Wort teil = (rest << 32) | (c >= b.Unten ? b.Ziffer[c] : 0u);
     // A plain sum needs no division.
-    const auto ziffer = static_cast<std::uint64_t>(teiler == 1 ? teil : teil / teiler);
-    rest = teiler == 1 ? 0 : teil % teiler;
+    const auto ziffer = teiler == 1 ? static_cast<std::uint64_t>(teil) : durch.Teile(teil, rest);
     if (gefunden > 0 || ziffer != 0) {
       q[gefunden++] = ziffer;
       letzte = c;
@@ -184,10 +226,15 @@ int TExakteSumme::Vorzeichen() const {
 
 double TExakteSumme::Quotient(std::uint64_t teiler) const {
   const TBetrag b = Betrag();
-  if (!b.Endlich) return std::numeric_limits<double>::quiet_NaN();
-  if (b.Oben < b.Unten) return 0.0;
-  const double q =
-      teiler >> 32 ? Teilen<unsigned __int128>(b, teiler) : Teilen<std::uint64_t>(b, teiler);
+  const bool null = b.Oben < b.Unten;
+  if (!b.Endlich || (null && teiler == 0)) return std::numeric_limits<double>::quiet_NaN();
+  if (null) return 0.0;
+  if (teiler == 0) {
+    const double unendlich = std::numeric_limits<double>::infinity();
+    return b.Negativ ? -unendlich : unendlich;
+  }
+  const double q = teiler >> 32 ? Teilen<unsigned __int128, TLangTeiler>(b, teiler)
+                                : Teilen<std::uint64_t, TKehrwertTeiler>(b, teiler);
   return b.Negativ ? -q : q;
 }
 

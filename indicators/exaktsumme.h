@@ -24,7 +24,8 @@ class TExakteSumme {
 
   // The sum, rounded once.
   double Wert() const { return Quotient(1); }
-  // The sum divided by teiler (> 0), rounded once.
+  // The sum divided by teiler, rounded once; teiler 0 gives what a
+  // floating-point division by zero gives.
   double Quotient(std::uint64_t teiler) const;
   // -1, 0 or 1.
   int Vorzeichen() const;

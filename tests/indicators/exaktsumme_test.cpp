@@ -92,6 +92,8 @@ TEST(ExakteSumme, SummeUndQuotientKorrektGerundet) {
       {{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()},
        2,
        std::numeric_limits<double>::max()},
+      {{1.0}, 0, std::numeric_limits<double>::infinity()},
+      {{-2.0, 1e-300}, 0, -std::numeric_limits<double>::infinity()},
   };
   for (const TFall& f : faelle) {
     TExakteSumme summe;
@@ -107,8 +109,28 @@ TEST(ExakteSumme, SummeUndQuotientKorrektGerundet) {
   weg.Minus(0.1);
   EXPECT_EQ(weg.Vorzeichen(), 0);
   EXPECT_EQ(Bits(weg.Wert()), Bits(0.0));
+  EXPECT_TRUE(std::isnan(weg.Quotient(0)));
   weg.Plus(std::numeric_limits<double>::infinity());
   EXPECT_TRUE(std::isnan(weg.Wert()));
+}
+
+// A single value divided by a teiler a double holds exactly must round as
+// IEEE division does, across magnitudes and for teilers whose quotient digits
+// need correcting.
+TEST(ExakteSumme, QuotientWieGleitkommadivision) {
+  const std::uint64_t teiler[] = {
+      2,          3,          7,          10,         1000003,          0x7FFFFFFF,
+      0x80000001, 0xFFFFFFFB, 0xFFFFFFFF, 1ull << 32, (1ull << 32) + 1, (1ull << 53) - 1};
+  std::mt19937_64 zufall(4711);
+  std::uniform_real_distribution<double> mantisse(1.0, 2.0);
+  std::uniform_int_distribution<int> exponent(-900, 900);
+  for (int i = 0; i < 2000; ++i) {
+    const double x = std::ldexp(mantisse(zufall), exponent(zufall)) * (i % 2 ? -1 : 1);
+    TExakteSumme summe;
+    summe.Plus(x);
+    for (std::uint64_t t : teiler)
+      ASSERT_EQ(Bits(summe.Quotient(t)), Bits(x / static_cast<double>(t))) << x << " / " << t;
+  }
 }
 
 // Every flat window of random two-decimal prices gives exactly the price, a
