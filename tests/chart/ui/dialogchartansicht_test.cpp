@@ -20,7 +20,7 @@
 
 #include "chart/chartvorlagen.h"
 #include "chart/ui/dialogchartansichtvorlagen.h"
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane {
 namespace {

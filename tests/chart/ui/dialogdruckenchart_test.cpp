@@ -15,7 +15,7 @@
 
 #include "chart/ui/druckerwahl.h"
 #include "chart/ui/druckvorschau.h"
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane {
 namespace {

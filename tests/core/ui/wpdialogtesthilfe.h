@@ -16,6 +16,7 @@
 #include "core/wertpapier.h"
 #include "store/wpverwaltung.h"
 #include "testhilfe/beispieldaten.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane::test {
@@ -55,18 +56,6 @@ class WPDialogTest : public testing::Test {
   std::vector<std::string> fragen_;
   bool antwort_ = true;
 };
-
-// Runs `aktion` and lets `antworten` handle the first modal window it opens.
-inline void ModalBeantworten(const std::function<void()>& aktion,
-                             const std::function<void(QWidget*)>& antworten) {
-  QTimer zeitgeber;
-  zeitgeber.setSingleShot(true);
-  QObject::connect(&zeitgeber, &QTimer::timeout, [&] {
-    if (QWidget* modal = QApplication::activeModalWidget()) antworten(modal);
-  });
-  zeitgeber.start(0);
-  aktion();
-}
 
 // Renders a dialog to build-test/.../bilder/<name>.png for people to look at.
 inline void Bild(QWidget& dialog, const char* name) {

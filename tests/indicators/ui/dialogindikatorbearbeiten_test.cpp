@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/indikatortypen.h"
 #include "indicators/indvorlagen.h"
 #include "indicators/ui/feldseite.h"

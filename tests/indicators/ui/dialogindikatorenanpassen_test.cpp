@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/ui/dialogindikatorbearbeiten.h"
 #include "indicators/ui/dialogindikatorneu.h"
 #include "indicators/ui/feldseite.h"

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "platform/ui/druckerwahl.h"
 #include "testhilfe/tempverzeichnis.h"
 

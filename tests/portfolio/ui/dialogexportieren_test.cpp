@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane {
 namespace {

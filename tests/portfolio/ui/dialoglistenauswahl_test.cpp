@@ -8,7 +8,7 @@
 #include <QMessageBox>
 
 #include "core/datumtext.h"
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/indvorlagen.h"
 #include "testhilfe/tempverzeichnis.h"
 

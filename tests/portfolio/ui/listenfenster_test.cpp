@@ -9,7 +9,7 @@
 #include <QTableView>
 
 #include "core/datumtext.h"
-#include "dialogtesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/beispieldaten.h"
 #include "testhilfe/pdftext.h"
 #include "testhilfe/tempverzeichnis.h"

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -21,15 +24,8 @@ inline void ModalBeantworten(const std::function<void()>& aktion,
   aktion();
 }
 
-}  // namespace morvane::test
-
-#include <QDir>
-#include <QMessageBox>
-#include <QString>
-
-namespace morvane::test {
-
-// Keeps a picture of `fenster` under the build tree for people to look at.
+// Keeps a picture of `fenster` under the build tree for people to look at
+// (MORVANE_BILDER, set by each dialog test folder).
 inline void BildSpeichern(QWidget& fenster, const char* name, bool anpassen = true) {
   if (anpassen) fenster.adjustSize();
   QDir().mkpath(QStringLiteral(MORVANE_BILDER));
