@@ -9,6 +9,9 @@
 
 namespace morvane {
 
+// The name of the PDF output in every print dialog's printer list.
+inline constexpr const char* kPdfDatei = "PDF-Datei";
+
 // Where a table is printed: a canvas, its resolution and printable area, and
 // a way to go on to the next page. The printer and the tests implement it.
 class TDruckZiel {

@@ -2,15 +2,15 @@
 
 #include <QString>
 
+#include "grafik/drucktabelle.h"
+
 class QComboBox;
 class QPrinter;
 
 namespace morvane {
 
 // The printer choice on its own, so that every print dialog offers the same
-// list: the installed printers and, always, "PDF-Datei".
-inline constexpr char kPdfDatei[] = "PDF-Datei";
-
+// list: the installed printers and, always, "PDF-Datei" (kPdfDatei).
 // The name `drucker` stands for: "PDF-Datei" while it writes a PDF, else its
 // printer's name.
 QString DruckerName(const QPrinter& drucker);

@@ -12,9 +12,6 @@ class QPushButton;
 
 namespace morvane {
 
-// The caption of the PDF output in the printer list.
-inline constexpr const char* kPdfDatei = "PDF-Datei";
-
 // The choice of the output: the installed printers and "PDF-Datei" (always
 // offered, preselected when no printer is installed), with the PDF file's
 // name and a file chooser. Any print dialog can hold it.
