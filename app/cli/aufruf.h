@@ -49,6 +49,10 @@ struct TKontext {
   std::string Programmverzeichnis;
   std::ostream& Aus;
   std::ostream& Meldung;
+  // The exit status of a command that succeeded as a whole but wants to tell
+  // more than 0 (an update run where some securities got no prices). Stays 0
+  // unless the command sets it; failures are raised as before.
+  int& Ausgang;
 };
 
 // Output helpers of the machine-readable formats.

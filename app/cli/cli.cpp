@@ -118,10 +118,11 @@ int CliAusfuehren(const std::vector<std::string>& argumente, std::ostream& aus,
     const TCliAufruf aufruf = AufrufLesen(rest, befehl->Form);
     TWPVerwaltung verwaltung(Datenverzeichnis(global, programm, meldung));
     verwaltung.HinweiseAn([&meldung](const std::string& hinweis) { meldung << hinweis << '\n'; });
-    befehl->Funktion(TKontext{verwaltung, programm, aus, meldung}, aufruf);
+    int ausgang = 0;
+    befehl->Funktion(TKontext{verwaltung, programm, aus, meldung, ausgang}, aufruf);
     // A full disk or a closed pipe behind the output is a failure too.
     if (!aus.flush()) throw Exception("Konnte die Ausgabe nicht schreiben.");
-    return 0;
+    return ausgang;
   } catch (const EAufruf& e) {
     meldung << e.what() << '\n';
     if (befehl) {
