@@ -54,38 +54,16 @@ std::string Laden(const TOnlineUpdateKontext& k, const std::string& url, std::si
   return daten;
 }
 
-// Every source of the file must be usable by an update run, else the file
-// would break what it is meant to repair.
-void QuellenPruefen(const TUpdateDatei& datei, std::string_view daten) {
-  std::vector<TQuelle> quellen;
-  Kalendertag datum = 0;
-  try {
-    datum = QuellenLesen(daten, quellen);
-  } catch (const Exception& e) {
-    throw EUpdateFehler(datei.Name + " lässt sich nicht laden: " + e.Meldung());
-  }
-  if (datum != datei.Versionsdatum)
-    throw EUpdateFehler(datei.Name + " trägt das Datum " + Datum(datum) + ", der Index nennt " +
-                        Datum(datei.Versionsdatum));
-  if (quellen.empty()) throw EUpdateFehler(datei.Name + " enthält keine Kursquelle");
-  const TDatum heute = DatumAusKalendertag(HeuteKalendertag());
-  for (const TQuelle& q : quellen) {
-    try {
-      TInlineParser vorlage(q.UrlVorlage, heute);
-      TScriptParser script(q.Script);
-    } catch (const Exception& e) {
-      throw EUpdateFehler(datei.Name + ", Kursquelle '" + q.Anzeigename() + "': " + e.Meldung());
-    }
-  }
-}
-
 void DateiPruefen(const TUpdateDatei& datei, std::string_view daten) {
   if (static_cast<std::int64_t>(daten.size()) != datei.Groesse)
     throw EUpdateFehler(datei.Name + " hat " + std::to_string(daten.size()) + " statt " +
                         std::to_string(datei.Groesse) + " Bytes");
   if (HexText(Sha256(daten)) != datei.Sha256)
     throw EUpdateFehler(datei.Name + ": SHA-256-Summe stimmt nicht");
-  QuellenPruefen(datei, daten);
+  const Kalendertag datum = QuelldateiPruefen(datei.Name, daten);
+  if (datum != datei.Versionsdatum)
+    throw EUpdateFehler(datei.Name + " trägt das Datum " + Datum(datum) + ", der Index nennt " +
+                        Datum(datei.Versionsdatum));
 }
 
 // The previous file goes to "<name>.bak" first, so that a failure after it
@@ -172,6 +150,29 @@ std::string UpdateAusgangText(TUpdateAusgang ausgang) {
   }
   return "Das Online-Update konnte nicht durchgeführt werden. Bitte versuchen Sie es später "
          "erneut.";
+}
+
+// Every source of the file must be usable by an update run, else the file
+// would break what it is meant to repair.
+Kalendertag QuelldateiPruefen(const std::string& name, std::string_view daten) {
+  std::vector<TQuelle> quellen;
+  Kalendertag datum = 0;
+  try {
+    datum = QuellenLesen(daten, quellen);
+  } catch (const Exception& e) {
+    throw EQuellendatei(name + " lässt sich nicht laden: " + e.Meldung());
+  }
+  if (quellen.empty()) throw EQuellendatei(name + " enthält keine Kursquelle");
+  const TDatum heute = DatumAusKalendertag(HeuteKalendertag());
+  for (const TQuelle& q : quellen) {
+    try {
+      TInlineParser vorlage(q.UrlVorlage, heute);
+      TScriptParser script(q.Script);
+    } catch (const Exception& e) {
+      throw EQuellendatei(name + ", Kursquelle '" + q.Anzeigename() + "': " + e.Meldung());
+    }
+  }
+  return datum;
 }
 
 std::optional<std::string> UpdateAdresseFehler(std::string_view adresse) {

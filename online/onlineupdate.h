@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/datum.h"
 #include "online/download.h"
 
 namespace morvane {
@@ -45,6 +46,11 @@ struct TOnlineUpdateKontext {
 // The reason an update address is refused, or none: only https is taken,
 // so that nobody between here and the server can answer in its place.
 std::optional<std::string> UpdateAdresseFehler(std::string_view adresse);
+
+// Checks that `daten` is a price-source file every source of which an update
+// run can use (template and script parse) and returns its version date.
+// Raises EQuellendatei naming the file `name` and the fault.
+Kalendertag QuelldateiPruefen(const std::string& name, std::string_view daten);
 
 // Fetches the signed index, and for each file newer than the installed
 // Quellen35.mvq fetches it into memory, checks size, SHA-256 and that it

@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -44,6 +46,19 @@ TServerProzess::~TServerProzess() {
 
 std::string ServerSkript(const std::string& name) {
   return MORVANE_SERVERSKRIPTE + name;
+}
+
+TTlsServer::TTlsServer(const std::string& wurzel)
+    : prozess_({"python3", ServerSkript("tlsumgebung.py"), "--wurzel", wurzel}) {
+  std::istringstream zeile(prozess_.Zeile());
+  std::string erstes, falsch, proxy, ca;
+  zeile >> erstes >> falsch >> proxy >> ca >> klar_;
+  if (erstes == "fehlt") {
+    fehlt_ = falsch;
+    return;
+  }
+  https_ = erstes;
+  setenv("SSL_CERT_FILE", ca.c_str(), 1);
 }
 
 TServerProzess& RohServer() {

@@ -24,6 +24,22 @@ class TServerProzess {
   std::string port_;
 };
 
+// nginx with TLS (tlsumgebung.py) serving the directory `wurzel` on
+// 127.0.0.1, its test certificate authority handed to the HTTPS client
+// through SSL_CERT_FILE. Fehlt() names the missing program when nginx,
+// tinyproxy or openssl is not installed.
+class TTlsServer {
+ public:
+  explicit TTlsServer(const std::string& wurzel);
+  const std::string& Fehlt() const { return fehlt_; }
+  std::string Https(const std::string& pfad) const { return "https://127.0.0.1:" + https_ + pfad; }
+  std::string Http(const std::string& pfad) const { return "http://127.0.0.1:" + klar_ + pfad; }
+
+ private:
+  TServerProzess prozess_;
+  std::string https_, klar_, fehlt_;
+};
+
 // The path of a server script in the test data (tests/data/online/).
 std::string ServerSkript(const std::string& name);
 

@@ -6,7 +6,8 @@ localhost and one for another host, starts both servers and prints one line:
 "<https port> <port with the other host's certificate> <proxy port> <CA file>
 <plain http port>", or "fehlt <program>" when a program is not installed.
 Stops them and removes everything on SIGTERM. With --gross N the document
-/gross.bin holds N bytes.
+/gross.bin holds N bytes. With --wurzel DIR the servers serve the test's own
+directory DIR instead.
 """
 import os
 import shutil
@@ -59,6 +60,7 @@ def main():
             print("fehlt", name, flush=True)
             return
     gross = int(sys.argv[sys.argv.index("--gross") + 1]) if "--gross" in sys.argv else 0
+    wurzel = sys.argv[sys.argv.index("--wurzel") + 1] if "--wurzel" in sys.argv else None
     d = tempfile.mkdtemp(prefix="morvane-tls-")
     prozesse = []
 
@@ -77,11 +79,13 @@ def main():
             "-days", "2")
     zertifikat(d, "hier", ca, "IP:127.0.0.1,DNS:localhost")
     zertifikat(d, "anderer", ca, "DNS:anderer.example")
-    os.makedirs(f"{d}/www")
-    with open(f"{d}/www/index.html", "w") as f:
-        f.write("<html>hallo sicher</html>\n")
+    www = wurzel or f"{d}/www"
+    if not wurzel:
+        os.makedirs(www)
+        with open(f"{www}/index.html", "w") as f:
+            f.write("<html>hallo sicher</html>\n")
     if gross:
-        with open(f"{d}/www/gross.bin", "wb") as f:
+        with open(f"{www}/gross.bin", "wb") as f:
             f.truncate(gross)
     https, falsch, proxy, klar = (freier_port() for _ in range(4))
     with open(f"{d}/nginx.conf", "w") as f:
@@ -92,12 +96,12 @@ http {{
   client_body_temp_path {d}/tmp; proxy_temp_path {d}/tmp; fastcgi_temp_path {d}/tmp;
   uwsgi_temp_path {d}/tmp; scgi_temp_path {d}/tmp;
   default_type text/html;
-  server {{ listen 127.0.0.1:{https} ssl; root {d}/www;
+  server {{ listen 127.0.0.1:{https} ssl; root {www};
     ssl_certificate {d}/hier.pem; ssl_certificate_key {d}/hier.key;
     location = /nachhttp {{ return 302 http://127.0.0.1:{klar}/; }} }}
-  server {{ listen 127.0.0.1:{falsch} ssl; root {d}/www;
+  server {{ listen 127.0.0.1:{falsch} ssl; root {www};
     ssl_certificate {d}/anderer.pem; ssl_certificate_key {d}/anderer.key; }}
-  server {{ listen 127.0.0.1:{klar}; root {d}/www; }}
+  server {{ listen 127.0.0.1:{klar}; root {www}; }}
 }}
 """)
     benutzer = "User nobody\nGroup nogroup\n" if os.getuid() == 0 else ""
