@@ -31,7 +31,9 @@ void Protokollieren(TLogbuch& logbuch, const std::string& zeile) {
   }
 }
 
-std::string Datum(Kalendertag tag) { return tag > 0 ? KalendertagZuText(tag) : "?"; }
+std::string Datum(Kalendertag tag) {
+  return tag > 0 ? KalendertagZuText(tag) : "?";
+}
 
 // `url` into memory; a document above `grenze` bytes is cut off at once.
 std::string Laden(const TOnlineUpdateKontext& k, const std::string& url, std::size_t grenze) {
@@ -72,7 +74,8 @@ void Installieren(const std::string& verzeichnis, const std::string& name, std::
   const std::string pfad = (std::filesystem::path(verzeichnis) / name).string();
   try {
     std::error_code fehler;
-    if (std::filesystem::exists(pfad, fehler)) DateiAtomarSchreiben(pfad + ".bak", DateiLesen(pfad));
+    if (std::filesystem::exists(pfad, fehler))
+      DateiAtomarSchreiben(pfad + ".bak", DateiLesen(pfad));
     DateiAtomarSchreiben(pfad, daten);
   } catch (const EDatei& e) {
     throw EUpdateFehler("'" + pfad + "' konnte nicht ersetzt werden: " + e.Meldung());
@@ -91,7 +94,8 @@ std::vector<TUpdateDatei> NeuereDateien(const TOnlineUpdateKontext& k, const TUp
   for (const TUpdateDatei& d : index.Dateien) {
     if (d.Name != kQuellendatei) {
       // The user's own sources are theirs alone; other names mean nothing here.
-      Protokollieren(k.Logbuch, "Online-Update: '" + d.Name + "' aus dem Index wird nicht übernommen");
+      Protokollieren(k.Logbuch,
+                     "Online-Update: '" + d.Name + "' aus dem Index wird nicht übernommen");
     } else if (d.Versionsdatum > installiert) {
       neuer.push_back(d);
     }
@@ -119,7 +123,8 @@ TUpdateErgebnis Durchfuehren(const TOnlineUpdateKontext& k) {
   const TUrl basis = UrlZerlegen(k.Adresse);
   for (std::size_t i = 0; i < neuer.size(); ++i) {
     const TUpdateDatei& d = neuer[i];
-    if (k.Fortschritt) k.Fortschritt(d.Name, static_cast<int>(i + 1), static_cast<int>(neuer.size()));
+    if (k.Fortschritt)
+      k.Fortschritt(d.Name, static_cast<int>(i + 1), static_cast<int>(neuer.size()));
     std::string daten =
         Laden(k, WeiterleitungAufloesen(basis, d.Name), static_cast<std::size_t>(d.Groesse));
     DateiPruefen(d, daten);
@@ -194,7 +199,7 @@ TUpdateErgebnis OnlineUpdate(const TOnlineUpdateKontext& kontext) {
     ergebnis = {TUpdateAusgang::Fehlgeschlagen, e.Meldung()};
   }
   Protokollieren(kontext.Logbuch, "Online-Update: " + UpdateAusgangText(ergebnis.Ausgang) + " (" +
-                                     ergebnis.Grund + ")");
+                                      ergebnis.Grund + ")");
   return ergebnis;
 }
 

@@ -8,8 +8,12 @@ namespace morvane {
 TProgrammUpdate ProgrammUpdateFuer(TKursaktuKontext& kontext, TKursaktuUmgebung& umgebung,
                                    std::string schluessel) {
   return [&kontext, &umgebung, schluessel = std::move(schluessel)] {
-    TOnlineUpdateKontext k{kontext.Programmverzeichnis, kontext.Konto.UpdateAdresse,
-                           kontext.Logbuch, nullptr, nullptr, schluessel};
+    TOnlineUpdateKontext k{kontext.Programmverzeichnis,
+                           kontext.Konto.UpdateAdresse,
+                           kontext.Logbuch,
+                           nullptr,
+                           nullptr,
+                           schluessel};
     k.Abrufen = [&](const std::string& url, const std::function<void(std::string_view)>& senke) {
       return umgebung.Abrufen(url, kontext.Konto.Agent, senke).Ergebnis;
     };

@@ -82,7 +82,9 @@ std::optional<std::string> HexBytes(std::string_view hex) {
   return bytes;
 }
 
-std::string UpdateSchluessel() { return *HexBytes(kUpdateSchluesselHex); }
+std::string UpdateSchluessel() {
+  return *HexBytes(kUpdateSchluesselHex);
+}
 
 std::string Sha256(std::string_view daten) {
   std::string summe(32, '\0');
@@ -97,15 +99,14 @@ std::string Sha256(std::string_view daten) {
 bool SignaturGueltig(std::string_view daten, std::string_view signatur,
                      std::string_view schluessel) {
   if (signatur.size() != kSignaturLaenge || schluessel.size() != kSchluesselLaenge) return false;
-  TPkey key(EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, Bytes(schluessel),
-                                        schluessel.size()));
+  TPkey key(
+      EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, Bytes(schluessel), schluessel.size()));
   TMd md(EVP_MD_CTX_new());
   if (!key || !md) return false;
   // Ed25519 signs the message itself in one pass: no digest of ours.
   const bool gueltig =
       EVP_DigestVerifyInit(md.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
-      EVP_DigestVerify(md.get(), Bytes(signatur), signatur.size(), Bytes(daten), daten.size()) ==
-          1;
+      EVP_DigestVerify(md.get(), Bytes(signatur), signatur.size(), Bytes(daten), daten.size()) == 1;
   ERR_clear_error();
   return gueltig;
 }

@@ -16,11 +16,13 @@ constexpr std::size_t kSignaturHex = 128;
 constexpr std::size_t kNameGrenze = 64;
 
 [[noreturn]] void Fehler(int zeile, const std::string& grund) {
-  throw EUpdateIndex("Der Update-Index ist fehlerhaft (Zeile " + std::to_string(zeile) + "): " +
-                     grund);
+  throw EUpdateIndex("Der Update-Index ist fehlerhaft (Zeile " + std::to_string(zeile) +
+                     "): " + grund);
 }
 
-bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
+bool IstZiffer(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool NurZiffern(std::string_view text) {
   return !text.empty() && std::all_of(text.begin(), text.end(), IstZiffer);
@@ -72,7 +74,9 @@ std::optional<std::int64_t> GroesseLesen(std::string_view text) {
   return groesse;
 }
 
-bool GueltigeSumme(std::string_view hex) { return hex.size() == 64 && HexBytes(hex); }
+bool GueltigeSumme(std::string_view hex) {
+  return hex.size() == 64 && HexBytes(hex);
+}
 
 TUpdateDatei DateizeileLesen(std::string_view zeile, int nummer) {
   const auto f = Felder(zeile);
@@ -115,8 +119,8 @@ std::string UpdateIndexText(const TUpdateIndex& index) {
                      "\nDeaktiviert " + (index.Deaktiviert ? "ja" : "nein") + "\n";
   for (const TUpdateDatei& d : index.Dateien) {
     Pruefen(d);
-    text += "Datei " + d.Name + " " + DatumText(d.Versionsdatum) + " " +
-            std::to_string(d.Groesse) + " " + d.Sha256 + "\n";
+    text += "Datei " + d.Name + " " + DatumText(d.Versionsdatum) + " " + std::to_string(d.Groesse) +
+            " " + d.Sha256 + "\n";
   }
   return text;
 }
@@ -146,7 +150,8 @@ TUpdateIndex UpdateIndexLesen(std::string_view signiert, std::string_view schlue
 }
 
 TUpdateIndex UpdateIndexTextLesen(std::string_view text) {
-  if (!text.ends_with('\n')) throw EUpdateIndex("Der Update-Index endet nicht mit einem Zeilenende.");
+  if (!text.ends_with('\n'))
+    throw EUpdateIndex("Der Update-Index endet nicht mit einem Zeilenende.");
   std::vector<std::string_view> zeilen;
   for (std::size_t anfang = 0; anfang < text.size();) {
     const std::size_t ende = text.find('\n', anfang);

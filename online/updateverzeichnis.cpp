@@ -18,12 +18,13 @@ std::vector<fs::path> Quelldateien(const std::string& verzeichnis) {
   std::error_code fehler;
   for (const auto& eintrag : fs::directory_iterator(verzeichnis, fehler)) {
     const fs::path& p = eintrag.path();
-    if (eintrag.is_regular_file() && p.extension() == ".mvq" && p.filename() != kAnwenderquellendatei)
+    if (eintrag.is_regular_file() && p.extension() == ".mvq" &&
+        p.filename() != kAnwenderquellendatei)
       dateien.push_back(p);
   }
   if (fehler)
-    throw EUpdateIndex("Das Verzeichnis '" + verzeichnis + "' kann nicht gelesen werden: " +
-                       Fehlertext(fehler.value()));
+    throw EUpdateIndex("Das Verzeichnis '" + verzeichnis +
+                       "' kann nicht gelesen werden: " + Fehlertext(fehler.value()));
   std::sort(dateien.begin(), dateien.end());
   return dateien;
 }
@@ -39,8 +40,8 @@ TUpdateIndex UpdateVerzeichnisSignieren(const std::string& verzeichnis, std::str
     try {
       daten = DateiLesen(pfad.string(), static_cast<std::size_t>(kUpdateDateiGrenze));
     } catch (const EDatei& e) {
-      throw EUpdateIndex("Die Datei '" + pfad.string() + "' kann nicht gelesen werden: " +
-                         e.Meldung());
+      throw EUpdateIndex("Die Datei '" + pfad.string() +
+                         "' kann nicht gelesen werden: " + e.Meldung());
     }
     const std::string name = pfad.filename().string();
     index.Dateien.push_back({name, QuelldateiPruefen(name, daten),

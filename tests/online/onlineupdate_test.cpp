@@ -75,8 +75,8 @@ class OnlineUpdateTest : public ::testing::Test {
       wurzel_->Schreibe(name, daten);
       std::vector<TQuelle> quellen;
       const Kalendertag datum = QuellenSignatur(daten) ? QuellenLesen(daten, quellen) : kNeu;
-      index.Dateien.push_back({name, datum, static_cast<std::int64_t>(daten.size()),
-                               HexText(Sha256(daten))});
+      index.Dateien.push_back(
+          {name, datum, static_cast<std::int64_t>(daten.size()), HexText(Sha256(daten))});
     }
     IndexSchreiben(UpdateIndexSigniert(UpdateIndexText(index), paar_.PrivatPem));
   }
@@ -84,8 +84,10 @@ class OnlineUpdateTest : public ::testing::Test {
 
   TUpdateErgebnis Update(const std::string& adresse = "") {
     TDownload download(einstellungen_);
-    TOnlineUpdateKontext k{programm_.Pfad(), adresse.empty() ? server_->Https("/index.txt") : adresse,
-                           logbuch_, nullptr, nullptr, paar_.Oeffentlich};
+    TOnlineUpdateKontext k{
+        programm_.Pfad(), adresse.empty() ? server_->Https("/index.txt") : adresse,
+        logbuch_,         nullptr,
+        nullptr,          paar_.Oeffentlich};
     k.Abrufen = [&](const std::string& url, const std::function<void(std::string_view)>& senke) {
       ++abrufe_;
       return download.Download(url, senke);
@@ -198,10 +200,15 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
        "Quellen35.mvq hat " + std::to_string(neu.size() - 1) + " statt " +
            std::to_string(neu.size()) + " Bytes"},
       {"keine Kursquellendatei",
-       [&] { Veroeffentlichen({{"Quellen35.mvq", "Morvane 3  Kursquellen"}}); },
+       [&] {
+         Veroeffentlichen({{"Quellen35.mvq", "Morvane 3  Kursquellen"}});
+       },
        "Quellen35.mvq lässt sich nicht laden: Die Datei ist keine Morvane-Kursquellendatei."},
       {"Script einer Quelle fehlerhaft",
-       [&] { Veroeffentlichen({{"Quellen35.mvq", Quellen(kNeu, "datensatz\n")}}); }, ""},
+       [&] {
+         Veroeffentlichen({{"Quellen35.mvq", Quellen(kNeu, "datensatz\n")}});
+       },
+       ""},
       {"Index fehlt", [] {}, "'" + server_->Https("/index.txt") + "' konnte nicht geladen werden"},
       {"Index für eine andere Version",
        [&] {
@@ -219,8 +226,9 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
     const TUpdateErgebnis e = Update();
     EXPECT_EQ(e.Ausgang, TUpdateAusgang::Fehlgeschlagen);
     if (f.grund.empty()) {
-      EXPECT_TRUE(e.Grund.starts_with("Quellen35.mvq, Kursquelle 'Internet: Wertpapiere von "
-                                      "Beispiel [ISIN]': "))
+      EXPECT_TRUE(
+          e.Grund.starts_with("Quellen35.mvq, Kursquelle 'Internet: Wertpapiere von "
+                              "Beispiel [ISIN]': "))
           << e.Grund;
     } else {
       EXPECT_EQ(e.Grund, f.grund);
@@ -233,8 +241,8 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
 TEST_F(OnlineUpdateTest, AdresseOhneHttpsWirdNichtAbgefragt) {
   Veroeffentlichen({{"Quellen35.mvq", Quellen(kNeu)}});
   const std::string klar = server_->Http("/index.txt");
-  for (const std::string& adresse : {klar, std::string("ftp://127.0.0.1/index.txt"),
-                                     std::string("https:///index.txt")}) {
+  for (const std::string& adresse :
+       {klar, std::string("ftp://127.0.0.1/index.txt"), std::string("https:///index.txt")}) {
     const TUpdateErgebnis e = Update(adresse);
     EXPECT_EQ(e.Ausgang, TUpdateAusgang::Fehlgeschlagen);
     EXPECT_EQ(e.Grund, "die Update-Adresse '" + adresse + "' beginnt nicht mit https://");
@@ -251,8 +259,9 @@ TEST_F(OnlineUpdateTest, AbgebrochenerDownloadHinterlaesstNichts) {
   const std::string neu = Quellen(kNeu);
   Veroeffentlichen({{"Quellen35.mvq", neu}});
   for (const TDownload::TErgebnis ende : {TDownload::Abgebrochen, TDownload::Fehlgeschlagen}) {
-    TOnlineUpdateKontext k{programm_.Pfad(), "https://update.example/3.5/index.txt", logbuch_,
-                           nullptr, nullptr, paar_.Oeffentlich};
+    TOnlineUpdateKontext k{programm_.Pfad(), "https://update.example/3.5/index.txt",
+                           logbuch_,         nullptr,
+                           nullptr,          paar_.Oeffentlich};
     std::vector<std::string> urls;
     k.Abrufen = [&](const std::string& url, const std::function<void(std::string_view)>& senke) {
       urls.push_back(url);

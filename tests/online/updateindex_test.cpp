@@ -54,8 +54,7 @@ TEST_F(UpdateIndex, VeraenderungenUndFremderSchluessel) {
   EXPECT_THROW_MSG(UpdateIndexLesen(signiert, UpdateSchluessel()), EUpdateIndex, ungueltig);
   for (const std::string& text :
        {UpdateIndexText(Beispiel()), signiert.substr(0, signiert.size() - 1), signiert + "\n",
-        signiert + "Datei x.mvq 2026-01-01 1 " + kSumme + "\n", std::string("\n"),
-        std::string()}) {
+        signiert + "Datei x.mvq 2026-01-01 1 " + kSumme + "\n", std::string("\n"), std::string()}) {
     EXPECT_THROW_MSG(UpdateIndexLesen(text, paar_.Oeffentlich), EUpdateIndex,
                      "Der Update-Index endet nicht mit einer Signaturzeile.");
   }

@@ -51,8 +51,8 @@ bool Lesen(const std::vector<std::string>& argumente, TAufruf& a) {
 void SchluesselErzeugen(const std::string& pfad) {
   const TSchluesselpaar paar = SchluesselpaarErzeugen();
   DateiAtomarSchreiben(pfad, paar.PrivatPem, 0600);
-  std::cout << "Privater Schlüssel: " << pfad << "\nÖffentlicher Schlüssel: "
-            << HexText(paar.Oeffentlich) << '\n';
+  std::cout << "Privater Schlüssel: " << pfad
+            << "\nÖffentlicher Schlüssel: " << HexText(paar.Oeffentlich) << '\n';
 }
 
 void IndexSchreiben(const TAufruf& a) {
@@ -69,8 +69,8 @@ void IndexSchreiben(const TAufruf& a) {
   std::cout << kUpdateIndexDatei << " geschrieben" << (index.Deaktiviert ? " (deaktiviert)" : "")
             << ", öffentlicher Schlüssel " << HexText(OeffentlicherSchluessel(pem)) << '\n';
   if (OeffentlicherSchluessel(pem) != UpdateSchluessel())
-    std::cout << "Achtung: Das Programm prüft mit einem anderen Schlüssel ("
-              << kUpdateSchluesselHex << ").\n";
+    std::cout << "Achtung: Das Programm prüft mit einem anderen Schlüssel (" << kUpdateSchluesselHex
+              << ").\n";
 }
 
 }  // namespace
