@@ -6,6 +6,7 @@
 #include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/dialoge_indikatoren.h"
 #include "app/fenster/dialoge_listen.h"
+#include "app/fenster/dialoge_onlineupdate.h"
 #include "app/fenster/dialoge_optionen.h"
 #include "app/fenster/dialoge_wertpapier.h"
 #include "app/fenster/dialoge_wpneu.h"
@@ -26,6 +27,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
   WPNeuVerbinden(fenster, einstellungen, programmverzeichnis);
   OptionenVerbinden(fenster, einstellungen, programmverzeichnis);
   ListenVerbinden(fenster, einstellungen);
+  OnlineUpdateVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.
