@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/zahltext.h"
+#include "online/konto.h"
+#include "online/onlineupdate.h"
 #include "store/einstellungen.h"
 
 namespace morvane {
@@ -36,6 +38,7 @@ TOptionenEingabe OptionenAus(const TEinstellungen& e, const TZeitplaner& zeitpla
   o.Timeout = Zahl(e.Timeout);
   o.Protokollieren = e.Protokollieren;
   o.AutoUpdate = e.AutoUpdate;
+  o.UpdateAdresse = KontoLaden(e.Programmverzeichnis()).UpdateAdresse;
   o.ZeitplanAktiv = zeitplaner.Aktiv;
   for (std::size_t i = 0; i < zeitplaner.Anzahl(); ++i)
     o.Zeitpunkte.push_back(*zeitplaner.Zeitpunkt(i));
@@ -56,6 +59,13 @@ std::optional<TOptionenFehler> OptionenPruefen(const TOptionenEingabe& o, bool d
     return TOptionenFehler{"Der Timeout-Wert muss zwischen 5 und 500 Sekunden liegen.",
                            TOptionenSeite::Kursaktualisierung, TOptionenFeld::Timeout};
   }
+  const std::string_view adresse = Trimmen(o.UpdateAdresse);
+  if (!adresse.empty() && UpdateAdresseFehler(adresse)) {
+    return TOptionenFehler{
+        "Die Update-Adresse muss mit https:// beginnen und darf keine "
+        "Leerzeichen enthalten.",
+        TOptionenSeite::Kursaktualisierung, TOptionenFeld::UpdateAdresse};
+  }
   if (dfueInstalliert && o.DFUeVerbinden && o.DFUeEintrag.empty()) {
     return TOptionenFehler{"Es wurde keine DFÜ-Netzwerkverbindung ausgewählt.",
                            TOptionenSeite::Internet, TOptionenFeld::DFUeListe};
@@ -69,6 +79,15 @@ std::optional<TOptionenFehler> OptionenPruefen(const TOptionenEingabe& o, bool d
                            TOptionenFeld::Wahlpause};
   }
   return std::nullopt;
+}
+
+void UpdateAdresseSchreiben(const std::string& programmverzeichnis, std::string_view adresse) {
+  adresse = Trimmen(adresse);
+  TKonto konto = KontoLaden(programmverzeichnis);
+  const std::string neu(adresse.empty() ? kStandardUpdateAdresse : adresse);
+  if (konto.UpdateAdresse == neu) return;
+  konto.UpdateAdresse = neu;
+  KontoSpeichern(programmverzeichnis, konto);
 }
 
 void OptionenSchreiben(const TOptionenEingabe& o, TEinstellungen& e, TZeitplaner& zeitplaner) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/exception.h"
@@ -20,6 +21,8 @@ struct TOptionenEingabe {
   std::string Timeout;
   bool Protokollieren = false;
   bool AutoUpdate = false;
+  // Kept in konto.cfg, not in the settings: see UpdateAdresseSchreiben.
+  std::string UpdateAdresse;
   bool ZeitplanAktiv = false;
   std::vector<TZeitpunkt> Zeitpunkte;
   bool DFUeVerbinden = false;
@@ -37,7 +40,7 @@ struct TOptionenEingabe {
 };
 
 enum class TOptionenSeite { Programm, Kursaktualisierung, Internet };
-enum class TOptionenFeld { Timeout, DFUeListe, Wahlwiederholungen, Wahlpause };
+enum class TOptionenFeld { Timeout, UpdateAdresse, DFUeListe, Wahlwiederholungen, Wahlpause };
 
 // A refused input: the message, the tab to show and the control to focus.
 struct TOptionenFehler {
@@ -59,7 +62,9 @@ struct TOptionenFreigaben {
   friend bool operator==(const TOptionenFreigaben&, const TOptionenFreigaben&) = default;
 };
 
-// The settings and the schedule as the dialog shows them on opening.
+// The settings and the schedule as the dialog shows them on opening, with the
+// update address of konto.cfg in the settings' program directory (EKonto
+// when that file cannot be read).
 TOptionenEingabe OptionenAus(const TEinstellungen& einstellungen, const TZeitplaner& zeitplaner);
 
 // The checks of OK in their order; the first fault, or none. The choice of a
@@ -74,6 +79,11 @@ std::optional<TOptionenFehler> OptionenPruefen(const TOptionenEingabe& eingabe,
 // OptionenPruefen refuses.
 void OptionenSchreiben(const TOptionenEingabe& eingabe, TEinstellungen& einstellungen,
                        TZeitplaner& zeitplaner);
+
+// Stores the update address (blanks around it dropped; empty means the
+// default) in konto.cfg of the program directory, keeping the account values
+// there; writes nothing when it is unchanged. Raises EKonto.
+void UpdateAdresseSchreiben(const std::string& programmverzeichnis, std::string_view adresse);
 
 TOptionenFreigaben OptionenFreigaben(const TOptionenEingabe& eingabe, bool zeileGewaehlt,
                                      bool dfueInstalliert);

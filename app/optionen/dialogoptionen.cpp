@@ -102,6 +102,8 @@ QWidget* TDialogOptionen::KursSeite() {
   connect(logdatei, &QPushButton::clicked, this, [this] { LogdateiAnzeigen(); });
   autoUpdate_ = new QCheckBox(QStringLiteral("&Online-Update automatisch durchführen"), gruppe);
   autoUpdate_->setObjectName(QStringLiteral("K_AutoUpdate"));
+  updateAdresse_ = new QLineEdit(gruppe);
+  updateAdresse_->setObjectName(QStringLiteral("K_UpdateAdresse"));
   auto* raster = new QGridLayout(gruppe);
   raster->addWidget(
       Beschriftung(QStringLiteral("&Timeout beim Download einer Kursseite:"), timeout_, gruppe), 0,
@@ -114,6 +116,8 @@ QWidget* TDialogOptionen::KursSeite() {
   raster->addWidget(protokollieren_, 1, 0);
   raster->addWidget(logdatei, 1, 1, Qt::AlignLeft);
   raster->addWidget(autoUpdate_, 2, 0, 1, 2);
+  raster->addWidget(Beschriftung(QStringLiteral("&Update-Adresse:"), updateAdresse_, gruppe), 3, 0);
+  raster->addWidget(updateAdresse_, 3, 1);
   auto* layout = new QVBoxLayout(seite);
   layout->addWidget(gruppe);
   layout->addWidget(ZeitplanTeil(seite), 1);
@@ -230,6 +234,7 @@ void TDialogOptionen::Fuellen(const TOptionenEingabe& o) {
   timeout_->setText(Qt8(o.Timeout));
   protokollieren_->setChecked(o.Protokollieren);
   autoUpdate_->setChecked(o.AutoUpdate);
+  updateAdresse_->setText(Qt8(o.UpdateAdresse));
   zeitplan_->setChecked(o.ZeitplanAktiv);
   zeitpunkte_ = o.Zeitpunkte;
   for (const TZeitpunkt& z : zeitpunkte_)
@@ -257,6 +262,7 @@ TOptionenEingabe TDialogOptionen::Eingabe() const {
   o.Timeout = timeout_->text().toStdString();
   o.Protokollieren = protokollieren_->isChecked();
   o.AutoUpdate = autoUpdate_->isChecked();
+  o.UpdateAdresse = updateAdresse_->text().toStdString();
   o.ZeitplanAktiv = zeitplan_->isChecked();
   o.Zeitpunkte = zeitpunkte_;
   o.DFUeVerbinden = dfueVerbinden_->isChecked();
@@ -377,6 +383,7 @@ void TDialogOptionen::Pruefen() {
   }
   const std::pair<TOptionenFeld, QWidget*> felder[] = {
       {TOptionenFeld::Timeout, timeout_},
+      {TOptionenFeld::UpdateAdresse, updateAdresse_},
       {TOptionenFeld::DFUeListe, dfueListe_},
       {TOptionenFeld::Wahlwiederholungen, wahlwiederholungen_},
       {TOptionenFeld::Wahlpause, wahlpause_},
@@ -392,6 +399,8 @@ bool TDialogOptionen::Ausfuehren(QWidget* eltern, TEinstellungen& einstellungen,
                                  TZeitplaner& zeitplaner, TOptionenUmgebung umgebung) {
   TDialogOptionen dialog(eltern, einstellungen, zeitplaner, std::move(umgebung));
   if (dialog.exec() != QDialog::Accepted) return false;
+  // First the file that can fail to be written: then a failure changes nothing.
+  UpdateAdresseSchreiben(einstellungen.Programmverzeichnis(), dialog.Eingabe().UpdateAdresse);
   OptionenSchreiben(dialog.Eingabe(), einstellungen, zeitplaner);
   return true;
 }

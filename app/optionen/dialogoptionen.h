@@ -85,6 +85,7 @@ class TDialogOptionen : public QDialog {
   QLineEdit* timeout_ = nullptr;
   QCheckBox* protokollieren_ = nullptr;
   QCheckBox* autoUpdate_ = nullptr;
+  QLineEdit* updateAdresse_ = nullptr;
   QCheckBox* zeitplan_ = nullptr;
   QListWidget* liste_ = nullptr;
   QPushButton* hinzufuegen_ = nullptr;

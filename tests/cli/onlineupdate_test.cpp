@@ -25,14 +25,15 @@ std::string Quellen(int tag) {
 // `morvane-cli online-update` against nginx serving a folder signed with a
 // test key that the command is given as --schluessel.
 TEST(CliOnlineUpdate, AusgangProErgebnis) {
-  test::TTempVerzeichnis wurzel, programm;
-  const test::TTlsServer server(wurzel.Pfad());
+  test::TTempVerzeichnis programm;
+  const test::TTlsServer& server = test::TlsServer();
   if (!server.Fehlt().empty()) GTEST_SKIP() << server.Fehlt() << " fehlt";
+  const std::string wurzel = server.Wurzel() + "cli/";
   const TSchluesselpaar paar = SchluesselpaarErzeugen();
   programm.Schreibe("test.pem", paar.PrivatPem);
   programm.Schreibe("Quellen35.mvq", Quellen(1));
   TKonto konto;
-  konto.UpdateAdresse = server.Https("/index.txt");
+  konto.UpdateAdresse = server.Https("/cli/index.txt");
   KontoSpeichern(programm.Pfad(), konto);
 
   struct Fall {
@@ -44,13 +45,16 @@ TEST(CliOnlineUpdate, AusgangProErgebnis) {
     int installiert;  // day of the installed file's version date afterwards
   };
   const auto veroeffentlichen = [&](int tag, bool deaktiviert) {
-    wurzel.Schreibe("Quellen35.mvq", Quellen(tag));
-    UpdateVerzeichnisSignieren(wurzel.Pfad(), paar.PrivatPem, deaktiviert);
+    test::DateiAnlegen(wurzel + "Quellen35.mvq", Quellen(tag));
+    UpdateVerzeichnisSignieren(wurzel, paar.PrivatPem, deaktiviert);
   };
   const std::vector<std::string> schluessel = {"--schluessel", programm.Datei("test.pem")};
   const Fall faelle[] = {
       {"verändert",
-       [&] { veroeffentlichen(2, false), wurzel.Schreibe("Quellen35.mvq", Quellen(3)); },
+       [&] {
+         veroeffentlichen(2, false);
+         test::DateiAnlegen(wurzel + "Quellen35.mvq", Quellen(3));
+       },
        schluessel, 1, TUpdateAusgang::Fehlgeschlagen, 1},
       {"eingebauter Schlüssel",
        [&] { veroeffentlichen(2, false); },
@@ -60,7 +64,7 @@ TEST(CliOnlineUpdate, AusgangProErgebnis) {
        1},
       {"unverschlüsselt",
        [] {},
-       {"--adresse", server.Http("/index.txt"), "--schluessel", programm.Datei("test.pem")},
+       {"--adresse", server.Http("/cli/index.txt"), "--schluessel", programm.Datei("test.pem")},
        1,
        TUpdateAusgang::Fehlgeschlagen,
        1},

@@ -35,25 +35,18 @@ struct TGesehen {
 
 class OnlineUpdateBefehl : public FensterTest {
  protected:
-  static void SetUpTestSuite() {
-    wurzel_ = std::make_unique<TTempVerzeichnis>();
-    server_ = std::make_unique<TTlsServer>(wurzel_->Pfad());
-    paar_ = SchluesselpaarErzeugen();
-  }
-  static void TearDownTestSuite() {
-    server_.reset();
-    wurzel_.reset();
-  }
+  static void SetUpTestSuite() { paar_ = SchluesselpaarErzeugen(); }
   void SetUp() override {
-    if (!server_->Fehlt().empty()) GTEST_SKIP() << server_->Fehlt() << " fehlt";
+    if (!TlsServer().Fehlt().empty()) GTEST_SKIP() << TlsServer().Fehlt() << " fehlt";
     programm_.Schreibe("Quellen35.mvq", Quellen(1));
     TKonto konto;
-    konto.UpdateAdresse = server_->Https("/index.txt");
+    konto.UpdateAdresse = TlsServer().Https("/fenster/index.txt");
     KontoSpeichern(programm_.Pfad(), konto);
   }
+  static std::string Wurzel() { return TlsServer().Wurzel() + "fenster/"; }
   void Veroeffentlichen(int tag, bool deaktiviert) {
-    wurzel_->Schreibe("Quellen35.mvq", Quellen(tag));
-    UpdateVerzeichnisSignieren(wurzel_->Pfad(), paar_.PrivatPem, deaktiviert);
+    DateiAnlegen(Wurzel() + "Quellen35.mvq", Quellen(tag));
+    UpdateVerzeichnisSignieren(Wurzel(), paar_.PrivatPem, deaktiviert);
   }
 
   // Runs the command from the menu; the message box is answered as soon as it
@@ -78,8 +71,6 @@ class OnlineUpdateBefehl : public FensterTest {
     return gesehen;
   }
 
-  static inline std::unique_ptr<TTempVerzeichnis> wurzel_;
-  static inline std::unique_ptr<TTlsServer> server_;
   static inline TSchluesselpaar paar_;
 };
 
@@ -96,7 +87,7 @@ TEST_F(OnlineUpdateBefehl, ZeigtJedesErgebnis) {
       {"verändert",
        [&] {
          Veroeffentlichen(2, false);
-         wurzel_->Schreibe("Quellen35.mvq", Quellen(3));
+         DateiAnlegen(Wurzel() + "Quellen35.mvq", Quellen(3));
        },
        TUpdateAusgang::Fehlgeschlagen, QMessageBox::Warning},
       {"deaktiviert", [&] { Veroeffentlichen(2, true); }, TUpdateAusgang::Deaktiviert,

@@ -8,6 +8,7 @@
 #include "online/httpfehler.h"
 #include "testhilfe/ausnahme.h"
 #include "testhilfe/serverprozess.h"
+#include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
@@ -18,17 +19,18 @@ namespace {
 class Https : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    umgebung_ = std::make_unique<test::TServerProzess>(
-        std::vector<std::string>{"python3", test::ServerSkript("tlsumgebung.py")});
-    std::istringstream zeile(umgebung_->Zeile());
-    std::string ca;
-    zeile >> https_ >> falsch_ >> proxy_ >> ca >> klar_;
-    if (https_ != "fehlt") setenv("SSL_CERT_FILE", ca.c_str(), 1);
+    const test::TTlsServer& server = test::TlsServer();
+    fehlt_ = server.Fehlt();
+    https_ = server.HttpsPort();
+    falsch_ = server.FalschPort();
+    proxy_ = server.ProxyPort();
+    klar_ = server.KlarPort();
+    if (fehlt_.empty())
+      test::DateiAnlegen(server.Wurzel() + "index.html", "<html>hallo sicher</html>\n");
   }
-  static void TearDownTestSuite() { umgebung_.reset(); }
   void SetUp() override {
-    if (https_ == "fehlt")
-      GTEST_SKIP() << "nginx-light, tinyproxy oder openssl fehlt (" << falsch_
+    if (!fehlt_.empty())
+      GTEST_SKIP() << "nginx-light, tinyproxy oder openssl fehlt (" << fehlt_
                    << "): tools/pakete.sh installiert sie";
     cli_.Senke = [this](std::string_view s) { dokument_ += s; };
     cli_.Zeitlimit = std::chrono::seconds(10);
@@ -39,8 +41,7 @@ class Https : public ::testing::Test {
     cli_.ProxyPassword = passwort;
   }
 
-  static inline std::unique_ptr<test::TServerProzess> umgebung_;
-  static inline std::string https_, falsch_, proxy_, klar_;
+  static inline std::string fehlt_, https_, falsch_, proxy_, klar_;
   THttpCli cli_;
   std::string dokument_;
 };

@@ -46,20 +46,11 @@ std::set<std::string> Inhalt(const std::string& verzeichnis) {
 // Quellen35.mvq of 1 November and the user's anwender.mvq.
 class OnlineUpdateTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    wurzel_ = std::make_unique<test::TTempVerzeichnis>();
-    server_ = std::make_unique<test::TTlsServer>(wurzel_->Pfad());
-    paar_ = SchluesselpaarErzeugen();
-  }
-  static void TearDownTestSuite() {
-    server_.reset();
-    wurzel_.reset();
-  }
+  static void SetUpTestSuite() { paar_ = SchluesselpaarErzeugen(); }
   void SetUp() override {
-    if (!server_->Fehlt().empty())
-      GTEST_SKIP() << server_->Fehlt() << " fehlt: tools/pakete.sh installiert es";
-    for (const auto& e : std::filesystem::directory_iterator(wurzel_->Pfad()))
-      std::filesystem::remove_all(e.path());
+    if (!Server().Fehlt().empty())
+      GTEST_SKIP() << Server().Fehlt() << " fehlt: tools/pakete.sh installiert es";
+    Leeren();
     programm_.Schreibe("Quellen35.mvq", Quellen(kAlt));
     programm_.Schreibe("anwender.mvq", Quellen(kAlt, kScript, TQuellenKopf::Persoenlich));
     installiert_ = programm_.Lies("Quellen35.mvq");
@@ -72,7 +63,7 @@ class OnlineUpdateTest : public ::testing::Test {
     TUpdateIndex index;
     index.Deaktiviert = deaktiviert;
     for (const auto& [name, daten] : dateien) {
-      wurzel_->Schreibe(name, daten);
+      Ablegen(name, daten);
       std::vector<TQuelle> quellen;
       const Kalendertag datum = QuellenSignatur(daten) ? QuellenLesen(daten, quellen) : kNeu;
       index.Dateien.push_back(
@@ -80,12 +71,25 @@ class OnlineUpdateTest : public ::testing::Test {
     }
     IndexSchreiben(UpdateIndexSigniert(UpdateIndexText(index), paar_.PrivatPem));
   }
-  void IndexSchreiben(const std::string& text) { wurzel_->Schreibe("index.txt", text); }
+  void IndexSchreiben(const std::string& text) { Ablegen("index.txt", text); }
+  static const test::TTlsServer& Server() { return test::TlsServer(); }
+  // The served folder of this suite.
+  static std::string Wurzel() { return Server().Wurzel() + "update/"; }
+  static void Leeren() {
+    std::filesystem::remove_all(Wurzel());
+    std::filesystem::create_directory(Wurzel());
+  }
+  static void Ablegen(const std::string& name, std::string_view inhalt) {
+    test::DateiAnlegen(Wurzel() + name, inhalt);
+  }
+  static std::string Abgelegt(const std::string& name) {
+    return test::DateiInhalt(Wurzel() + name);
+  }
 
   TUpdateErgebnis Update(const std::string& adresse = "") {
     TDownload download(einstellungen_);
     TOnlineUpdateKontext k{
-        programm_.Pfad(), adresse.empty() ? server_->Https("/index.txt") : adresse,
+        programm_.Pfad(), adresse.empty() ? Server().Https("/update/index.txt") : adresse,
         logbuch_,         nullptr,
         nullptr,          paar_.Oeffentlich};
     k.Abrufen = [&](const std::string& url, const std::function<void(std::string_view)>& senke) {
@@ -103,8 +107,6 @@ class OnlineUpdateTest : public ::testing::Test {
               (std::set<std::string>{"Quellen35.mvq", "anwender.mvq", "logbuch.txt"}));
   }
 
-  static inline std::unique_ptr<test::TTempVerzeichnis> wurzel_;
-  static inline std::unique_ptr<test::TTlsServer> server_;
   static inline TSchluesselpaar paar_;
   test::TTempVerzeichnis programm_;
   TEinstellungen einstellungen_{programm_.Pfad()};
@@ -166,13 +168,13 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
          Veroeffentlichen({{"Quellen35.mvq", neu}});
          std::string falsch = neu;
          falsch[falsch.size() - 3] ^= 1;
-         wurzel_->Schreibe("Quellen35.mvq", falsch);
+         Ablegen("Quellen35.mvq", falsch);
        },
        "Quellen35.mvq: SHA-256-Summe stimmt nicht"},
       {"Index um ein Byte verändert",
        [&] {
          Veroeffentlichen({{"Quellen35.mvq", neu}});
-         std::string index = wurzel_->Lies("index.txt");
+         std::string index = Abgelegt("index.txt");
          index[index.find("2026-12-01") + 9] = '2';
          IndexSchreiben(index);
        },
@@ -180,7 +182,7 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
       {"Index mit fremdem Schlüssel",
        [&] {
          Veroeffentlichen({{"Quellen35.mvq", neu}});
-         const std::string text = wurzel_->Lies("index.txt");
+         const std::string text = Abgelegt("index.txt");
          IndexSchreiben(UpdateIndexSigniert(text.substr(0, text.find("Signatur ")),
                                             SchluesselpaarErzeugen().PrivatPem));
        },
@@ -188,14 +190,14 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
       {"Datei größer als angegeben",
        [&] {
          Veroeffentlichen({{"Quellen35.mvq", neu}});
-         wurzel_->Schreibe("Quellen35.mvq", neu + "x");
+         Ablegen("Quellen35.mvq", neu + "x");
        },
-       "'" + server_->Https("/Quellen35.mvq") + "' ist größer als " + std::to_string(neu.size()) +
-           " Bytes"},
+       "'" + Server().Https("/update/Quellen35.mvq") + "' ist größer als " +
+           std::to_string(neu.size()) + " Bytes"},
       {"Datei kleiner als angegeben",
        [&] {
          Veroeffentlichen({{"Quellen35.mvq", neu}});
-         wurzel_->Schreibe("Quellen35.mvq", neu.substr(1));
+         Ablegen("Quellen35.mvq", neu.substr(1));
        },
        "Quellen35.mvq hat " + std::to_string(neu.size() - 1) + " statt " +
            std::to_string(neu.size()) + " Bytes"},
@@ -209,7 +211,8 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
          Veroeffentlichen({{"Quellen35.mvq", Quellen(kNeu, "datensatz\n")}});
        },
        ""},
-      {"Index fehlt", [] {}, "'" + server_->Https("/index.txt") + "' konnte nicht geladen werden"},
+      {"Index fehlt", [] {},
+       "'" + Server().Https("/update/index.txt") + "' konnte nicht geladen werden"},
       {"Index für eine andere Version",
        [&] {
          TUpdateIndex index;
@@ -220,8 +223,7 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.was);
-    for (const auto& e : std::filesystem::directory_iterator(wurzel_->Pfad()))
-      std::filesystem::remove_all(e.path());
+    Leeren();
     f.vorbereiten();
     const TUpdateErgebnis e = Update();
     EXPECT_EQ(e.Ausgang, TUpdateAusgang::Fehlgeschlagen);
@@ -240,7 +242,7 @@ TEST_F(OnlineUpdateTest, AbgelehnteUpdates) {
 // Refused before any request: only https protects the index on its way.
 TEST_F(OnlineUpdateTest, AdresseOhneHttpsWirdNichtAbgefragt) {
   Veroeffentlichen({{"Quellen35.mvq", Quellen(kNeu)}});
-  const std::string klar = server_->Http("/index.txt");
+  const std::string klar = Server().Http("/update/index.txt");
   for (const std::string& adresse :
        {klar, std::string("ftp://127.0.0.1/index.txt"), std::string("https:///index.txt")}) {
     const TUpdateErgebnis e = Update(adresse);
@@ -265,7 +267,7 @@ TEST_F(OnlineUpdateTest, AbgebrochenerDownloadHinterlaesstNichts) {
     std::vector<std::string> urls;
     k.Abrufen = [&](const std::string& url, const std::function<void(std::string_view)>& senke) {
       urls.push_back(url);
-      const std::string datei = wurzel_->Lies(url.substr(url.rfind('/') + 1));
+      const std::string datei = Abgelegt(url.substr(url.rfind('/') + 1));
       if (url.ends_with("index.txt")) {
         senke(datei);
         return TDownload::Fertig;
@@ -282,19 +284,19 @@ TEST_F(OnlineUpdateTest, AbgebrochenerDownloadHinterlaesstNichts) {
 }
 
 TEST_F(OnlineUpdateTest, VerzeichnisVeroeffentlichen) {
-  wurzel_->Schreibe("Quellen35.mvq", Quellen(kNeu));
-  wurzel_->Schreibe("anwender.mvq", Quellen(kNeu));
-  wurzel_->Schreibe("liesmich.txt", "kein Index-Eintrag");
-  const TUpdateIndex index = UpdateVerzeichnisSignieren(wurzel_->Pfad(), paar_.PrivatPem, false);
+  Ablegen("Quellen35.mvq", Quellen(kNeu));
+  Ablegen("anwender.mvq", Quellen(kNeu));
+  Ablegen("liesmich.txt", "kein Index-Eintrag");
+  const TUpdateIndex index = UpdateVerzeichnisSignieren(Wurzel(), paar_.PrivatPem, false);
   ASSERT_EQ(index.Dateien.size(), 1u);
   EXPECT_EQ(index.Dateien[0].Name, "Quellen35.mvq");
-  EXPECT_EQ(UpdateIndexLesen(wurzel_->Lies("index.txt"), paar_.Oeffentlich), index);
+  EXPECT_EQ(UpdateIndexLesen(Abgelegt("index.txt"), paar_.Oeffentlich), index);
   EXPECT_EQ(Update().Ausgang, TUpdateAusgang::Erfolgreich);
   // A file the program would refuse is not published; the index stays.
-  const std::string vorher = wurzel_->Lies("index.txt");
-  wurzel_->Schreibe("Kaputt.mvq", Quellen(kNeu, "datensatz\n"));
-  EXPECT_THROW(UpdateVerzeichnisSignieren(wurzel_->Pfad(), paar_.PrivatPem, true), EQuellendatei);
-  EXPECT_EQ(wurzel_->Lies("index.txt"), vorher);
+  const std::string vorher = Abgelegt("index.txt");
+  Ablegen("Kaputt.mvq", Quellen(kNeu, "datensatz\n"));
+  EXPECT_THROW(UpdateVerzeichnisSignieren(Wurzel(), paar_.PrivatPem, true), EQuellendatei);
+  EXPECT_EQ(Abgelegt("index.txt"), vorher);
 }
 
 }  // namespace

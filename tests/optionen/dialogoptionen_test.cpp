@@ -10,10 +10,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/optionen/dialogzeitpunkt.h"
+#include "online/konto.h"
 #include "optionentesthilfe.h"
 #include "store/einstellungen.h"
 #include "testhilfe/tempverzeichnis.h"
@@ -241,6 +243,42 @@ TEST_F(DialogOptionen, OkSchreibtZurueck) {
   EXPECT_EQ(Zeitplaner(e_).Zeitpunkt(0)->Anzeigetext(), "02:05 Uhr\tFreitag\t0 Kataloge");
   EXPECT_EQ(e_.EingestelltesDatenverzeichnis(), "/daten/kurse/");
   EXPECT_EQ(e_.ProxyPort, " 8080 ");
+}
+
+// The update address lives in konto.cfg beside the account values, written
+// on OK only and only when it changed.
+TEST_F(DialogOptionen, UpdateAdresseInKontoCfg) {
+  const std::string konto = programm_.Datei("konto.cfg");
+  EXPECT_FALSE(Ausfuehren([&] {
+    Setzen("K_UpdateAdresse", "https://anders.example/index.txt");
+    Klicken("Abbrechen");
+  }));
+  EXPECT_TRUE(Ausfuehren([&] {
+    EXPECT_EQ(Teil<QLineEdit>("K_UpdateAdresse")->text().toStdString(), kStandardUpdateAdresse);
+    Klicken("OK");
+  }));
+  EXPECT_FALSE(std::filesystem::exists(konto));
+
+  Oeffnen();
+  Setzen("K_UpdateAdresse", "http://kursquellen.example/index.txt");
+  EXPECT_EQ(Meldung([&] { Klicken("OK"); }),
+            "Die Update-Adresse muss mit https:// beginnen und darf keine Leerzeichen enthalten.");
+  EXPECT_EQ(Seite(), 1);
+  EXPECT_EQ(dialog_->focusWidget()->objectName().toStdString(), "K_UpdateAdresse");
+
+  TKonto alt;
+  alt.OnvistaName = "kunde";
+  alt.OnvistaPasswort = "geheim";
+  KontoSpeichern(programm_.Pfad(), alt);
+  EXPECT_TRUE(Ausfuehren([&] {
+    Setzen("K_UpdateAdresse", " https://eigen.example/3.5/index.txt ");
+    Klicken("OK");
+  }));
+  TKonto neu = alt;
+  neu.UpdateAdresse = "https://eigen.example/3.5/index.txt";
+  EXPECT_EQ(KontoLaden(programm_.Pfad()), neu);
+  EXPECT_EQ(std::filesystem::status(konto).permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST_F(DialogOptionen, VerzeichnisWaehlen) {

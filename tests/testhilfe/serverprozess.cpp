@@ -48,17 +48,22 @@ std::string ServerSkript(const std::string& name) {
   return MORVANE_SERVERSKRIPTE + name;
 }
 
-TTlsServer::TTlsServer(const std::string& wurzel)
-    : prozess_({"python3", ServerSkript("tlsumgebung.py"), "--wurzel", wurzel}) {
+TTlsServer::TTlsServer()
+    : prozess_({"python3", ServerSkript("tlsumgebung.py"), "--wurzel", wurzel_.Pfad()}) {
   std::istringstream zeile(prozess_.Zeile());
-  std::string erstes, falsch, proxy, ca;
-  zeile >> erstes >> falsch >> proxy >> ca >> klar_;
+  std::string erstes, ca;
+  zeile >> erstes >> falsch_ >> proxy_ >> ca >> klar_;
   if (erstes == "fehlt") {
-    fehlt_ = falsch;
+    fehlt_ = falsch_;
     return;
   }
   https_ = erstes;
   setenv("SSL_CERT_FILE", ca.c_str(), 1);
+}
+
+TTlsServer& TlsServer() {
+  static TTlsServer server;
+  return server;
 }
 
 TServerProzess& RohServer() {

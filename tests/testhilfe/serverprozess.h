@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "testhilfe/tempverzeichnis.h"
+
 namespace morvane::test {
 
 // A server program the test starts and stops itself. The program prints its
@@ -24,21 +26,32 @@ class TServerProzess {
   std::string port_;
 };
 
-// nginx with TLS (tlsumgebung.py) serving the directory `wurzel` on
-// 127.0.0.1, its test certificate authority handed to the HTTPS client
-// through SSL_CERT_FILE. Fehlt() names the missing program when nginx,
-// tinyproxy or openssl is not installed.
+// nginx with TLS and tinyproxy (tlsumgebung.py) on 127.0.0.1 serving the
+// directory Wurzel(), with its test certificate authority handed to the HTTPS
+// client through SSL_CERT_FILE. The client reads its authorities once per
+// process, so all tests of a program share this one server (TlsServer()) and
+// each writes its files into a folder of its own below Wurzel(). Fehlt()
+// names the missing program when nginx, tinyproxy or openssl is not there.
 class TTlsServer {
  public:
-  explicit TTlsServer(const std::string& wurzel);
+  TTlsServer();
   const std::string& Fehlt() const { return fehlt_; }
+  const std::string& Wurzel() const { return wurzel_.Pfad(); }
   std::string Https(const std::string& pfad) const { return "https://127.0.0.1:" + https_ + pfad; }
   std::string Http(const std::string& pfad) const { return "http://127.0.0.1:" + klar_ + pfad; }
+  // The ports: HTTPS, HTTPS with another host's certificate, proxy, HTTP.
+  const std::string& HttpsPort() const { return https_; }
+  const std::string& FalschPort() const { return falsch_; }
+  const std::string& ProxyPort() const { return proxy_; }
+  const std::string& KlarPort() const { return klar_; }
 
  private:
+  TTempVerzeichnis wurzel_;
   TServerProzess prozess_;
-  std::string https_, klar_, fehlt_;
+  std::string https_, falsch_, proxy_, klar_, fehlt_;
 };
+
+TTlsServer& TlsServer();
 
 // The path of a server script in the test data (tests/data/online/).
 std::string ServerSkript(const std::string& name);
