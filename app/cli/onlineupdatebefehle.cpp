@@ -35,19 +35,20 @@ std::string Schluessel(const std::optional<std::string>& datei) {
 void OnlineUpdateAusfuehren(const TKontext& k, const TCliAufruf& a) {
   const TEinstellungen einstellungen(k.Programmverzeichnis);
   TLogbuch logbuch(einstellungen);
+  const TKonto konto = KontoLaden(k.Programmverzeichnis);
   TDownload download(einstellungen);
+  download.Agent = konto.Agent;
   // Why a download failed is worth seeing at once, not only in the log book.
   download.Protokoll = [&](const std::string& zeile) {
     k.Meldung << zeile << '\n';
     logbuch.Schreiben(zeile);
   };
-  TOnlineUpdateKontext u{
-      k.Programmverzeichnis,
-      a.Option("--adresse").value_or(KontoLaden(k.Programmverzeichnis).UpdateAdresse),
-      logbuch,
-      nullptr,
-      nullptr,
-      Schluessel(a.Option("--schluessel"))};
+  TOnlineUpdateKontext u{k.Programmverzeichnis,
+                         a.Option("--adresse").value_or(konto.UpdateAdresse),
+                         logbuch,
+                         nullptr,
+                         nullptr,
+                         Schluessel(a.Option("--schluessel"))};
   u.Abrufen = [&download](const std::string& url,
                           const std::function<void(std::string_view)>& senke) {
     return download.Download(url, senke);
