@@ -47,6 +47,7 @@ class TInterpreter {
   void Id(const TFeldParameter& p);
   void Wert(TBefehlsTyp typ, const TFeldParameter& p);
   void Historie();
+  void JsonHistorie(const TJsonHistorieParameter& p);  // in interpreterjson.cpp
   void Ausgeben();
 
   // Page and line reading.
