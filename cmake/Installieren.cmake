@@ -4,6 +4,8 @@
 #                                                finds it from bin/ as ../share/morvane/hilfe)
 #   share/morvane/Werte35.mvw                    the security templates (found from bin/ the
 #                                                same way), their facts and origin in vorlagen/
+#   share/morvane/Quellen35.mvq, anwender.mvq    the shipped price sources and the user's own
+#                                                (empty), built from quellen/
 #   share/icons/hicolor/scalable/apps/morvane.svg the program icon
 #   share/applications/morvane.desktop           the desktop menu entry
 # The entry names the program and icon by their absolute paths under the
@@ -22,6 +24,9 @@ if(MORVANE_VORLAGEN)
   install(FILES ${MORVANE_VORLAGEN} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane)
   install(FILES ${CMAKE_SOURCE_DIR}/vorlagen/wertpapiere.tsv ${CMAKE_SOURCE_DIR}/vorlagen/HERKUNFT.md
           DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane/vorlagen)
+endif()
+if(MORVANE_QUELLEN)
+  install(FILES ${MORVANE_QUELLEN} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/platform/symbole/morvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
