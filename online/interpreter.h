@@ -93,6 +93,8 @@ class TInterpreter {
   std::int64_t durchlaeufe_ = 0;
   std::int64_t durchlaufGrenze_ = 0;
   std::pair<std::int64_t, std::size_t> durchlaufStart_{0, 1};
+  // Bytes scanned by `jsonhistorie`, bounded like the bytes read as lines.
+  std::int64_t jsonBytes_ = 0;
 
   std::string endetext_;
   std::string kennung_;

@@ -8,7 +8,10 @@ namespace morvane {
 
 void TInterpreter::JsonHistorie(const TJsonHistorieParameter& p) {
   const std::size_t ab = zeile_.Anfang() + Byte(spalte_);
+  // A script that reads the same long page again and again must end, too.
+  if (jsonBytes_ >= bytesGrenze_) throw EScriptDateiende("");
   const auto historie = JsonHistorieLesen(zeile_.Seite(), ab, p);
+  jsonBytes_ += static_cast<std::int64_t>((historie ? historie->Ende : zeile_.Seite().size()) - ab);
   // No object to read: the rest of the page is of no use to the script.
   if (!historie) throw EScriptDateiende("");
   if (empfaenger_) {

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/textkodierung.h"
+
 namespace morvane {
 namespace {
 
@@ -18,24 +20,6 @@ struct TEbene {
   bool Objekt = true;
   int Sammeln = -1;  // for an array: the wanted name whose entries it holds
 };
-
-void Utf8Anhaengen(std::string& text, std::uint32_t zeichen) {
-  if (zeichen < 0x80) {
-    text += static_cast<char>(zeichen);
-  } else if (zeichen < 0x800) {
-    text += static_cast<char>(0xC0 | (zeichen >> 6));
-    text += static_cast<char>(0x80 | (zeichen & 0x3F));
-  } else if (zeichen < 0x10000) {
-    text += static_cast<char>(0xE0 | (zeichen >> 12));
-    text += static_cast<char>(0x80 | ((zeichen >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (zeichen & 0x3F));
-  } else {
-    text += static_cast<char>(0xF0 | (zeichen >> 18));
-    text += static_cast<char>(0x80 | ((zeichen >> 12) & 0x3F));
-    text += static_cast<char>(0x80 | ((zeichen >> 6) & 0x3F));
-    text += static_cast<char>(0x80 | (zeichen & 0x3F));
-  }
-}
 
 TJsonEintrag Eintrag(TJsonEintrag::TArt art) {
   TJsonEintrag eintrag;

@@ -145,6 +145,16 @@ TEST(JsonHistorie, StartsAtTheCursorAndMovesPastTheObject) {
             "04.01.2024 0,00 0,00 0,00 3,00 0,00");
 }
 
+TEST(JsonHistorie, ReadingTheSamePageAgainAndAgainEnds) {
+  const std::string seite = R"({"t":[1704153600],"c":[1],"x":")" + std::string(20000, 'a') + "\"}";
+  std::string script;
+  for (int i = 0; i < 300; ++i)
+    script += R"(position(zeile 1) jsonhistorie(datum "t", schluss "c") )";
+  const auto kurse = Interpretieren(script, seite);
+  EXPECT_GT(kurse.size(), 100u);
+  EXPECT_LT(kurse.size(), 300u);
+}
+
 TEST(JsonLeser, ManyEntriesStayLinear) {
   std::string seite = R"({"t":[)";
   for (int i = 0; i < 200'000; ++i)
