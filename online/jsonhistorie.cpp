@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/datum.h"
-#include "core/textkodierung.h"
 #include "core/zahltext.h"
 #include "online/jsonleser.h"
 
@@ -68,10 +67,13 @@ double EintragWert(const TJsonEintrag& e) {
 }  // namespace
 
 std::optional<TJsonHistorieFeld> JsonHistorieFeld(std::string_view name) {
+  // The names of the price commands, long forms included.
   static constexpr std::pair<std::string_view, TJsonHistorieFeld> kNamen[] = {
-      {"datum", jhDatum},   {"eröffnung", jhEroeffnung}, {"höchst", jhHoch},
-      {"tiefst", jhTiefst}, {"schluss", jhSchluss},      {"schluß", jhSchluss},
-      {"umsatz", jhUmsatz}};
+      {"datum", jhDatum},         {"eröffnung", jhEroeffnung}, {"eröffnungskurs", jhEroeffnung},
+      {"höchst", jhHoch},         {"höchstkurs", jhHoch},      {"tiefst", jhTiefst},
+      {"tiefstkurs", jhTiefst},   {"schluss", jhSchluss},      {"schluß", jhSchluss},
+      {"schlusskurs", jhSchluss}, {"schlußkurs", jhSchluss},   {"umsatz", jhUmsatz},
+      {"stückumsatz", jhUmsatz}};
   for (const auto& [wort, feld] : kNamen) {
     if (wort == name) return feld;
   }

@@ -20,8 +20,8 @@ enum TJsonHistorieFeld : std::size_t {
   jhUmsatz = 5,
 };
 
-// The field a parameter name of `jsonhistorie` stands for ("datum", "eröffnung",
-// "höchst", "tiefst", "schluss"/"schluß", "umsatz"; lower case), if any.
+// The field a parameter name of `jsonhistorie` stands for ("datum" or a price
+// command's keyword such as "eröffnung", "schlusskurs"; lower case), if any.
 std::optional<TJsonHistorieFeld> JsonHistorieFeld(std::string_view name);
 
 struct TJsonHistorie {

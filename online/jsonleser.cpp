@@ -121,7 +121,7 @@ class TJsonScanner {
       erwartet_ = c == '{' ? TErwartet::SchluesselOderEnde : TErwartet::WertOderEnde;
       return true;
     }
-    auto eintrag = Skalar();
+    auto eintrag = Skalar(sammeln >= 0 || ziel >= 0);
     if (!eintrag) return false;
     if (sammeln >= 0 && !Aufnehmen(sammeln, *eintrag)) return false;
     if (ziel >= 0 && !Aufnehmen(ziel, std::move(*eintrag))) return false;
@@ -135,11 +135,12 @@ class TJsonScanner {
     return true;
   }
 
-  std::optional<TJsonEintrag> Skalar() {
+  // A text is kept only when `behalten`: most texts of a page are never used.
+  std::optional<TJsonEintrag> Skalar(bool behalten) {
     using TArt = TJsonEintrag::TArt;
     const char c = text_[pos_];
     if (c == '"') {
-      auto text = String();
+      auto text = String(behalten);
       if (!text) return std::nullopt;
       return TJsonEintrag{TArt::Text, 0, std::move(*text)};
     }
@@ -217,7 +218,7 @@ class TJsonScanner {
     return true;
   }
 
-  std::optional<std::string> String() {
+  std::optional<std::string> String(bool behalten = true) {
     if (text_[pos_] != '"') return std::nullopt;
     ++pos_;
     std::string text;
@@ -226,7 +227,7 @@ class TJsonScanner {
       if (c == '"') return text;
       if (static_cast<unsigned char>(c) < 0x20) return std::nullopt;
       if (c != '\\') {
-        text += c;
+        if (behalten) text += c;
         continue;
       }
       if (pos_ >= text_.size()) return std::nullopt;
