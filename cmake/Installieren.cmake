@@ -1,9 +1,12 @@
 # `cmake --install <build> --prefix P` lays Morvane out under P:
 #   bin/morvane, bin/morvane-cli                 the programs
+#   bin/quellenbauen                             builds a price-source file from its text form
 #   share/morvane/hilfe/                         the HTML help (HilfeVerzeichnisse
 #                                                finds it from bin/ as ../share/morvane/hilfe)
 #   share/morvane/Werte35.mvw                    the security templates (found from bin/ the
 #                                                same way), their facts and origin in vorlagen/
+#   share/morvane/Quellen35.mvq, anwender.mvq    the shipped price sources and the user's own
+#                                                (empty), their text form in quellen/
 #   share/icons/hicolor/scalable/apps/morvane.svg the program icon
 #   share/applications/morvane.desktop           the desktop menu entry
 # The entry names the program and icon by their absolute paths under the
@@ -12,7 +15,7 @@
 # program itself is not installed. The test Installation.Prefix checks all of it.
 include(GNUInstallDirs)
 
-foreach(programm IN ITEMS morvane morvane-cli)
+foreach(programm IN ITEMS morvane morvane-cli quellenbauen)
   if(TARGET ${programm})
     install(TARGETS ${programm} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
@@ -22,6 +25,11 @@ if(MORVANE_VORLAGEN)
   install(FILES ${MORVANE_VORLAGEN} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane)
   install(FILES ${CMAKE_SOURCE_DIR}/vorlagen/wertpapiere.tsv ${CMAKE_SOURCE_DIR}/vorlagen/HERKUNFT.md
           DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane/vorlagen)
+endif()
+if(MORVANE_QUELLEN)
+  install(FILES ${MORVANE_QUELLEN} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane)
+  install(FILES ${CMAKE_SOURCE_DIR}/quellen/quellen35.txt ${CMAKE_SOURCE_DIR}/quellen/anwender.txt
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/morvane/quellen)
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/platform/symbole/morvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -26,24 +26,6 @@ constexpr std::array<char32_t, 128> kCp850Hoch = {
     0x00FD, 0x00DD, 0x00AF, 0x00B4, 0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8,
     0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0};
 
-void Anhaengen(std::string& ziel, char32_t c) {
-  if (c < 0x80) {
-    ziel += static_cast<char>(c);
-  } else if (c < 0x800) {
-    ziel += static_cast<char>(0xC0 | (c >> 6));
-    ziel += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    ziel += static_cast<char>(0xE0 | (c >> 12));
-    ziel += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    ziel += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    ziel += static_cast<char>(0xF0 | (c >> 18));
-    ziel += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    ziel += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    ziel += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // Decodes one UTF-8 character at `pos`; returns its length, 0 when malformed.
 std::size_t Dekodiere(std::string_view s, std::size_t pos, char32_t& c) {
   const auto b0 = static_cast<unsigned char>(s[pos]);
@@ -81,6 +63,24 @@ char Win1252Byte(char32_t c) {
 
 }  // namespace
 
+void Utf8Anhaengen(std::string& ziel, char32_t c) {
+  if (c < 0x80) {
+    ziel += static_cast<char>(c);
+  } else if (c < 0x800) {
+    ziel += static_cast<char>(0xC0 | (c >> 6));
+    ziel += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    ziel += static_cast<char>(0xE0 | (c >> 12));
+    ziel += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    ziel += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    ziel += static_cast<char>(0xF0 | (c >> 18));
+    ziel += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    ziel += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    ziel += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
 std::string Win1252ZuUtf8(std::string_view bytes) {
   std::string ergebnis;
   ergebnis.reserve(bytes.size() + bytes.size() / 8);
@@ -89,7 +89,7 @@ std::string Win1252ZuUtf8(std::string_view bytes) {
     if (b < 0x80) {
       ergebnis += ch;
     } else {
-      Anhaengen(ergebnis, b < 0xA0 ? kWin1252Hoch[b - 0x80] : char32_t{b});
+      Utf8Anhaengen(ergebnis, b < 0xA0 ? kWin1252Hoch[b - 0x80] : char32_t{b});
     }
   }
   return ergebnis;
@@ -103,7 +103,7 @@ std::string Cp850ZuUtf8(std::string_view bytes) {
     if (b < 0x80) {
       ergebnis += ch;
     } else {
-      Anhaengen(ergebnis, kCp850Hoch[b - 0x80]);
+      Utf8Anhaengen(ergebnis, kCp850Hoch[b - 0x80]);
     }
   }
   return ergebnis;

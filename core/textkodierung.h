@@ -26,6 +26,9 @@ bool IstGueltigesUtf8(std::string_view bytes);
 // as Windows-1252.
 std::string ExternZuUtf8(std::string_view bytes);
 
+// Appends one code point as UTF-8.
+void Utf8Anhaengen(std::string& ziel, char32_t zeichen);
+
 // Number of characters (code points) of valid UTF-8 text.
 std::size_t Utf8Laenge(std::string_view utf8);
 

@@ -165,6 +165,8 @@ void TInterpreter::Befehl(const TBefehl& befehl) {
       return Id(std::get<TFeldParameter>(befehl.Parameter));
     case TBefehlsTyp::OnvistaHistorie:
       return Historie();
+    case TBefehlsTyp::JsonHistorie:
+      return JsonHistorie(std::get<TJsonHistorieParameter>(befehl.Parameter));
     default:
       return Wert(befehl.Typ, std::get<TFeldParameter>(befehl.Parameter));
   }

@@ -47,6 +47,7 @@ class TInterpreter {
   void Id(const TFeldParameter& p);
   void Wert(TBefehlsTyp typ, const TFeldParameter& p);
   void Historie();
+  void JsonHistorie(const TJsonHistorieParameter& p);  // in interpreterjson.cpp
   void Ausgeben();
 
   // Page and line reading.
@@ -92,6 +93,8 @@ class TInterpreter {
   std::int64_t durchlaeufe_ = 0;
   std::int64_t durchlaufGrenze_ = 0;
   std::pair<std::int64_t, std::size_t> durchlaufStart_{0, 1};
+  // Bytes scanned by `jsonhistorie`, bounded like the bytes read as lines.
+  std::int64_t jsonBytes_ = 0;
 
   std::string endetext_;
   std::string kennung_;

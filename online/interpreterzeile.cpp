@@ -10,6 +10,7 @@ TInterpreterZeile::TInterpreterZeile(std::string seite) : seite_(std::move(seite
 bool TInterpreterZeile::Lesen() {
   if (lesePos_ >= seite_.size()) return false;
   std::size_t ende = lesePos_;
+  anfang_ = lesePos_;
   while (ende < seite_.size() && seite_[ende] != '\n' && seite_[ende] != '\r')
     ++ende;
   text_.assign(seite_, lesePos_, ende - lesePos_);
@@ -32,6 +33,7 @@ bool TInterpreterZeile::Lesen() {
 
 void TInterpreterZeile::VonVorn() {
   lesePos_ = 0;
+  anfang_ = 0;
   text_.clear();
   ascii_ = true;
   zaehler_ = TZeichenzaehler(text_);

@@ -33,6 +33,8 @@ class TInterpreterZeile {
 
   const std::string& Seite() const { return seite_; }
   const std::string& Text() const { return text_; }
+  // Byte offset of the current line in the page (0 before the first line).
+  std::size_t Anfang() const { return anfang_; }
   // Bytes of the page read as lines so far, each line end counted as one.
   std::int64_t GeleseneBytes() const { return geleseneBytes_; }
 
@@ -75,6 +77,7 @@ class TInterpreterZeile {
 
   std::string seite_;
   std::size_t lesePos_ = 0;
+  std::size_t anfang_ = 0;
   std::string text_;
   bool ascii_ = true;  // columns are byte offsets
   TZeichenzaehler zaehler_{text_};

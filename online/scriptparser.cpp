@@ -7,6 +7,7 @@
 
 #include "core/textkodierung.h"
 #include "core/zahltext.h"
+#include "online/jsonhistorie.h"
 #include "online/scripttext.h"
 
 namespace morvane {
@@ -141,6 +142,7 @@ constexpr TSchluesselwort kSchluesselwoerter[] = {
     {"umsatz", TBefehlsTyp::Umsatz},
     {"stückumsatz", TBefehlsTyp::Umsatz},
     {"onvistahistorie", TBefehlsTyp::OnvistaHistorie},
+    {"jsonhistorie", TBefehlsTyp::JsonHistorie},
 };
 
 std::optional<TBefehlsTyp> Befehlstyp(const std::string& wort) {
@@ -275,6 +277,9 @@ class TLeser {
       case TBefehlsTyp::Datum:
         befehl.Parameter = DatumParameter(wort);
         return;
+      case TBefehlsTyp::JsonHistorie:
+        befehl.Parameter = JsonHistorieParameter(wort);
+        return;
       default:
         befehl.Parameter = FeldParameter(wort, befehl.Typ != TBefehlsTyp::Id);
         return;
@@ -399,6 +404,26 @@ class TLeser {
     Fehler("Ungültige Tages- bzw. Monatsbestimmung: \"" + t.Text +
                "\". Erwarte \"erster\" oder \"letzter\".",
            t.Position);
+  }
+
+  // Named member names in any order, the last of a name counting; date and
+  // close are needed.
+  TJsonHistorieParameter JsonHistorieParameter(const TToken& wort) {
+    TJsonHistorieParameter json;
+    Liste(wort, true, [&](const TToken& p, int) {
+      const auto feld = JsonHistorieFeld(p.Klein());
+      if (!feld) UnbekannterParameter(p);
+      const TToken t = tok_.Lesen();
+      json.Namen[*feld] = ZeichenKuerzen(t.Wert(), kMaxKurztext);
+      if (t.Text == "," || t.Text == ")" || json.Namen[*feld].empty()) {
+        Fehler("Feldname fehlt.", t.Position);
+      }
+    });
+    if (json.Namen[jhDatum].empty() || json.Namen[jhSchluss].empty()) {
+      Fehler("Die JsonHistorie-Anweisung benötigt die Parameter 'datum' und 'schluss'.",
+             wort.Position);
+    }
+    return json;
   }
 
   TFeldParameter FeldParameter(const TToken& wort, bool istKurs) {

@@ -32,6 +32,7 @@ enum class TBefehlsTyp : std::uint8_t {
   Kassa = 10,
   Umsatz = 11,
   OnvistaHistorie = 12,
+  JsonHistorie = 13,
 };
 
 // `datensatz` and `ende`: the text that closes one record of the loop; `ende`
@@ -90,12 +91,18 @@ struct TFeldParameter {
   bool Bruchschreibweise = false;
 };
 
+// `jsonhistorie`: the JSON member names of date, opening, high, low, close
+// and volume; an empty name is not read.
+struct TJsonHistorieParameter {
+  std::array<std::string, 6> Namen;
+};
+
 struct TBefehl {
   TBefehlsTyp Typ = TBefehlsTyp::Datensatz;
   std::uint16_t Start = 0;  // position of the keyword
   std::uint16_t Ende = 0;   // position after the command
   std::variant<std::monostate, TSchleifenParameter, TPositionParameter, TSucheParameter,
-               TDatumParameter, TFeldParameter>
+               TDatumParameter, TFeldParameter, TJsonHistorieParameter>
       Parameter;
 };
 

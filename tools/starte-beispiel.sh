@@ -21,6 +21,11 @@ fi
 if [ -f "$build/app/Werte35.mvw" ]; then
   cp -u "$build/app/Werte35.mvw" "$ziel/"
 fi
+# So do the shipped price sources; the user's own file is never replaced.
+if [ -f "$build/app/Quellen35.mvq" ]; then
+  cp -u "$build/app/Quellen35.mvq" "$ziel/"
+  cp -n "$build/app/anwender.mvq" "$ziel/"
+fi
 if [ -x "$programm" ]; then
   if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     aufruf=("$programm" --programmverzeichnis "$ziel")
