@@ -9,24 +9,11 @@
 
 #include "testhilfe/ausnahme.h"
 #include "testhilfe/tempverzeichnis.h"
+#include "testumgebung.h"
 #include "zeitsteuerung/sperre.h"
 
 namespace morvane::test {
 namespace {
-
-// Sets or clears an environment variable for the object's lifetime.
-class TUmgebungsvariable {
- public:
-  TUmgebungsvariable(const char* name, const char* wert) : name_(name) {
-    if (const char* alt = std::getenv(name)) vorher_ = alt;
-    wert ? ::setenv(name, wert, 1) : ::unsetenv(name);
-  }
-  ~TUmgebungsvariable() { vorher_ ? ::setenv(name_, vorher_->c_str(), 1) : ::unsetenv(name_); }
-
- private:
-  const char* name_;
-  std::optional<std::string> vorher_;
-};
 
 // How a desktop reads the Exec value back: the string escapes first, then
 // the arguments with their quotes, then "%%".

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "testhilfe/tempverzeichnis.h"
+#include "testumgebung.h"
 #include "zeitsteuerung/dateien.h"
-#include "zeitzone.h"
 
 namespace morvane::test {
 namespace {

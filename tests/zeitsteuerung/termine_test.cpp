@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "zeitzone.h"
+#include "testumgebung.h"
 
 namespace morvane::test {
 namespace {

@@ -31,6 +31,22 @@ class TBerlinerZeit {
   std::optional<std::string> vorher_;
 };
 
+// Sets or clears an environment variable for the object's lifetime.
+class TUmgebungsvariable {
+ public:
+  TUmgebungsvariable(const char* name, const char* wert) : name_(name) {
+    if (const char* alt = std::getenv(name)) vorher_ = alt;
+    wert ? ::setenv(name, wert, 1) : ::unsetenv(name);
+  }
+  ~TUmgebungsvariable() { vorher_ ? ::setenv(name_, vorher_->c_str(), 1) : ::unsetenv(name_); }
+  TUmgebungsvariable(const TUmgebungsvariable&) = delete;
+  TUmgebungsvariable& operator=(const TUmgebungsvariable&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> vorher_;
+};
+
 // A moment given in UTC, independent of the local time rules under test.
 inline std::time_t Utc(int jahr, int monat, int tag, int stunde, int minute, int sekunde = 0) {
   std::tm t{};
