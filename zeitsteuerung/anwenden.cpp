@@ -127,4 +127,13 @@ std::optional<std::string> ZeitsteuerungAnwenden(const std::string& programmverz
   }
 }
 
+std::optional<std::string> ZeitsteuerungBeimStart(TEinstellungen& einstellungen,
+                                                  TLogbuch& logbuch) {
+  ZeitplanerEinstecken(einstellungen);
+  const TZeitplaner& plan = Zeitplaner(einstellungen);
+  if (!plan.Aktiv || LaufendeZeitsteuerung(einstellungen.Programmverzeichnis()))
+    return std::nullopt;
+  return ZeitsteuerungAnwenden(einstellungen.Programmverzeichnis(), plan, logbuch);
+}
+
 }  // namespace morvane

@@ -6,6 +6,7 @@
 
 namespace morvane {
 
+class TEinstellungen;
 class TLogbuch;
 class TZeitplaner;
 
@@ -41,5 +42,10 @@ std::optional<std::string> ZeitsteuerungAnwenden(const TZeitsteuerungOrt& ort,
                                                  const TZeitplaner& zeitplaner, TLogbuch& logbuch);
 std::optional<std::string> ZeitsteuerungAnwenden(const std::string& programmverzeichnis,
                                                  const TZeitplaner& zeitplaner, TLogbuch& logbuch);
+
+// At the desktop program's start: applies the schedule of `einstellungen`
+// when it is enabled and no scheduler runs for its program directory (after a
+// crash, or when the autostart entry was removed by hand). Nothing otherwise.
+std::optional<std::string> ZeitsteuerungBeimStart(TEinstellungen& einstellungen, TLogbuch& logbuch);
 
 }  // namespace morvane

@@ -82,6 +82,31 @@ TEST_F(Anwenden, FehlendesProgrammWirdNurProtokolliert) {
             std::string::npos);
 }
 
+TEST_F(Anwenden, BeimStartNurWennEingeschaltetUndKeineLaeuft) {
+  // The scheduler in the program directory, as the installed layout has it
+  // beside the desktop program.
+  std::filesystem::create_symlink(kProgramm, prog_.Datei("zeitsteuerung"));
+  PlanSpeichern(Plan({Punkt(18, 30, "xxxxx--")}, false));
+  {
+    TEinstellungen einstellungen(prog_.Pfad());
+    TLogbuch logbuch(einstellungen);
+    EXPECT_EQ(ZeitsteuerungBeimStart(einstellungen, logbuch), std::nullopt);
+    EXPECT_FALSE(LaufendeZeitsteuerung(prog_.Pfad()));
+    EXPECT_FALSE(std::filesystem::exists(Eintrag()));
+  }
+  PlanSpeichern(Plan({Punkt(18, 30, "xxxxx--")}));
+  TEinstellungen einstellungen(prog_.Pfad());
+  TLogbuch logbuch(einstellungen);
+  EXPECT_EQ(ZeitsteuerungBeimStart(einstellungen, logbuch), std::nullopt);
+  ASSERT_TRUE(Bis([this] { return LaufendeZeitsteuerung(prog_.Pfad()).value_or(0) > 0; }));
+  const pid_t pid = *LaufendeZeitsteuerung(prog_.Pfad());
+  EXPECT_NE(DateiInhalt(Eintrag()).find("\nExec=" + prog_.Datei("zeitsteuerung")),
+            std::string::npos);
+  // Started once more (a second window): the running one is left alone.
+  EXPECT_EQ(ZeitsteuerungBeimStart(einstellungen, logbuch), std::nullopt);
+  EXPECT_EQ(Laufende(), std::vector<pid_t>{pid});
+}
+
 TEST_F(Anwenden, FremderProzessInDerSperreBekommtKeinSignal) {
   // This test process holds the lock: it is no scheduler and must survive.
   std::optional<TZeitsteuerungSperre> sperre = TZeitsteuerungSperre::Nehmen(prog_.Pfad());

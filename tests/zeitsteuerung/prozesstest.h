@@ -18,6 +18,7 @@
 #include "testhilfe/tempverzeichnis.h"
 #include "testumgebung.h"
 #include "zeitsteuerung/anwenden.h"
+#include "zeitsteuerung/prozess.h"
 #include "zeitsteuerung/sperre.h"
 
 namespace morvane::test {
@@ -75,7 +76,8 @@ class ZeitsteuerungProzess : public testing::Test {
       } catch (const EDatei&) {
         continue;
       }
-      if (zeile.rfind(kProgramm + '\0', 0) == 0 &&
+      const std::string programm = std::filesystem::weakly_canonical(kProgramm).string();
+      if (ProgrammVonProzess(std::stoi(name)) == programm &&
           zeile.find('\0' + prog_.Pfad() + '\0') != std::string::npos) {
         pids.push_back(std::stoi(name));
       }
