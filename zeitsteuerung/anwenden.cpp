@@ -91,6 +91,7 @@ TZeitsteuerungOrt ZeitsteuerungOrt(const std::string& programmverzeichnis) {
 void ZeitsteuerungBeenden(const TZeitsteuerungOrt& ort) {
   const std::optional<pid_t> pid = Halter(ort.Programmverzeichnis);
   if (!pid) return;
+  if (*pid == 0) throw EZeitsteuerung("Die Sperre der Zeitsteuerung nennt keinen Prozess.");
   if (!IstZeitsteuerung(*pid, ort.Programm)) {
     throw EZeitsteuerung("Die Sperre der Zeitsteuerung hält Prozess " + std::to_string(*pid) +
                          ", der nicht die Zeitsteuerung ist.");
@@ -104,18 +105,27 @@ void ZeitsteuerungBeenden(const TZeitsteuerungOrt& ort) {
 
 std::optional<std::string> ZeitsteuerungAnwenden(const TZeitsteuerungOrt& ort,
                                                  const TZeitplaner& zeitplaner, TLogbuch& logbuch) {
+  // The entry follows the schedule even when the running scheduler cannot be
+  // closed; a new one is started only when nothing failed (it would find the
+  // lock taken).
+  std::optional<std::string> grund;
   try {
     ZeitsteuerungBeenden(ort);
+  } catch (const EZeitsteuerung& e) {
+    grund = e.Meldung();
+  }
+  try {
     if (zeitplaner.Aktiv) {
       AutostartSchreiben(ort.Autostart, ort.Programm, ort.Programmverzeichnis);
-      Starten(ort, logbuch);
+      if (!grund) Starten(ort, logbuch);
     } else {
       AutostartEntfernen(ort.Autostart);
     }
-    return std::nullopt;
   } catch (const EZeitsteuerung& e) {
-    return Fehlschlag(zeitplaner.Aktiv, e.Meldung(), logbuch);
+    grund = grund ? *grund + " " + e.Meldung() : e.Meldung();
   }
+  if (!grund) return std::nullopt;
+  return Fehlschlag(zeitplaner.Aktiv, *grund, logbuch);
 }
 
 std::optional<std::string> ZeitsteuerungAnwenden(const std::string& programmverzeichnis,

@@ -111,9 +111,18 @@ TEST_F(Anwenden, FremderProzessInDerSperreBekommtKeinSignal) {
   // This test process holds the lock: it is no scheduler and must survive.
   std::optional<TZeitsteuerungSperre> sperre = TZeitsteuerungSperre::Nehmen(prog_.Pfad());
   ASSERT_TRUE(sperre);
-  EXPECT_THROW_MSG(ZeitsteuerungBeenden(Ort()), EZeitsteuerung,
-                   "Die Sperre der Zeitsteuerung hält Prozess " + std::to_string(::getpid()) +
-                       ", der nicht die Zeitsteuerung ist.");
+  const std::string grund = "Die Sperre der Zeitsteuerung hält Prozess " +
+                            std::to_string(::getpid()) + ", der nicht die Zeitsteuerung ist.";
+  EXPECT_THROW_MSG(ZeitsteuerungBeenden(Ort()), EZeitsteuerung, grund);
+  // Switched off all the same: the entry goes, the failure is told.
+  prog_.Schreibe("autostart/morvane-zeitsteuerung.desktop", "[Desktop Entry]\n");
+  TZeitsteuerungOrt ort = Ort();
+  ort.Autostart = prog_.Datei("autostart/");
+  TEinstellungen einstellungen(prog_.Pfad());
+  TLogbuch logbuch(einstellungen);
+  EXPECT_EQ(ZeitsteuerungAnwenden(ort, Plan({}, false), logbuch),
+            "Fehler beim Entfernen der Zeitsteuerung aus der Autostart-Liste. (" + grund + ")");
+  EXPECT_FALSE(std::filesystem::exists(prog_.Datei("autostart/morvane-zeitsteuerung.desktop")));
 }
 
 }  // namespace
