@@ -2,6 +2,7 @@
 
 #include "prozesstest.h"
 #include "zeitsteuerung/prozess.h"
+#include "zeitsteuerung/termine.h"
 
 namespace morvane::test {
 namespace {
@@ -102,6 +103,31 @@ TEST_P(VerpassterLauf, MischtDieKurseEinmalUndFaehrtNurAufWunschHerunter) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Herunterfahren, VerpassterLauf, testing::Bool());
+
+TEST_F(Programm, WartetAufDenZeitpunktDerNaechstenMinute) {
+  TServerProzess server(
+      {"python3", std::string(MORVANE_TESTDATA) + "/zeitsteuerung/kursserver.py"});
+  QuelleAnlegen(server, "/kurs");
+  const std::string id = WertpapierAnlegen("Aktien", "Alpha");
+  AufzeichnendesHerunterfahren();
+  const std::time_t start = std::time(nullptr);
+  std::tm naechste{};
+  const std::time_t inEinerMinute = start + 60;
+  localtime_r(&inEinerMinute, &naechste);
+  PlanSpeichern(Plan({Punkt(naechste.tm_hour, naechste.tm_min, "xxxxxxx", true, {"Aktien"})}));
+
+  const pid_t pid = Starten();
+  ASSERT_TRUE(Bis([this] { return prog_.Lies("aus.txt") == "aus\n"; }, std::chrono::seconds(90)))
+      << Logbuch();
+  const std::time_t zeitpunkt = AmTag(inEinerMinute, naechste.tm_hour, naechste.tm_min);
+  EXPECT_GE(std::time(nullptr), zeitpunkt) << "not before its time";
+  EXPECT_EQ(Kurse(id), 20u);
+  const std::string log = Logbuch();
+  EXPECT_EQ(Anzahl(log, "Zeitsteuerung: Zeitpunkt "), 1u) << log;
+  EXPECT_EQ(Anzahl(log, "Verpasster"), 0u) << log;
+  EXPECT_NE(log.find("Zeitsteuerung: Rechner herunterfahren: echo aus >> "), std::string::npos);
+  Beenden(pid);
+}
 
 TEST_F(Programm, SigtermImLaufLaesstJedeDateiLesbarUndFaehrtNichtHerunter) {
   TServerProzess server(
