@@ -25,14 +25,28 @@ std::vector<TQuellAnfrage> TQuelleTraeger::Anfragen(const std::string& sessionAd
                         -1});
   }
   if (!vorlage_.ProWertpapier()) {
-    anfragen.push_back({TArt::Einzelseite, vorlage_.Expandieren(), -1});
+    anfragen.push_back({TArt::Einzelseite, {}, -1});
     return anfragen;
   }
   for (std::size_t i = 0; i < wps_.size(); ++i) {
-    std::string text = vorlage_.Expandieren(wps_[i].Stammdaten(), wps_[i].AnfrageKennung());
-    if (!text.empty()) anfragen.push_back({TArt::Wertpapier, std::move(text), static_cast<int>(i)});
+    const TQuellAnfrage anfrage{TArt::Wertpapier, {}, static_cast<int>(i)};
+    if (!Anfragetext(anfrage).empty()) anfragen.push_back(anfrage);
   }
   return anfragen;
+}
+
+std::string TQuelleTraeger::Anfragetext(const TQuellAnfrage& anfrage) const {
+  switch (anfrage.Art) {
+    case TQuellAnfrage::TArt::Session:
+      return anfrage.Text;
+    case TQuellAnfrage::TArt::Wertpapier: {
+      const TWPTraeger& wp = wps_.at(static_cast<std::size_t>(anfrage.WP));
+      return vorlage_.Expandieren(wp.Stammdaten(), wp.AnfrageKennung());
+    }
+    case TQuellAnfrage::TArt::Einzelseite:
+      break;
+  }
+  return vorlage_.Expandieren();
 }
 
 bool TQuelleTraeger::SessionLesen(std::string_view antwort) {
