@@ -29,7 +29,7 @@ struct TWPOhneKurse {
 // One fetched page as the surroundings hand it back.
 struct TSeitenabruf {
   TDownload::TErgebnis Ergebnis = TDownload::Fehlgeschlagen;
-  int Status = 0;          // HTTP status of the answer, 0 when none came
+  int Status = 0;           // HTTP status of the answer, 0 when none came
   std::string Inhaltstyp;  // its Content-Type
 };
 
