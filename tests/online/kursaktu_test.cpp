@@ -3,6 +3,7 @@
 #include "core/datum.h"
 #include "kursaktutest.h"
 #include "online/kurssprung.h"
+#include "online/sessionantwort.h"
 
 namespace morvane {
 namespace {
@@ -159,6 +160,20 @@ TEST(Kursaktu, Sitzung) {
     EXPECT_EQ(u.Log().find("anna"), std::string::npos) << u.Log();
     EXPECT_EQ(u.Log().find("heim"), std::string::npos) << u.Log();
   }
+}
+
+TEST(Kursaktu, SessionIDLesen) {
+  const std::pair<const char*, std::optional<std::string>> faelle[] = {
+      {"<XID>abc</XID>", "abc"},
+      {"<A><XID x=\"1\">a\tb</XID>", "a b"},
+      {"<XID></XID>", ""},
+      {"<XID>ohne Ende", std::nullopt},
+      {"<XID ohne Klammer", std::nullopt},
+      {"<xid>klein</xid>", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [antwort, id] : faelle)
+    EXPECT_EQ(SessionIDLesen(antwort), id) << antwort;
 }
 
 TEST(Kursaktu, AbbruchNachDerZweitenVonVierSeiten) {
