@@ -134,5 +134,26 @@ TEST(KonsolenUmgebung, AgentSeitenUndAbgewieseneVerbindung) {
   EXPECT_NE(log.find("EHttpException (Keine Verbindung zu 127.0.0.1:"), std::string::npos) << log;
 }
 
+// A login that fails is logged without the account values, the customer
+// number in the address included.
+TEST(KonsolenUmgebung, FehlgeschlageneAnmeldungOhneKontodaten) {
+  TAktuUmfeld u;
+  u.einstellungen.DFUeVerbinden = false;
+  u.konto = {"4711", "anna", "geheim", "Agent", ""};
+  std::ostringstream aus;
+  TKonsolenUmgebung konsole(aus, u.einstellungen, u.logbuch);
+  u.Quellen({Quelle(qaInternet, "Abo", test::RohServer().Url("/fehlt?s=<sessionid>"), kOhneID)});
+  const std::string id = u.Wertpapier("Abo", {{"Internet: Abo", ""}});
+  TKursaktu lauf(u.kontext, konsole, TDatum{5, 1, 2024});
+  lauf.SessionAdresse = test::RohServer().Url("/fehlt?ID_CUST_XML=");
+  EXPECT_TRUE(lauf.Ausfuehren({id}, true, false));
+  const std::string log = u.Log();
+  EXPECT_NE(log.find("EHttpException (Not Found) bei " + test::RohServer().Url("/fehlt?...")),
+            std::string::npos)
+      << log;
+  for (const char* wert : {"4711", "anna", "geheim"})
+    EXPECT_EQ(log.find(wert), std::string::npos) << wert << '\n' << log;
+}
+
 }  // namespace
 }  // namespace morvane
