@@ -24,14 +24,17 @@ std::vector<TQuellAnfrage> TQuelleTraeger::Anfragen(const std::string& sessionAd
                             konto.OnvistaPasswort,
                         -1});
   }
+  // An address that expands to nothing (a date placeholder without a date)
+  // is not asked for.
+  const auto nehmen = [&](const TQuellAnfrage& anfrage) {
+    if (!Anfragetext(anfrage).empty()) anfragen.push_back(anfrage);
+  };
   if (!vorlage_.ProWertpapier()) {
-    anfragen.push_back({TArt::Einzelseite, {}, -1});
+    nehmen({TArt::Einzelseite, {}, -1});
     return anfragen;
   }
-  for (std::size_t i = 0; i < wps_.size(); ++i) {
-    const TQuellAnfrage anfrage{TArt::Wertpapier, {}, static_cast<int>(i)};
-    if (!Anfragetext(anfrage).empty()) anfragen.push_back(anfrage);
-  }
+  for (std::size_t i = 0; i < wps_.size(); ++i)
+    nehmen({TArt::Wertpapier, {}, static_cast<int>(i)});
   return anfragen;
 }
 
