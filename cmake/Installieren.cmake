@@ -1,5 +1,5 @@
 # `cmake --install <build> --prefix P` lays Morvane out under P:
-#   bin/morvane, bin/morvane-cli                 the programs
+#   bin/morvane, bin/morvane-cli, bin/zeitsteuerung  the programs
 #   bin/quellenbauen                             builds a price-source file from its text form
 #   share/morvane/hilfe/                         the HTML help (HilfeVerzeichnisse
 #                                                finds it from bin/ as ../share/morvane/hilfe)
@@ -15,7 +15,7 @@
 # program itself is not installed. The test Installation.Prefix checks all of it.
 include(GNUInstallDirs)
 
-foreach(programm IN ITEMS morvane morvane-cli quellenbauen)
+foreach(programm IN ITEMS morvane morvane-cli zeitsteuerung quellenbauen)
   if(TARGET ${programm})
     install(TARGETS ${programm} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()

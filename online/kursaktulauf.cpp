@@ -131,7 +131,7 @@ bool TKursaktu::InternetLaeufe() {
       umgebung_.Fortschritt(auftrag.first->Anzeigename(), n, i + 1, lauf_);
       seite.clear();
       const TSeitenabruf abruf =
-          umgebung_.Abrufen(auftrag.second.Text, kontext_.Konto.Agent,
+          umgebung_.Abrufen(auftrag.first->Anfragetext(auftrag.second), kontext_.Konto.Agent,
                             [&seite](std::string_view stueck) { seite.append(stueck); });
       if (abruf.Ergebnis == TDownload::Abgebrochen) return false;
       if (abruf.Ergebnis == TDownload::Fertig) Auswerten(auftrag, seite, &abruf);

@@ -10,6 +10,7 @@
 #include "platform/hilfe.h"
 #include "store/logbuch.h"
 #include "store/wpverwaltung.h"
+#include "zeitsteuerung/anwenden.h"
 
 namespace morvane {
 namespace {
@@ -61,6 +62,12 @@ void OptionenVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
         fenster.ListenNeuFuellen();
         fenster.GewaehltesWertpapierZeigen();
         if (fehler) std::rethrow_exception(fehler);
+        // The scheduler reads the saved file: it is (re)started only after a save.
+        TLogbuch logbuch(einstellungen);
+        if (auto meldung =
+                ZeitsteuerungAnwenden(programmverzeichnis, Zeitplaner(einstellungen), logbuch)) {
+          throw Exception(*meldung);
+        }
       });
 }
 

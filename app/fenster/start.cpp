@@ -22,6 +22,7 @@
 #include "platform/symbole.h"
 #include "store/logbuch.h"
 #include "store/programmverzeichnis.h"
+#include "zeitsteuerung/anwenden.h"
 
 namespace morvane {
 namespace {
@@ -73,6 +74,7 @@ int Ausfuehren(QApplication& anwendung, const std::vector<std::string>& argument
   anwendung.setApplicationDisplayName(QString::fromStdString(einstellungen.Titel()));
   THauptfenster fenster(einstellungen, verwaltung);
   DialogeVerbinden(fenster, einstellungen, programm);
+  if (auto fehler = ZeitsteuerungBeimStart(einstellungen, logbuch)) meldungen << *fehler << '\n';
   fenster.show();
   std::optional<TProgrammsperre> sperre;
   try {

@@ -8,6 +8,7 @@
 
 #include "app/fenster/dialoge_optionen.h"
 #include "fenstertesthilfe.h"
+#include "online/zeitplaner.h"
 
 namespace morvane::test {
 namespace {
@@ -49,6 +50,34 @@ TEST_F(Optionen, OkSpeichertUndFuelltDieListenAusDemNeuenVerzeichnis) {
   EXPECT_EQ(Texte(*f.Panel().Kataloge()), VS{"Anleihen"});
   EXPECT_EQ(TEinstellungen(programm_.Pfad()).EingestelltesDatenverzeichnis(), neu.Pfad());
   EXPECT_TRUE(Meldungen.empty());
+}
+
+TEST_F(Optionen, OkRichtetDieZeitsteuerungEinUndMeldetFehler) {
+  THauptfenster& f = Oeffnen();
+  OptionenVerbinden(f, *einstellungen_, programm_.Pfad());
+  QAction& optionen = *f.Befehle().Aktion(TMenuebefehl::ExtrasOptionen);
+  Zeitplaner(*einstellungen_).Aktiv = true;
+  const std::string konfig = std::getenv("XDG_CONFIG_HOME");
+  const std::string eintrag = konfig + "/autostart/morvane-zeitsteuerung.desktop";
+
+  Eingeben(daten_.Pfad(), "OK");
+  optionen.trigger();
+  // No scheduler program lies beside the tests: the entry is written all the same.
+  EXPECT_TRUE(std::filesystem::exists(eintrag));
+  EXPECT_TRUE(Meldungen.empty());
+
+  // The autostart folder blocked by a file: the failure is shown.
+  ::setenv("XDG_CONFIG_HOME", (programm_.Pfad() + "morvane.cfg").c_str(), 1);
+  Eingeben(daten_.Pfad(), "OK");
+  optionen.trigger();
+  ::setenv("XDG_CONFIG_HOME", konfig.c_str(), 1);
+  EXPECT_EQ(Meldungen, std::vector<std::string>{"Fehler beim Einrichten der Zeitsteuerung in die "
+                                                "Autostart-Liste. (Kein Verzeichnis)"});
+
+  Zeitplaner(*einstellungen_).Aktiv = false;
+  Eingeben(daten_.Pfad(), "OK");
+  optionen.trigger();
+  EXPECT_FALSE(std::filesystem::exists(eintrag));
 }
 
 }  // namespace
