@@ -149,9 +149,8 @@ bool TKursaktu::Verbinden() {
   const auto pumpe = verbindung.Pumpe;
   verbindung.OnStatus = [&](std::uint16_t versuch) {
     if (status) status(versuch);
-    umgebung_.Status(versuch < 2 ? std::string("Mit dem Internet verbinden ...")
-                                 : "Mit dem Internet verbinden (" + std::to_string(versuch) +
-                                       ". Versuch) ...");
+    if (versuch >= 2)
+      umgebung_.Status("Mit dem Internet verbinden (" + std::to_string(versuch) + ". Versuch) ...");
   };
   verbindung.Pumpe = [&] {
     if (pumpe) pumpe();

@@ -195,11 +195,13 @@ TEST(Kursaktu, AbbruchNachDerZweitenVonVierSeiten) {
   EXPECT_EQ(u.OhneKurseNamen(), (std::vector<std::string>{"A3", "A4"}));
 }
 
-// No connection: the message, the log line, no request; what the text files
-// delivered is merged all the same.
+// No connection after two attempts: the status of each, the message, the
+// log line, no request; what the text files delivered is merged all the same.
 TEST(Kursaktu, KeineVerbindung) {
   TAktuUmfeld u;
   u.verbindung.Erfolg = false;
+  u.einstellungen.Wahlwiederholungen = 1;
+  u.einstellungen.Wahlpause = 0;
   u.tmp.Schreibe("WKNText.csv", "02.01.2024;10\n");
   u.Quellen({Quelle(qaInternet, "Quelle A", "http://h/<wkn>", kOhneID),
              Quelle(qaTextdatei, "CSV", u.tmp.Pfad() + "<wkn>.csv", kOhneID)});
@@ -208,7 +210,11 @@ TEST(Kursaktu, KeineVerbindung) {
   EXPECT_FALSE(u.Lauf({netz, text}));
   EXPECT_TRUE(u.keineVerbindung);
   EXPECT_TRUE(u.umgebung.Anfragen.empty());
-  EXPECT_EQ(u.verbindung.Wahlen, 1);
+  EXPECT_EQ(u.verbindung.Wahlen, 2);
+  EXPECT_EQ(u.umgebung.Stati,
+            (std::vector<std::string>{"Bereite Kursaktualisierung vor ...",
+                                      "Mit dem Internet verbinden ...",
+                                      "Mit dem Internet verbinden (2. Versuch) ..."}));
   EXPECT_EQ(u.umgebung.Meldungen,
             std::vector<std::string>{
                 "Es konnte keine Verbindung zum Internet hergestellt werden.\rBitte überprüfen "
