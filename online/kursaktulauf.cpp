@@ -124,8 +124,10 @@ bool TKursaktu::InternetLaeufe() {
   if (auftraege.empty()) return true;
   if (!Verbinden()) return false;
   std::string seite;
+  bool ersterLauf = true;
   while (!auftraege.empty()) {
     const int n = static_cast<int>(auftraege.size());
+    int ohneAntwort = 0;
     for (int i = 0; i < n; ++i) {
       TAuftrag& auftrag = auftraege[static_cast<std::size_t>(i)];
       umgebung_.Fortschritt(auftrag.first->Anzeigename(), n, i + 1, lauf_);
@@ -135,7 +137,16 @@ bool TKursaktu::InternetLaeufe() {
                             [&seite](std::string_view stueck) { seite.append(stueck); });
       if (abruf.Ergebnis == TDownload::Abgebrochen) return false;
       if (abruf.Ergebnis == TDownload::Fertig) Auswerten(auftrag, seite, &abruf);
+      if (abruf.Ergebnis == TDownload::Fehlgeschlagen && abruf.Status == 0) ++ohneAntwort;
     }
+    // Without dial-up networking the connection cannot be checked before the
+    // first request: when no server of the first pass answered at all, the
+    // machine is taken as offline instead of blaming every source.
+    if (ersterLauf && ohneAntwort == n) {
+      KeineVerbindungMelden("keiner der " + std::to_string(n) + " Server hat geantwortet");
+      return false;
+    }
+    ersterLauf = false;
     Neuverteilen(false);
     ++lauf_;
     auftraege = Auftraege(false);
@@ -161,14 +172,17 @@ bool TKursaktu::Verbinden() {
   verbindung.OnStatus = status;
   verbindung.Pumpe = pumpe;
   if (verbunden) return true;
+  KeineVerbindungMelden(verbindung.Fehlertext());
+  return false;
+}
+
+void TKursaktu::KeineVerbindungMelden(const std::string& grund) {
   keineVerbindung_ = true;
   umgebung_.Meldung(
       "Es konnte keine Verbindung zum Internet hergestellt werden.\rBitte überprüfen Sie Ihr "
       "Modem und die Einstellungen im Menü Extras / Optionen / Internet-Verbindung und versuchen "
       "Sie es erneut.");
-  Protokoll("Kursaktu: Fehler beim Aufbau der Internet-Verbindung (" + verbindung.Fehlertext() +
-            ")");
-  return false;
+  Protokoll("Kursaktu: Fehler beim Aufbau der Internet-Verbindung (" + grund + ")");
 }
 
 void TKursaktu::Auswerten(TAuftrag& auftrag, std::string_view seite, const TSeitenabruf* abruf) {

@@ -56,6 +56,7 @@ class TKursaktu {
   void TextdateiLauf();
   bool InternetLaeufe();
   bool Verbinden();
+  void KeineVerbindungMelden(const std::string& grund);
   // The requests of every carrier of the kind, carrier by carrier.
   using TAuftrag = std::pair<TQuelleTraeger*, TQuellAnfrage>;
   std::vector<TAuftrag> Auftraege(bool textdateien);

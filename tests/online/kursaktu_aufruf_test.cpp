@@ -134,6 +134,35 @@ TEST(KonsolenUmgebung, AgentSeitenUndAbgewieseneVerbindung) {
   EXPECT_NE(log.find("EHttpException (Keine Verbindung zu 127.0.0.1:"), std::string::npos) << log;
 }
 
+// When no server of the first pass answers at all, the machine is offline:
+// the run says so once instead of listing every source as failed, and what
+// the text-file pass brought is merged all the same.
+TEST(KonsolenUmgebung, KeinServerAntwortetHeisstKeineVerbindung) {
+  TAktuUmfeld u;
+  u.einstellungen.DFUeVerbinden = false;
+  std::ostringstream aus;
+  TKonsolenUmgebung konsole(aus, u.einstellungen, u.logbuch);
+  u.tmp.Schreibe("WKNDatei.csv", "02.01.2024;10\n");
+  const std::string zu = "http://127.0.0.1:" + FreierPort() + "/<wkn>";
+  u.Quellen({Quelle(qaInternet, "Zu", zu, kOhneID),
+             Quelle(qaTextdatei, "CSV", u.tmp.Pfad() + "<wkn>.csv", kOhneID)});
+  const std::string a = u.Wertpapier("A", {{"Internet: Zu", ""}});
+  const std::string b = u.Wertpapier("B", {{"Internet: Zu", ""}});
+  const std::string datei = u.Wertpapier("Datei", {{"Textdatei: CSV", ""}});
+  TKursaktu lauf(u.kontext, konsole, TDatum{5, 1, 2024});
+  EXPECT_FALSE(lauf.Ausfuehren({a, b, datei}, true, false));
+  EXPECT_TRUE(lauf.KeineVerbindung());
+  EXPECT_EQ(u.Schlusskurse(datei), std::vector<double>{10});
+  EXPECT_EQ(lauf.OhneKurse().size(), 2u);
+  EXPECT_NE(aus.str().find("Es konnte keine Verbindung zum Internet hergestellt werden."),
+            std::string::npos)
+      << aus.str();
+  EXPECT_NE(u.Log().find("Kursaktu: Fehler beim Aufbau der Internet-Verbindung (keiner der 2 "
+                         "Server hat geantwortet)"),
+            std::string::npos)
+      << u.Log();
+}
+
 // A login that fails is logged without the account values, the customer
 // number in the address included.
 TEST(KonsolenUmgebung, FehlgeschlageneAnmeldungOhneKontodaten) {
