@@ -11,11 +11,28 @@
 namespace morvane {
 namespace {
 
+std::string ProgrammdateiPfad() {
+  std::error_code fehler;
+  return std::filesystem::read_symlink("/proc/self/exe", fehler).string();
+}
+
 std::string Pfad(const std::string& verzeichnis, std::string_view dateiname) {
-  return (std::filesystem::path(verzeichnis) / dateiname).string();
+  return QuellendateiFinden(verzeichnis, dateiname, ProgrammdateiPfad());
 }
 
 }  // namespace
+
+std::string QuellendateiFinden(const std::string& programmverzeichnis, std::string_view dateiname,
+                               const std::string& programmdatei) {
+  namespace fs = std::filesystem;
+  const fs::path eigene = fs::path(programmverzeichnis) / dateiname;
+  std::error_code fehler;
+  if (fs::exists(eigene, fehler) || programmdatei.empty()) return eigene.string();
+  const fs::path installiert =
+      (fs::path(programmdatei).parent_path() / ".." / "share" / "morvane" / dateiname)
+          .lexically_normal();
+  return fs::exists(installiert, fehler) ? installiert.string() : eigene.string();
+}
 
 TQuellenManager::TQuellenManager(std::string programmverzeichnis)
     : verzeichnis_(std::move(programmverzeichnis)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/datum.h"
@@ -9,6 +10,12 @@
 namespace morvane {
 
 class TLogbuch;
+
+// Where a price-source file is read from: the program directory, else, for
+// an installed program, ../share/morvane beside the program file
+// (`programmdatei`); the program directory's path when neither exists.
+std::string QuellendateiFinden(const std::string& programmverzeichnis, std::string_view dateiname,
+                               const std::string& programmdatei);
 
 // All price sources of the program directory: first those of Quellen35.mvq (the
 // shipped sources), then those of anwender.mvq (the user's own). A file that

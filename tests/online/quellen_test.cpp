@@ -163,6 +163,22 @@ TEST_F(Verzeichnis, VersionDate) {
       << log;
 }
 
+// An installed program finds the shipped files in ../share/morvane beside
+// it; a file in the program directory (an online update's) comes first.
+TEST_F(Verzeichnis, InstallierteDateiWennDasProgrammverzeichnisKeineHat) {
+  const std::string programm = Pfad("prefix/bin/morvane");
+  const std::string installiert = Pfad("prefix/share/morvane/Quellen35.mvq");
+  EXPECT_EQ(QuellendateiFinden(Pfad("home"), "Quellen35.mvq", programm),
+            Pfad("home/Quellen35.mvq"));
+  fs::create_directories(Pfad("prefix/share/morvane"));
+  DateiAtomarSchreiben(installiert, "x");
+  EXPECT_EQ(QuellendateiFinden(Pfad("home"), "Quellen35.mvq", programm), installiert);
+  fs::create_directories(Pfad("home"));
+  DateiAtomarSchreiben(Pfad("home/Quellen35.mvq"), "x");
+  EXPECT_EQ(QuellendateiFinden(Pfad("home"), "Quellen35.mvq", programm),
+            Pfad("home/Quellen35.mvq"));
+}
+
 std::vector<TKandidat> Alle(const TWPStammdaten& wp, bool tageskurse) {
   TKandidaten k(wp, tageskurse);
   std::vector<TKandidat> liste;
