@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "app/optionen/dialogzeitpunkt.h"
+#include "app/optionen/kontogruppe.h"
 #include "app/optionen/zeitpunktliste.h"
 #include "store/einstellungen.h"
 
@@ -68,6 +69,7 @@ TDialogOptionen::TDialogOptionen(QWidget* eltern, const TEinstellungen& einstell
   layout->addWidget(Knopfleiste(
       this, [this] { Pruefen(); }, umgebung_.Hilfe));
   Fuellen(OptionenAus(einstellungen, zeitplaner));
+  AbonnementLaden();
   seiten_->setCurrentIndex(0);
 }
 
@@ -197,6 +199,7 @@ QWidget* TDialogOptionen::InternetSeite() {
   layout->addWidget(dfueVerbinden_);
   layout->addLayout(raster);
   layout->addWidget(ProxyTeil(seite));
+  layout->addWidget(abonnement_ = new TKontoGruppe(seite));
   layout->addStretch(1);
   return seite;
 }
@@ -372,7 +375,7 @@ void TDialogOptionen::Loeschen() {
 void TDialogOptionen::Pruefen() {
   const auto fehler = OptionenPruefen(Eingabe(), verbindung_->DFUeInstalliert());
   if (!fehler) {
-    accept();
+    if (AbonnementSchreiben()) accept();
     return;
   }
   const std::pair<TOptionenFeld, QWidget*> felder[] = {
@@ -386,6 +389,29 @@ void TDialogOptionen::Pruefen() {
     if (art == fehler->Feld) feld->setFocus();
   }
   Melden(Qt8(fehler->Meldung));
+}
+
+void TDialogOptionen::AbonnementLaden() {
+  // Without a program directory there is no konto.cfg to edit (the dialog's
+  // pictures are taken so); the group then shows the defaults.
+  if (umgebung_.Programmverzeichnis.empty()) return;
+  try {
+    abonnement_->Setzen(KontoLaden(umgebung_.Programmverzeichnis));
+  } catch (const EKonto& e) {
+    abonnement_->Sperren(e.Meldung());
+  }
+}
+
+bool TDialogOptionen::AbonnementSchreiben() {
+  if (umgebung_.Programmverzeichnis.empty() || abonnement_->Gesperrt()) return true;
+  try {
+    AbonnementSpeichern(umgebung_.Programmverzeichnis, abonnement_->Eingabe());
+    return true;
+  } catch (const EKonto& e) {
+    seiten_->setCurrentIndex(static_cast<int>(TOptionenSeite::Internet));
+    Melden(Qt8(e.Meldung()));
+    return false;
+  }
 }
 
 bool TDialogOptionen::Ausfuehren(QWidget* eltern, TEinstellungen& einstellungen,

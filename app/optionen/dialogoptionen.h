@@ -21,6 +21,7 @@ class QTabWidget;
 namespace morvane {
 
 class TEinstellungen;
+class TKontoGruppe;
 
 // What the options dialog needs besides the settings.
 struct TOptionenUmgebung {
@@ -75,6 +76,10 @@ class TDialogOptionen : public QDialog {
   int GewaehlteZeile() const;
   void Pruefen();
   void Melden(const QString& text);
+  // konto.cfg of the program directory into the group "Kursabonnement", and
+  // back on OK; false (with the message shown) when it cannot be written.
+  void AbonnementLaden();
+  bool AbonnementSchreiben();
 
   TOptionenUmgebung umgebung_;
   std::unique_ptr<TInternetVerbindung> verbindung_;
@@ -102,6 +107,7 @@ class TDialogOptionen : public QDialog {
   QLineEdit* proxyPort_ = nullptr;
   QLineEdit* proxyKennung_ = nullptr;
   QLineEdit* proxyPasswort_ = nullptr;
+  TKontoGruppe* abonnement_ = nullptr;
 };
 
 }  // namespace morvane
