@@ -41,6 +41,7 @@ TDownload::TErgebnis TDownload::Download(const std::string& anfrage,
   cli_.URL = teile.Url;
   cli_.Username = teile.Benutzer;
   cli_.Password = teile.Passwort;
+  cli_.Agent = Agent;
   cli_.Senke = senke;
   cli_.Pumpe = [this] { Takt(); };
   cli_.OnCommand = [this](const std::string& zeile) {

@@ -33,7 +33,13 @@ class TDownload {
   std::function<void(const std::string&)> OnStatus;
   std::function<void(const std::string&)> Protokoll;  // lines for the log book
   std::function<void()> Pumpe;
+  // Sent as the User-Agent of every request; none when empty.
+  std::string Agent;
   std::chrono::milliseconds Zeitlimit() const { return zeitlimit_; }
+  // The HTTP status and Content-Type of the last answer (0 and empty when
+  // none came).
+  int Status() const { return cli_.StatusCode(); }
+  const std::string& Inhaltstyp() const { return cli_.ContentType(); }
 
  private:
   void Takt();

@@ -28,11 +28,13 @@ TCliAufruf AufrufLesen(const std::vector<std::string>& argumente, const TBefehls
     const std::string& arg = argumente[i];
     if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
       aufruf.Argumente.push_back(arg);
+      aufruf.Folge.emplace_back("", arg);
     } else if (Enthaelt(form.Schalter, arg)) {
       aufruf.Schalter.insert(arg);
     } else if (Enthaelt(form.Optionen, arg)) {
       if (i + 1 >= argumente.size()) throw EAufruf("Die Option " + arg + " verlangt einen Wert.");
       aufruf.Optionen[arg] = argumente[++i];
+      aufruf.Folge.emplace_back(arg, argumente[i]);
     } else {
       throw EAufruf("Unbekannte Option: " + arg);
     }

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/datum.h"
@@ -24,6 +25,9 @@ struct TCliAufruf {
   std::vector<std::string> Argumente;
   std::map<std::string, std::string> Optionen;
   std::set<std::string> Schalter;
+  // Positional arguments (name empty) and options with their values in the
+  // order given; an option given twice appears twice here.
+  std::vector<std::pair<std::string, std::string>> Folge;
 
   const std::string& Arg(std::size_t i) const { return Argumente.at(i); }
   std::optional<std::string> Option(const std::string& name) const;

@@ -26,6 +26,7 @@ std::vector<TCliBefehl> Beispieldatenbefehle();
 std::vector<TCliBefehl> Skriptbefehle();
 std::vector<TCliBefehl> Indikatorbefehle();
 std::vector<TCliBefehl> Seitenbefehle();
+std::vector<TCliBefehl> Aktualisierbefehle();
 
 // Runs the command line (the arguments after the program name) and returns the
 // exit code: 0 success, 1 failure (message on `meldung`), 2 wrong usage.

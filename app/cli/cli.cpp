@@ -21,8 +21,9 @@ constexpr std::string_view kAllgemein =
 
 std::vector<TCliBefehl> AlleBefehle() {
   std::vector<TCliBefehl> alle;
-  for (auto gruppe : {Lesebefehle(), Listenbefehle(), Indikatorbefehle(), Schreibbefehle(),
-                      Beispieldatenbefehle(), Skriptbefehle(), Seitenbefehle()}) {
+  for (auto gruppe :
+       {Lesebefehle(), Listenbefehle(), Indikatorbefehle(), Schreibbefehle(),
+        Beispieldatenbefehle(), Skriptbefehle(), Seitenbefehle(), Aktualisierbefehle()}) {
     for (auto& befehl : gruppe)
       alle.push_back(std::move(befehl));
   }
