@@ -6,9 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include "core/datei.h"
@@ -17,33 +15,17 @@
 #include "platform/ui/druckerwahl.h"
 #include "testhilfe/pdftext.h"
 #include "testhilfe/qt/dialogtesthilfe.h"
+#include "testhilfe/qt/modalfolge.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 using VS = std::vector<std::string>;
-using TAntwort = std::function<void(QWidget*)>;
+using TAntwort = test::TModalAntwort;
+using test::ModalsBeantworten;
 
 const std::string kGrund = "Kursquellen haben keinen Kurs geliefert.";
-
-// Runs `aktion` and answers the modal windows it opens, one after the other.
-// Returns how many were answered.
-std::size_t Antworten(const std::function<void()>& aktion, const std::vector<TAntwort>& antworten) {
-  QTimer zeitgeber;
-  zeitgeber.setInterval(5);
-  std::size_t naechste = 0;
-  QPointer<QWidget> letzte;
-  QObject::connect(&zeitgeber, &QTimer::timeout, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == letzte || naechste == antworten.size()) return;
-    letzte = modal;
-    antworten[naechste++](modal);
-  });
-  zeitgeber.start();
-  aktion();
-  return naechste;
-}
 
 TAntwort DateiWaehlen(const std::string& pfad) {
   return [pfad](QWidget* modal) {
@@ -97,45 +79,47 @@ TEST_F(DialogKursloseWPs, SavesUnderTheDefaultNameAndAsksBeforeReplacing) {
   const std::string text = "Aktien / apple\t" + kGrund + "\nAktien / Öl AG\t" + kGrund +
                            "\nIndizes / S&P 500\t" + kGrund + "\n";
   // The chooser offers the default name in the directory it starts in.
-  EXPECT_EQ(Antworten([&] { dialog_.Speichern(); }, {[&](QWidget* modal) {
-                        auto* waehler = qobject_cast<QFileDialog*>(modal);
-                        ASSERT_NE(waehler, nullptr);
-                        EXPECT_EQ(waehler->selectedFiles().value(0).toStdString(), datei);
-                        static_cast<QDialog*>(waehler)->accept();
-                      }}),
+  EXPECT_EQ(ModalsBeantworten([&] { dialog_.Speichern(); }, {[&](QWidget* modal) {
+                                auto* waehler = qobject_cast<QFileDialog*>(modal);
+                                ASSERT_NE(waehler, nullptr);
+                                EXPECT_EQ(waehler->selectedFiles().value(0).toStdString(), datei);
+                                static_cast<QDialog*>(waehler)->accept();
+                              }}),
             1u);
   EXPECT_EQ(DateiLesen(datei), text);
 
   DateiAtomarSchreiben(datei, "alt");
   QString frage;
-  EXPECT_EQ(Antworten([&] { dialog_.Speichern(); }, {DateiWaehlen(datei), Frage(false, &frage)}),
-            2u);
+  EXPECT_EQ(
+      ModalsBeantworten([&] { dialog_.Speichern(); }, {DateiWaehlen(datei), Frage(false, &frage)}),
+      2u);
   EXPECT_EQ(frage.toStdString(),
             "Die Datei „" + datei + "“ gibt es bereits. Soll sie überschrieben werden?");
   EXPECT_EQ(DateiLesen(datei), "alt") << "declined";
-  EXPECT_EQ(Antworten([&] { dialog_.Speichern(); }, {DateiWaehlen(datei), Frage(true, &frage)}),
-            2u);
+  EXPECT_EQ(
+      ModalsBeantworten([&] { dialog_.Speichern(); }, {DateiWaehlen(datei), Frage(true, &frage)}),
+      2u);
   EXPECT_EQ(DateiLesen(datei), text);
 }
 
 TEST_F(DialogKursloseWPs, ANameWithoutExtensionGetsTxtAndCancelWritesNothing) {
-  Antworten([&] { dialog_.Speichern(); }, {DateiWaehlen(tmp_.Datei("fehlend"))});
+  ModalsBeantworten([&] { dialog_.Speichern(); }, {DateiWaehlen(tmp_.Datei("fehlend"))});
   EXPECT_NO_THROW(DateiLesen(tmp_.Datei("fehlend.txt")));
-  Antworten([&] { dialog_.Speichern(); },
-            {[](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }});
+  ModalsBeantworten([&] { dialog_.Speichern(); },
+                    {[](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); }});
   EXPECT_THROW(DateiLesen(tmp_.Datei("WPsOhneKurse.txt")), EDatei);
 }
 
 TEST_F(DialogKursloseWPs, PrintsTheTableToAPdfThroughThePrintDialog) {
   const std::string pdf = tmp_.Datei("ergebnis.pdf");
-  EXPECT_EQ(Antworten([&] { dialog_.DruckenKnopf()->click(); }, {[&](QWidget* modal) {
-                        auto* d = dynamic_cast<TDialogDrucken*>(modal);
-                        ASSERT_NE(d, nullptr);
-                        QComboBox* ausgabe = d->Wahl()->Liste();
-                        ausgabe->setCurrentIndex(ausgabe->findText(kPdfDatei));
-                        d->Wahl()->DateiFeld()->setText(QString::fromStdString(pdf));
-                        d->accept();
-                      }}),
+  EXPECT_EQ(ModalsBeantworten([&] { dialog_.DruckenKnopf()->click(); }, {[&](QWidget* modal) {
+                                auto* d = dynamic_cast<TDialogDrucken*>(modal);
+                                ASSERT_NE(d, nullptr);
+                                QComboBox* ausgabe = d->Wahl()->Liste();
+                                ausgabe->setCurrentIndex(ausgabe->findText(kPdfDatei));
+                                d->Wahl()->DateiFeld()->setText(QString::fromStdString(pdf));
+                                d->accept();
+                              }}),
             1u);
   const std::string text = test::PdfText(pdf);
   EXPECT_EQ(test::PdfSeiten(text), 1);
