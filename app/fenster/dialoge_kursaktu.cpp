@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "app/fenster/behandlung.h"
 #include "app/fenster/hauptfenster.h"
@@ -57,8 +58,14 @@ void Aktualisieren(TKursaktuBefehl& b, const std::vector<std::string>& ids, bool
   TAktuErgebnis ergebnis;
   {
     THauptfenster& fenster = b.fenster;
+    // Disabling moves the keyboard focus away; it comes back where it was.
+    QPointer<QWidget> fokus;
     TFensterUmgebung umgebung(b.einstellungen, logbuch, verbindung, &fenster,
-                              [&fenster](bool gesperrt) { fenster.setEnabled(!gesperrt); });
+                              [&fenster, &fokus](bool gesperrt) {
+                                if (gesperrt) fokus = fenster.focusWidget();
+                                fenster.setEnabled(!gesperrt);
+                                if (!gesperrt && fokus) fokus->setFocus();
+                              });
     // The online update of the sources is not offered here yet: no second run.
     ergebnis = KursaktuMitUpdate(kontext, umgebung, ids, tageskurse, historisch, {});
     NeueKurseZeigen(fenster, ids);

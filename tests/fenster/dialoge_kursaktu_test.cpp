@@ -1,4 +1,5 @@
 #include "app/fenster/dialoge_kursaktu.h"
+#include "app/fenster/info.h"
 
 #include <gtest/gtest.h>
 
@@ -210,6 +211,16 @@ TEST_F(Kursaktu, AnUnreadableAccountFileStopsBeforeTheRunAndLeavesTheWindowEnabl
   EXPECT_EQ(Meldungen[0].rfind("Die Kontodaten in '", 0), 0u) << Meldungen[0];
   EXPECT_TRUE(f.isEnabled());
   EXPECT_FALSE(std::filesystem::exists(seiten_.Datei("anfragen.log"))) << "nothing was fetched";
+}
+
+TEST_F(Kursaktu, TheAboutBoxNamesTheDateOfTheShippedSources) {
+  EXPECT_EQ(KursquellenVom(*einstellungen_), "08.12.2026");
+  EXPECT_NE(Infotext(KursquellenVom(*einstellungen_)).find("\nKursquellen vom: 08.12.2026\n"),
+            std::string::npos);
+  std::filesystem::remove(programm_.Datei("Quellen35.mvq"));
+  EXPECT_EQ(KursquellenVom(*einstellungen_), "?");
+  DateiAtomarSchreiben(programm_.Datei("Quellen35.mvq"), "keine Kursquellen");
+  EXPECT_EQ(KursquellenVom(*einstellungen_), "?");
 }
 
 }  // namespace

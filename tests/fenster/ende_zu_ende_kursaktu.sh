@@ -28,7 +28,12 @@ aufraeumen() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
 trap aufraeumen EXIT
-fehler() { echo "FEHLER: $*"; cat "$arbeit/morvane.log" 2>/dev/null || true; exit 1; }
+fehler() {
+  echo "FEHLER: $*"
+  [ -n "${DISPLAY:-}" ] && import -window root "$arbeit/fehler.png" || true
+  cat "$arbeit/morvane.log" 2>/dev/null || true
+  exit 1
+}
 
 python3 "$seitenserver" "$arbeit/seiten" >"$arbeit/port" 2>"$arbeit/seiten.log" &
 pids+=($!)
@@ -60,6 +65,9 @@ for name in namen:
     daten += bytes([1]) + text(name) + text("") + text("")
     daten += text(f"http://127.0.0.1:{port}/<isin>.txt") + text("") + bytes([1]) + text(skript)
 open(ziel, "wb").write(daten)
+# The user's own sources: none.
+leer = "Morvane 3  persönliche Kursquellen\x1a".encode("cp1252") + struct.pack("<iH", 0, 0)
+open(ziel.replace("Quellen35.mvq", "anwender.mvq"), "wb").write(leer)
 PY
 
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$arbeit/display" 2>"$arbeit/xvfb.log" &
@@ -105,10 +113,10 @@ sleep 1
 bild 3-danach
 grep -q '/US5949181045.txt' "$arbeit/seiten/anfragen.log" || fehler "keine Anfrage für Microsoft"
 grep -q 'Mozilla/5.0' "$arbeit/seiten/anfragen.log" || fehler "ohne Browser-Kennung angefragt"
-for name in Microsoft Apple Facebook "S&P 500"; do
+for name in Microsoft Apple Facebook "SP 500"; do
   "$cli" --programmverzeichnis "$arbeit/programm" kurse "$daten/Beispiele/$name.mv3" \
     --von 04.12.2026 >"$arbeit/kurse.txt" || fehler "morvane-cli kurse $name"
-  grep -q '^04\.12\.2026.*30,5' "$arbeit/kurse.txt" || fehler "$name hat den Kurs vom 04.12.2026 nicht: $(cat "$arbeit/kurse.txt")"
+  grep -q "^04.12.2026"$'\t30\t31\t29\t30.5\t' "$arbeit/kurse.txt" || fehler "$name hat den Kurs vom 04.12.2026 nicht: $(cat "$arbeit/kurse.txt")"
 done
 "$cli" --programmverzeichnis "$arbeit/programm" kurse "$daten/Beispiele/Google.mv3" \
   --von 04.12.2026 >"$arbeit/kurse.txt"
