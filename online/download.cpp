@@ -24,6 +24,15 @@ TAnfrage Zerlegen(const std::string& anfrage) {
   return teile;
 }
 
+// The URL as the log book shows it: a request that signs in ("URL\tuser\t
+// password") may carry account values in its query too (the provider's
+// customer number), so its query is left out.
+std::string Gezeigt(const std::string& anfrage, const std::string& url) {
+  const auto frage = url.find('?');
+  if (anfrage.find('\t') == std::string::npos || frage == std::string::npos) return url;
+  return url.substr(0, frage) + "?...";
+}
+
 }  // namespace
 
 TDownload::TDownload(const TEinstellungen& e) : zeitlimit_(std::chrono::seconds(e.Timeout)) {
@@ -58,7 +67,7 @@ TDownload::TErgebnis TDownload::Download(const std::string& anfrage,
     const bool http = dynamic_cast<const EHttpException*>(&e) != nullptr;
     if (!abgebrochen_ && !gescheitert_ && Protokoll)
       Protokoll(std::string(http ? "EHttpException (" : "ESocketException (") + e.what() +
-                ") bei " + teile.Url);
+                ") bei " + Gezeigt(anfrage, teile.Url));
     if (!abgebrochen_) gescheitert_ = true;
   }
   cli_.Senke = nullptr;

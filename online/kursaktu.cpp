@@ -1,6 +1,7 @@
 #include "online/kursaktu.h"
 
 #include <algorithm>
+#include <set>
 
 #include "core/textvergleich.h"
 #include "online/internetverbindung.h"
@@ -30,8 +31,9 @@ TLaufergebnis Lauf(TKursaktuKontext& kontext, TKursaktuUmgebung& umgebung,
 // Each security once, in the order of the list.
 std::vector<std::string> IDs(const std::vector<TWPOhneKurse>& liste) {
   std::vector<std::string> ids;
+  std::set<std::string> gesehen;
   for (const TWPOhneKurse& wp : liste) {
-    if (std::find(ids.begin(), ids.end(), wp.ID) == ids.end()) ids.push_back(wp.ID);
+    if (gesehen.insert(wp.ID).second) ids.push_back(wp.ID);
   }
   return ids;
 }

@@ -71,7 +71,7 @@ void TKursaktu::TextdateiLauf() {
 }
 
 void TKursaktu::Textdatei(TAuftrag& auftrag) {
-  const std::string& pfad = auftrag.second.Text;
+  const std::string pfad = auftrag.first->Anfragetext(auftrag.second);
   const TTextdatei datei = TextdateiLesen(pfad);
   switch (datei.Fehler) {
     case TTextdatei::TFehler::Oeffnen:

@@ -131,7 +131,7 @@ bool TKursaktu::InternetLaeufe() {
       umgebung_.Fortschritt(auftrag.first->Anzeigename(), n, i + 1, lauf_);
       seite.clear();
       const TSeitenabruf abruf =
-          umgebung_.Abrufen(auftrag.second.Text, kontext_.Konto.Agent,
+          umgebung_.Abrufen(auftrag.first->Anfragetext(auftrag.second), kontext_.Konto.Agent,
                             [&seite](std::string_view stueck) { seite.append(stueck); });
       if (abruf.Ergebnis == TDownload::Abgebrochen) return false;
       if (abruf.Ergebnis == TDownload::Fertig) Auswerten(auftrag, seite, &abruf);
@@ -149,9 +149,8 @@ bool TKursaktu::Verbinden() {
   const auto pumpe = verbindung.Pumpe;
   verbindung.OnStatus = [&](std::uint16_t versuch) {
     if (status) status(versuch);
-    umgebung_.Status(versuch < 2 ? std::string("Mit dem Internet verbinden ...")
-                                 : "Mit dem Internet verbinden (" + std::to_string(versuch) +
-                                       ". Versuch) ...");
+    if (versuch >= 2)
+      umgebung_.Status("Mit dem Internet verbinden (" + std::to_string(versuch) + ". Versuch) ...");
   };
   verbindung.Pumpe = [&] {
     if (pumpe) pumpe();

@@ -24,15 +24,32 @@ std::vector<TQuellAnfrage> TQuelleTraeger::Anfragen(const std::string& sessionAd
                             konto.OnvistaPasswort,
                         -1});
   }
+  // An address that expands to nothing (a date placeholder without a date)
+  // is not asked for.
+  const auto nehmen = [&](const TQuellAnfrage& anfrage) {
+    if (!Anfragetext(anfrage).empty()) anfragen.push_back(anfrage);
+  };
   if (!vorlage_.ProWertpapier()) {
-    anfragen.push_back({TArt::Einzelseite, vorlage_.Expandieren(), -1});
+    nehmen({TArt::Einzelseite, {}, -1});
     return anfragen;
   }
-  for (std::size_t i = 0; i < wps_.size(); ++i) {
-    std::string text = vorlage_.Expandieren(wps_[i].Stammdaten(), wps_[i].AnfrageKennung());
-    if (!text.empty()) anfragen.push_back({TArt::Wertpapier, std::move(text), static_cast<int>(i)});
-  }
+  for (std::size_t i = 0; i < wps_.size(); ++i)
+    nehmen({TArt::Wertpapier, {}, static_cast<int>(i)});
   return anfragen;
+}
+
+std::string TQuelleTraeger::Anfragetext(const TQuellAnfrage& anfrage) const {
+  switch (anfrage.Art) {
+    case TQuellAnfrage::TArt::Session:
+      return anfrage.Text;
+    case TQuellAnfrage::TArt::Wertpapier: {
+      const TWPTraeger& wp = wps_.at(static_cast<std::size_t>(anfrage.WP));
+      return vorlage_.Expandieren(wp.Stammdaten(), wp.AnfrageKennung());
+    }
+    case TQuellAnfrage::TArt::Einzelseite:
+      break;
+  }
+  return vorlage_.Expandieren();
 }
 
 bool TQuelleTraeger::SessionLesen(std::string_view antwort) {

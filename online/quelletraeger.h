@@ -18,7 +18,7 @@ struct TKonto;
 struct TQuellAnfrage {
   enum class TArt { Session, Wertpapier, Einzelseite };
   TArt Art = TArt::Einzelseite;
-  std::string Text;  // "URL" or "URL\tuser\tpassword", or a file path
+  std::string Text;  // "URL\tuser\tpassword" of the login
   int WP = -1;       // the security of a per-security request
 };
 
@@ -42,6 +42,9 @@ class TQuelleTraeger {
   // account goes into the request as "URL\tname\tpassword"), then one per
   // security whose address is not empty, or one page for all of them.
   std::vector<TQuellAnfrage> Anfragen(const std::string& sessionAdresse, const TKonto& konto);
+  // What to fetch for a request (a URL or a file path), expanded when it is
+  // issued so that it carries the session identifier of the login before it.
+  std::string Anfragetext(const TQuellAnfrage& anfrage) const;
 
   // Runs the script over a fetched page and hands each record to the
   // securities it belongs to; returns how many records the script read.

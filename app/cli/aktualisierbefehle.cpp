@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <ostream>
+#include <set>
 
 #include "app/cli/befehle.h"
 #include "online/internetverbindung.h"
@@ -16,6 +17,7 @@ namespace {
 // given, in the order of the command line, each once.
 std::vector<std::string> Wertpapiere(const TWPVerwaltung& verwaltung, const TCliAufruf& a) {
   std::vector<std::string> ids;
+  std::set<std::string> gesehen;
   for (const auto& [option, wert] : a.Folge) {
     std::vector<std::string> neu;
     if (option == "--katalog") {
@@ -30,18 +32,21 @@ std::vector<std::string> Wertpapiere(const TWPVerwaltung& verwaltung, const TCli
       neu = {wert};
     }
     for (std::string& id : neu) {
-      if (std::find(ids.begin(), ids.end(), id) == ids.end()) ids.push_back(std::move(id));
+      if (gesehen.insert(id).second) ids.push_back(std::move(id));
     }
   }
   return ids;
 }
 
 std::size_t AnzahlWertpapiere(const std::vector<TWPOhneKurse>& liste) {
-  std::vector<std::string> ids;
-  for (const TWPOhneKurse& wp : liste) {
-    if (std::find(ids.begin(), ids.end(), wp.ID) == ids.end()) ids.push_back(wp.ID);
-  }
+  std::set<std::string> ids;
+  for (const TWPOhneKurse& wp : liste)
+    ids.insert(wp.ID);
   return ids.size();
+}
+
+std::string AnzahlText(std::size_t anzahl) {
+  return std::to_string(anzahl) + (anzahl == 1 ? " Wertpapier" : " Wertpapiere");
 }
 
 void Ergebnis(const TKontext& k, const TAktuErgebnis& e, std::size_t anzahl) {
@@ -50,7 +55,7 @@ void Ergebnis(const TKontext& k, const TAktuErgebnis& e, std::size_t anzahl) {
           << (wp.Tageskurse ? "Tageskurse" : "Historische Kurse") << '\t' << wp.Grund << '\n';
   }
   if (e.OhneKurse.empty()) {
-    k.Aus << AusgangText(e.Ausgang) << " " << anzahl << " Wertpapiere aktualisiert.\n";
+    k.Aus << AusgangText(e.Ausgang) << " " << AnzahlText(anzahl) << " aktualisiert.\n";
   } else {
     k.Aus << "Kursaktualisierung abgeschlossen: " << AnzahlWertpapiere(e.OhneKurse) << " von "
           << anzahl << " Wertpapieren ohne Kurse"
