@@ -108,6 +108,14 @@ class Kursaktu : public FensterTest {
     return box ? box->text().toStdString() : modal->metaObject()->className();
   }
 
+  // Notes what the window says and closes it.
+  static TModalAntwort Merken(std::string& meldung) {
+    return [&meldung](QWidget* modal) {
+      meldung = Text(modal);
+      static_cast<QDialog*>(modal)->reject();
+    };
+  }
+
   static std::vector<std::string> Zeilen(QWidget* modal) {
     auto* liste = modal->findChild<QTreeWidget*>();
     std::vector<std::string> zeilen;
@@ -171,14 +179,11 @@ TEST_F(Kursaktu, SecurityPopupFetchesTheHistoryOfTheSelectedSecurityOnly) {
   QListWidget& wertpapiere = *f.Panel().Wertpapiere();
   Rechtsklick(wertpapiere, 2);
   ASSERT_EQ(f.Feld().Wertpapier()->Bezeichnung, "Microsoft");
-  QString meldung;
+  std::string meldung;
   TListenPopup& menue = f.WertpapierPopupMenu();
   menue.close();
   Ausfuehren(f, [&] { menue.actions()[1]->trigger(); },  // "Kursaktualisierung: Historische Kurse"
-             {[&](QWidget* modal) {
-               meldung = QString::fromStdString(Text(modal));
-               static_cast<QDialog*>(modal)->reject();
-             }});
+             {Merken(meldung)});
   EXPECT_EQ(meldung, "Kursaktualisierung erfolgreich durchgeführt.");
   EXPECT_DOUBLE_EQ(Schluss("Microsoft", "03.12.2026"), 28.5);
   EXPECT_DOUBLE_EQ(Schluss("Microsoft", "04.12.2026"), 29.5);
@@ -190,12 +195,9 @@ TEST_F(Kursaktu, CatalogPopupUpdatesEverySecurityOfTheCatalogUnderTheMouse) {
   THauptfenster& f = Verbunden();
   Rechtsklick(*f.Panel().Kataloge(), 1);  // Indizes
   f.KatalogPopupMenu().close();
-  QString meldung;
+  std::string meldung;
   Ausfuehren(f, [&] { f.KatalogPopupMenu().actions()[0]->trigger(); },  // Tageskurse
-             {[&](QWidget* modal) {
-               meldung = QString::fromStdString(Text(modal));
-               static_cast<QDialog*>(modal)->reject();
-             }});
+             {Merken(meldung)});
   EXPECT_EQ(meldung, "Kursaktualisierung erfolgreich durchgeführt.");
   EXPECT_DOUBLE_EQ(Schluss("S&P 500", "04.12.2026"), 6050);
   EXPECT_DOUBLE_EQ(Schluss("Microsoft", "04.12.2026"), 0);

@@ -23,11 +23,7 @@ mkdir -p "$arbeit/programm" "$arbeit/seiten"
 daten="$arbeit/daten"
 "$cli" --programmverzeichnis "$arbeit/programm" beispieldaten "$daten" >/dev/null
 
-pids=()
-aufraeumen() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-}
-trap aufraeumen EXIT
+source "$(dirname "$0")/xsitzung.sh"
 fehler() {
   echo "FEHLER: $*"
   [ -n "${DISPLAY:-}" ] && import -window root "$arbeit/fehler.png" || true
@@ -70,26 +66,10 @@ leer = "Morvane 3  persönliche Kursquellen\x1a".encode("cp1252") + struct.pack(
 open(ziel.replace("Quellen35.mvq", "anwender.mvq"), "wb").write(leer)
 PY
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$arbeit/display" 2>"$arbeit/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$arbeit/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$arbeit/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-openbox >"$arbeit/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+xsitzung_starten
+morvane_starten "$programm" --programmverzeichnis "$arbeit/programm" --datenverzeichnis "$daten" \
+  --ohne-splash
 
-"$programm" --programmverzeichnis "$arbeit/programm" --datenverzeichnis "$daten" --ohne-splash \
-  >"$arbeit/morvane.log" 2>&1 &
-morvane=$!
-pids+=($morvane)
-fenster=$(timeout 60 xdotool search --sync --onlyvisible --name '^Morvane 3\.5$' | head -n1)
-xdotool windowactivate --sync "$fenster"
-xdotool windowfocus --sync "$fenster"
-sleep 2
-
-taste() { xdotool key --delay 50 "$@"; }
-bild() { import -window root "$arbeit/$1.png"; }
 warten() {
   timeout 60 xdotool search --sync --onlyvisible --name "$1" | head -n1
 }
@@ -122,8 +102,5 @@ done
   --von 04.12.2026 >"$arbeit/kurse.txt"
 [ ! -s "$arbeit/kurse.txt" ] || fehler "Google hat Kurse, obwohl seine Seite fehlt"
 
-taste alt+F4
-for _ in $(seq 300); do kill -0 "$morvane" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$morvane" 2>/dev/null && fehler "morvane hat sich nicht beenden lassen"
-wait "$morvane" || fehler "morvane endete mit Fehlercode $?"
+morvane_beenden
 echo "Bestanden; Bilder in $arbeit"

@@ -99,12 +99,11 @@ TEST_F(Kursabonnement, OkWritesTheValuesWithMode0600AndKeepsTheOthersAsTheyAreNo
     KontoSpeichern(programm_.Pfad(), neu);
     Klicken(d, "OK");
   }));
-  TKonto erwartet;
-  erwartet.OnvistaNummer = "4711";
-  erwartet.OnvistaName = "anna";
-  erwartet.OnvistaPasswort = "geheim wort";
-  erwartet.Agent = "Testbrowser/1.0";
-  erwartet.UpdateAdresse = "https://neu.example/index.txt";
+  const TKonto erwartet{.OnvistaNummer = "4711",
+                        .OnvistaName = "anna",
+                        .OnvistaPasswort = "geheim wort",
+                        .Agent = "Testbrowser/1.0",
+                        .UpdateAdresse = "https://neu.example/index.txt"};
   EXPECT_EQ(KontoLaden(programm_.Pfad()), erwartet);
   struct stat info {};
   ASSERT_EQ(::stat(Datei().c_str(), &info), 0);
@@ -138,14 +137,12 @@ TEST_F(Kursabonnement, AFailedWriteIsShownAndTheDialogStaysOpen) {
 }
 
 TEST(KontoGruppe, AbonnementUebernehmenLeavesTheUpdateAddress) {
-  TKonto eingabe;
-  eingabe.OnvistaNummer = "1";
-  eingabe.OnvistaName = "n";
-  eingabe.OnvistaPasswort = "p";
-  eingabe.Agent = "a";
-  eingabe.UpdateAdresse = "falsch";
-  TKonto konto;
-  konto.UpdateAdresse = "richtig";
+  TKonto eingabe{.OnvistaNummer = "1",
+                 .OnvistaName = "n",
+                 .OnvistaPasswort = "p",
+                 .Agent = "a",
+                 .UpdateAdresse = "falsch"};
+  TKonto konto{.UpdateAdresse = "richtig"};
   AbonnementUebernehmen(eingabe, konto);
   eingabe.UpdateAdresse = "richtig";
   EXPECT_EQ(konto, eingabe);
