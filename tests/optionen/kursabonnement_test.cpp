@@ -142,7 +142,8 @@ TEST(KontoGruppe, AbonnementUebernehmenLeavesTheUpdateAddress) {
                  .OnvistaPasswort = "p",
                  .Agent = "a",
                  .UpdateAdresse = "falsch"};
-  TKonto konto{.UpdateAdresse = "richtig"};
+  TKonto konto;
+  konto.UpdateAdresse = "richtig";
   AbonnementUebernehmen(eingabe, konto);
   eingabe.UpdateAdresse = "richtig";
   EXPECT_EQ(konto, eingabe);
