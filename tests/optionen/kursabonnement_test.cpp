@@ -7,10 +7,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/optionen/dialogoptionen.h"
 #include "app/optionen/kontogruppe.h"
-#include "core/datei.h"
 #include "optionentesthilfe.h"
 #include "store/einstellungen.h"
 #include "testhilfe/tempverzeichnis.h"
@@ -53,6 +54,12 @@ class Kursabonnement : public testing::Test {
 
   std::string Datei() const { return programm_.Datei(std::string(kKontoDatei)); }
 
+  std::string Inhalt() const {
+    std::ostringstream inhalt;
+    inhalt << std::ifstream(Datei(), std::ios::binary).rdbuf();
+    return inhalt.str();
+  }
+
   test::TTempVerzeichnis programm_;
   TEinstellungen e_;
   TOptionenUmgebung umgebung_;
@@ -79,12 +86,12 @@ TEST_F(Kursabonnement, CancelLeavesKontoCfgAbsentOrByteForByte) {
   EXPECT_FALSE(std::filesystem::exists(Datei()));
 
   const std::string vorher = "OnvistaNummer=1\nFremd=bleibt\n";
-  DateiAtomarSchreiben(Datei(), vorher, 0640);
+  std::ofstream(Datei(), std::ios::binary) << vorher;
   EXPECT_FALSE(Ausfuehren([](QWidget& d) {
     Eintragen(d);
     Klicken(d, "Abbrechen");
   }));
-  EXPECT_EQ(DateiLesen(Datei()), vorher);
+  EXPECT_EQ(Inhalt(), vorher);
 }
 
 TEST_F(Kursabonnement, OkWritesTheValuesWithMode0600AndKeepsTheOthersAsTheyAreNow) {

@@ -10,7 +10,6 @@
 #include <QTreeWidget>
 
 #include "core/datei.h"
-#include "grafik/drucktabelle.h"
 #include "platform/ui/dialogdrucken.h"
 #include "platform/ui/druckerwahl.h"
 #include "testhilfe/pdftext.h"
@@ -116,7 +115,7 @@ TEST_F(DialogKursloseWPs, PrintsTheTableToAPdfThroughThePrintDialog) {
                                 auto* d = dynamic_cast<TDialogDrucken*>(modal);
                                 ASSERT_NE(d, nullptr);
                                 QComboBox* ausgabe = d->Wahl()->Liste();
-                                ausgabe->setCurrentIndex(ausgabe->findText(kPdfDatei));
+                                ausgabe->setCurrentIndex(ausgabe->findText("PDF-Datei"));
                                 d->Wahl()->DateiFeld()->setText(QString::fromStdString(pdf));
                                 d->accept();
                               }}),
