@@ -125,6 +125,8 @@ TEST_F(Kursabonnement, AnUnreadableFileIsLockedAndLeftAlone) {
     for (const QLabel* l : d.findChildren<QLabel*>())
       grundGezeigt |= l->text().startsWith("Die Kontodaten in '") && !l->isHidden();
     EXPECT_TRUE(grundGezeigt);
+    d.findChild<QTabWidget*>()->setCurrentIndex(2);
+    d.grab().save(QStringLiteral(MORVANE_BILDER "/optionen-kursabonnement-gesperrt.png"));
     Klicken(d, "OK");
   }));
   EXPECT_TRUE(std::filesystem::is_directory(Datei()));

@@ -59,6 +59,7 @@ TEST_F(FensterUmgebung, AnAbortHoldsForEveryLaterDownload) {
   TFensterUmgebung& u = Neu();
   u.Fortschritt("Testquelle", 2, 1, 1);
   EXPECT_TRUE(u.Dialog().isVisible());
+  test::BildSpeichern(u.Dialog(), "onlinedialog-fortschritt");
   EXPECT_EQ(u.Abrufen(test::RohServer().Url("/endlos"), "x",
                       [&](std::string_view) { u.Dialog().findChild<QPushButton*>()->click(); })
                 .Ergebnis,
