@@ -145,18 +145,5 @@ TEST_F(Kursabonnement, AFailedWriteIsShownAndTheDialogStaysOpen) {
   }));
 }
 
-TEST(KontoGruppe, AbonnementUebernehmenLeavesTheUpdateAddress) {
-  TKonto eingabe{.OnvistaNummer = "1",
-                 .OnvistaName = "n",
-                 .OnvistaPasswort = "p",
-                 .Agent = "a",
-                 .UpdateAdresse = "falsch"};
-  TKonto konto;
-  konto.UpdateAdresse = "richtig";
-  AbonnementUebernehmen(eingabe, konto);
-  eingabe.UpdateAdresse = "richtig";
-  EXPECT_EQ(konto, eingabe);
-}
-
 }  // namespace
 }  // namespace morvane
