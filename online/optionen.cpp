@@ -38,7 +38,13 @@ TOptionenEingabe OptionenAus(const TEinstellungen& e, const TZeitplaner& zeitpla
   o.Timeout = Zahl(e.Timeout);
   o.Protokollieren = e.Protokollieren;
   o.AutoUpdate = e.AutoUpdate;
-  o.UpdateAdresse = KontoLaden(e.Programmverzeichnis()).UpdateAdresse;
+  try {
+    o.UpdateAdresse = KontoLaden(e.Programmverzeichnis()).UpdateAdresse;
+  } catch (const EKonto&) {
+    // The options stay editable; the account group says why konto.cfg is
+    // locked, and an address left as shown (empty: the default) is not written.
+    o.UpdateAdresse.clear();
+  }
   o.ZeitplanAktiv = zeitplaner.Aktiv;
   for (std::size_t i = 0; i < zeitplaner.Anzahl(); ++i)
     o.Zeitpunkte.push_back(*zeitplaner.Zeitpunkt(i));

@@ -63,8 +63,8 @@ struct TOptionenFreigaben {
 };
 
 // The settings and the schedule as the dialog shows them on opening, with the
-// update address of konto.cfg in the settings' program directory (EKonto
-// when that file cannot be read).
+// update address of konto.cfg in the settings' program directory (empty, that
+// is the default, when that file cannot be read).
 TOptionenEingabe OptionenAus(const TEinstellungen& einstellungen, const TZeitplaner& zeitplaner);
 
 // The checks of OK in their order; the first fault, or none. The choice of a

@@ -5,6 +5,7 @@
 #include "online/download.h"
 #include "online/internetverbindung.h"
 #include "online/konto.h"
+#include "online/programmupdate.h"
 #include "store/einstellungen.h"
 #include "store/logbuch.h"
 #include "store/wpverwaltung.h"
@@ -128,7 +129,9 @@ void AuftragAusfuehren(const TAuftrag& auftrag, TEinstellungen& einstellungen, T
     TLogbuchUmgebung umgebung(einstellungen, logbuch, beendet);
     TKursaktuKontext kontext{verwaltung, einstellungen, logbuch,
                              verbindung, konto,         einstellungen.Programmverzeichnis()};
-    Ergebnis(KursaktuMitUpdate(kontext, umgebung, ids, true, false), ids.size(), logbuch);
+    Ergebnis(KursaktuMitUpdate(kontext, umgebung, ids, true, false,
+                               ProgrammUpdateFuer(kontext, umgebung)),
+             ids.size(), logbuch);
   } catch (const Exception& e) {
     Schreiben(logbuch, "Kursaktualisierung fehlgeschlagen: " + e.Meldung());
   }

@@ -7,6 +7,7 @@
 #include "online/konsolenumgebung.h"
 #include "online/konto.h"
 #include "online/kursaktu.h"
+#include "online/programmupdate.h"
 #include "store/einstellungen.h"
 #include "store/logbuch.h"
 
@@ -84,7 +85,10 @@ void Aktualisieren(const TKontext& k, const TCliAufruf& a) {
   TKonsolenUmgebung umgebung(k.Meldung, einstellungen, logbuch);
   TKursaktuKontext kontext{verwaltung, einstellungen, logbuch,
                            verbindung, konto,         k.Programmverzeichnis};
-  Ergebnis(k, KursaktuMitUpdate(kontext, umgebung, ids, tageskurse, historisch), ids.size());
+  Ergebnis(k,
+           KursaktuMitUpdate(kontext, umgebung, ids, tageskurse, historisch,
+                             ProgrammUpdateFuer(kontext, umgebung)),
+           ids.size());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/fenster/behandlung.h"
 #include "app/fenster/dialoge_chartdruck.h"
 #include "app/fenster/dialoge_indikatoren.h"
+#include "app/fenster/dialoge_kursaktu.h"
 #include "app/fenster/dialoge_listen.h"
 #include "app/fenster/dialoge_onlineupdate.h"
 #include "app/fenster/dialoge_optionen.h"
@@ -28,6 +29,7 @@ void DialogeVerbinden(THauptfenster& fenster, TEinstellungen& einstellungen,
   OptionenVerbinden(fenster, einstellungen, programmverzeichnis);
   ListenVerbinden(fenster, einstellungen);
   OnlineUpdateVerbinden(fenster, einstellungen, programmverzeichnis);
+  KursaktuVerbinden(fenster, einstellungen, programmverzeichnis);
   fenster.Befehle().Verbinden(TMenuebefehl::AnsichtChart, [&fenster, &einstellungen,
                                                            programmverzeichnis] {
     // Both dialogs explain themselves on the help page of the chart's views.

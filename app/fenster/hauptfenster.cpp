@@ -112,7 +112,7 @@ void THauptfenster::Verdrahten() {
   menue_->OnVorlage = leiste_->OnVorlage;
   leiste_->OnTage = [this](const std::string& text) { Ausfuehren([&] { TageGewaehlt(text); }); };
   leiste_->OnTageVerlassen = [this] { panel_->Wertpapiere()->setFocus(); };
-  befehle_->Verbinden(TMenuebefehl::HilfeInfo, [this] { InfoZeigen(this); });
+  befehle_->Verbinden(TMenuebefehl::HilfeInfo, [this] { InfoZeigen(this, einstellungen_); });
 
   QListWidget* kataloge = panel_->Kataloge();
   QListWidget* wertpapiere = panel_->Wertpapiere();

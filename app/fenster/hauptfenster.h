@@ -69,6 +69,9 @@ class THauptfenster : public QMainWindow {
   const TWPVerwaltung& Verwaltung() const { return verwaltung_; }
   // The catalog row under the last right click, -1 for none.
   int KatalogPopupZeile() const { return katalogPopupZeile_; }
+  // Whether the popup opened last was the catalog list's (the two share
+  // commands that act on what their list selects).
+  bool KatalogPopupZuletzt() const { return katalogPopupZuletzt_; }
 
  protected:
   void closeEvent(QCloseEvent* ereignis) override;
@@ -125,6 +128,7 @@ class THauptfenster : public QMainWindow {
   QAction* indikatorAnpassen_ = nullptr;
   bool indikatorDialog_ = false;
   int katalogPopupZeile_ = -1;
+  bool katalogPopupZuletzt_ = false;
   int panelBreite_ = 169;
   bool gestartet_ = false;
 };

@@ -190,6 +190,7 @@ void THauptfenster::KatalogKontext(QPoint pos) {
       HinweiseZeigen(hinweise);
     }
   });
+  katalogPopupZuletzt_ = true;
   katalogPopup_->Oeffnen(katalogPopupZeile_ >= 0, global);
 }
 
@@ -204,6 +205,7 @@ void THauptfenster::WertpapierKontext(QPoint pos) {
       WertpapierZeigen();
     });
   }
+  katalogPopupZuletzt_ = false;
   wertpapierPopup_->Oeffnen(zeile >= 0, global);
 }
 

@@ -19,6 +19,7 @@
 #include <filesystem>
 
 #include "app/optionen/dialogzeitpunkt.h"
+#include "app/optionen/kontogruppe.h"
 #include "app/optionen/zeitpunktliste.h"
 #include "store/einstellungen.h"
 
@@ -67,7 +68,10 @@ TDialogOptionen::TDialogOptionen(QWidget* eltern, const TEinstellungen& einstell
   layout->addWidget(seiten_);
   layout->addWidget(Knopfleiste(
       this, [this] { Pruefen(); }, umgebung_.Hilfe));
-  Fuellen(OptionenAus(einstellungen, zeitplaner));
+  const TOptionenEingabe anfang = OptionenAus(einstellungen, zeitplaner);
+  updateAdresseAnfang_ = anfang.UpdateAdresse;
+  Fuellen(anfang);
+  AbonnementLaden();
   seiten_->setCurrentIndex(0);
 }
 
@@ -201,6 +205,7 @@ QWidget* TDialogOptionen::InternetSeite() {
   layout->addWidget(dfueVerbinden_);
   layout->addLayout(raster);
   layout->addWidget(ProxyTeil(seite));
+  layout->addWidget(abonnement_ = new TKontoGruppe(seite));
   layout->addStretch(1);
   return seite;
 }
@@ -378,7 +383,7 @@ void TDialogOptionen::Loeschen() {
 void TDialogOptionen::Pruefen() {
   const auto fehler = OptionenPruefen(Eingabe(), verbindung_->DFUeInstalliert());
   if (!fehler) {
-    accept();
+    if (AbonnementSchreiben()) accept();
     return;
   }
   const std::pair<TOptionenFeld, QWidget*> felder[] = {
@@ -395,12 +400,42 @@ void TDialogOptionen::Pruefen() {
   Melden(Qt8(fehler->Meldung));
 }
 
+void TDialogOptionen::AbonnementLaden() {
+  // Without a program directory there is no konto.cfg to edit (the dialog's
+  // pictures are taken so); the group then shows the defaults.
+  if (umgebung_.Programmverzeichnis.empty()) return;
+  try {
+    abonnementAnfang_ = KontoLaden(umgebung_.Programmverzeichnis);
+    abonnement_->Setzen(*abonnementAnfang_);
+  } catch (const EKonto& e) {
+    abonnement_->Sperren(e.Meldung());
+  }
+}
+
+bool TDialogOptionen::AbonnementSchreiben() {
+  if (umgebung_.Programmverzeichnis.empty() || abonnement_->Gesperrt()) return true;
+  if (abonnementAnfang_) {
+    TKonto geaendert = *abonnementAnfang_;
+    AbonnementUebernehmen(abonnement_->Eingabe(), geaendert);
+    if (geaendert == *abonnementAnfang_) return true;
+  }
+  try {
+    AbonnementSpeichern(umgebung_.Programmverzeichnis, abonnement_->Eingabe());
+    return true;
+  } catch (const EKonto& e) {
+    seiten_->setCurrentIndex(static_cast<int>(TOptionenSeite::Internet));
+    Melden(Qt8(e.Meldung()));
+    return false;
+  }
+}
+
 bool TDialogOptionen::Ausfuehren(QWidget* eltern, TEinstellungen& einstellungen,
                                  TZeitplaner& zeitplaner, TOptionenUmgebung umgebung) {
   TDialogOptionen dialog(eltern, einstellungen, zeitplaner, std::move(umgebung));
   if (dialog.exec() != QDialog::Accepted) return false;
   // First the file that can fail to be written: then a failure changes nothing.
-  UpdateAdresseSchreiben(einstellungen.Programmverzeichnis(), dialog.Eingabe().UpdateAdresse);
+  if (dialog.Eingabe().UpdateAdresse != dialog.updateAdresseAnfang_)
+    UpdateAdresseSchreiben(einstellungen.Programmverzeichnis(), dialog.Eingabe().UpdateAdresse);
   OptionenSchreiben(dialog.Eingabe(), einstellungen, zeitplaner);
   return true;
 }

@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/optionen/knoepfe.h"
 #include "online/internetverbindung.h"
+#include "online/konto.h"
 #include "online/optionen.h"
 
 class QCheckBox;
@@ -21,6 +23,7 @@ class QTabWidget;
 namespace morvane {
 
 class TEinstellungen;
+class TKontoGruppe;
 
 // What the options dialog needs besides the settings.
 struct TOptionenUmgebung {
@@ -75,6 +78,10 @@ class TDialogOptionen : public QDialog {
   int GewaehlteZeile() const;
   void Pruefen();
   void Melden(const QString& text);
+  // konto.cfg of the program directory into the group "Kursabonnement", and
+  // back on OK; false (with the message shown) when it cannot be written.
+  void AbonnementLaden();
+  bool AbonnementSchreiben();
 
   TOptionenUmgebung umgebung_;
   std::unique_ptr<TInternetVerbindung> verbindung_;
@@ -103,6 +110,12 @@ class TDialogOptionen : public QDialog {
   QLineEdit* proxyPort_ = nullptr;
   QLineEdit* proxyKennung_ = nullptr;
   QLineEdit* proxyPasswort_ = nullptr;
+  TKontoGruppe* abonnement_ = nullptr;
+  // What the dialog showed on opening: only what the user changed is written
+  // back to konto.cfg, so that values another part of the program wrote
+  // meanwhile stay.
+  std::string updateAdresseAnfang_;
+  std::optional<TKonto> abonnementAnfang_;
 };
 
 }  // namespace morvane

@@ -29,7 +29,7 @@ TOnlineDialog::TOnlineDialog(const TEinstellungen& einstellungen, QWidget* elter
   layout->addLayout(felder);
   layout->addWidget(abbrechen_, 0, Qt::AlignHCenter);
   status_->setMinimumWidth(320);
-  connect(abbrechen_, &QPushButton::clicked, this, [this] { download_.Abbrechen(); });
+  connect(abbrechen_, &QPushButton::clicked, this, [this] { Abbrechen(); });
   download_.OnStatus = [this](const std::string& text) {
     status_->setText(QString::fromStdString(text));
   };
@@ -48,13 +48,33 @@ void TOnlineDialog::Progress(const std::string& quelle, int anzahl, int nummer, 
   show();
 }
 
+void TOnlineDialog::Status(const std::string& text) {
+  status_->setText(QString::fromStdString(text));
+  show();
+}
+
 int TOnlineDialog::Download(const std::string& anfrage,
                             const std::function<void(std::string_view)>& senke) {
   return download_.Download(anfrage, senke);
 }
 
-void TOnlineDialog::closeEvent(QCloseEvent* ereignis) {
+TSeitenabruf TOnlineDialog::Abrufen(const std::string& anfrage, const std::string& agent,
+                                    const std::function<void(std::string_view)>& senke) {
+  download_.Agent = agent;
+  TSeitenabruf abruf;
+  abruf.Ergebnis = download_.Download(anfrage, senke);
+  abruf.Status = download_.Status();
+  abruf.Inhaltstyp = download_.Inhaltstyp();
+  return abruf;
+}
+
+void TOnlineDialog::Abbrechen() {
   download_.Abbrechen();
+  if (BeimAbbrechen) BeimAbbrechen();
+}
+
+void TOnlineDialog::closeEvent(QCloseEvent* ereignis) {
+  Abbrechen();
   QDialog::closeEvent(ereignis);
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/cli/befehle.h"
+#include "online/konto.h"
 #include "online/quellendatei.h"
 #include "store/einstellungen.h"
 #include "testhilfe/serverprozess.h"
@@ -35,6 +36,10 @@ class AktualisierenTest : public ::testing::Test {
       quellen.push_back({qaInternetAktuell, name, "", "", vorlage, "", 0, kSkript});
     QuellendateiSchreiben(tmp_.Pfad() + "Quellen35.mvq", quellen, TQuellenKopf::Programm, 0);
     QuellendateiSchreiben(tmp_.Pfad() + "anwender.mvq", {}, TQuellenKopf::Persoenlich, 0);
+    // With AutoUpdate the online update runs when a security got nothing: here.
+    TKonto konto;
+    konto.UpdateAdresse = "https://127.0.0.1:9/index.txt";
+    KontoSpeichern(tmp_.Pfad(), konto);
     for (const char* isin : kIsins)
       tmp_.Schreibe(std::string("www/") + isin + ".txt", "05.01.2026;123,45\n");
   }

@@ -21,33 +21,11 @@ mkdir -p "$arbeit/programm"
 daten="$arbeit/daten"
 "$cli" --programmverzeichnis "$arbeit/programm" beispieldaten "$daten" >/dev/null
 
-pids=()
-aufraeumen() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-}
-trap aufraeumen EXIT
+source "$(dirname "$0")/xsitzung.sh"
+xsitzung_starten
+morvane_starten "$programm" --programmverzeichnis "$arbeit/programm" --datenverzeichnis "$daten" \
+  --ohne-splash
 
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$arbeit/display" 2>"$arbeit/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$arbeit/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$arbeit/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-openbox >"$arbeit/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-
-"$programm" --programmverzeichnis "$arbeit/programm" --datenverzeichnis "$daten" --ohne-splash \
-  >"$arbeit/morvane.log" 2>&1 &
-morvane=$!
-pids+=($morvane)
-fenster=$(timeout 60 xdotool search --sync --onlyvisible --name '^Morvane 3\.5$' | head -n1)
-xdotool windowactivate --sync "$fenster"
-xdotool windowfocus --sync "$fenster"
-sleep 2
-
-# Keys through XTEST, as a keyboard types them, into the focused window.
-taste() { xdotool key --delay 50 "$@"; }
-bild() { import -window root "$arbeit/$1.png"; }
 fehler() { echo "FEHLER: $*"; cat "$arbeit/morvane.log"; exit 1; }
 
 # How many pixels of the colour (as ImageMagick names it) the region holds.
@@ -110,10 +88,7 @@ sleep 2
 bild 5-vorlage1
 [ "$(unterschied 4-ende 5-vorlage1)" -gt 1000 ] || fehler "Vorlage 1 hat den Chart nicht geändert"
 
-taste alt+F4
-for _ in $(seq 300); do kill -0 "$morvane" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$morvane" 2>/dev/null && fehler "morvane hat sich nicht beenden lassen"
-wait "$morvane" || fehler "morvane endete mit Fehlercode $?"
+morvane_beenden
 cfg="$arbeit/programm/morvane.cfg"
 [ -f "$cfg" ] || fehler "keine Einstellungsdatei geschrieben"
 grep -aq "$daten/Beispiele/Facebook.mv3" "$cfg" || fehler "die Auswahl Facebook fehlt in $cfg"

@@ -10,6 +10,7 @@
 
 #include "core/datei.h"
 #include "core/wertpapier.h"
+#include "online/konto.h"
 #include "online/quellendatei.h"
 #include "online/zeitplaner.h"
 #include "store/einstellungen.h"
@@ -114,6 +115,10 @@ class ZeitsteuerungProzess : public testing::Test {
     q.Seitentyp = 1;
     q.Script = kSkript;
     QuellendateiSchreiben(prog_.Datei("Quellen35.mvq"), {q}, TQuellenKopf::Programm, 0);
+    // With AutoUpdate the online update runs when a security got nothing: here.
+    TKonto konto;
+    konto.UpdateAdresse = "https://127.0.0.1:9/index.txt";
+    KontoSpeichern(prog_.Pfad(), konto);
   }
   std::string WertpapierAnlegen(const std::string& katalog, const std::string& name) const {
     TWertpapier wp;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,10 +15,6 @@ namespace {
 
 class OnlineDialog : public ::testing::Test {
  protected:
-  int argc_ = 1;
-  char name_[8] = "dialog";
-  char* argv_[1] = {name_};
-  QApplication app_{argc_, argv_};
   test::TTempVerzeichnis tmp_;
   TEinstellungen einstellungen_{tmp_.Pfad()};
 };
