@@ -198,26 +198,30 @@ std::optional<double> TDichteReihe::Mittel(int von, int bis, int gewichtung) con
   return summe.Quotient(gewichte);
 }
 
-template <typename Summe>
-std::uint64_t TDichteReihe::BetraegeBuchen(int von, int bis, double bezug, Summe& summe) const {
-  std::uint64_t anzahl = 0;
-  for (int p = std::max(von, 0); p <= std::min(bis, Laenge() - 1); ++p) {
-    if (!Da(p)) continue;
-    ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);
-    ++anzahl;
-  }
-  return anzahl;
-}
-
 std::optional<double> TDichteReihe::MittlereBetragsabweichung(int von, int bis,
                                                               double bezug) const {
-  // The estimate settles nearly every window; the exact sum the rest.
+  const int erste = std::max(von, 0);
+  const int letzte = std::min(bis, Laenge() - 1);
+  // sum |v - b| = sum of +v or -v - b * (values from b up less those below):
+  // one addition per value. The estimate settles nearly every window, the
+  // exact sum the rest.
   TSchaetzsumme schaetzung;
-  const std::uint64_t anzahl = BetraegeBuchen(von, bis, bezug, schaetzung);
+  std::uint64_t anzahl = 0;
+  std::int64_t ueberzahl = 0;
+  for (int p = erste; p <= letzte; ++p) {
+    if (!Da(p)) continue;
+    const bool darueber = Wert(p) >= bezug;
+    schaetzung.Plus(darueber ? Wert(p) : -Wert(p));
+    ueberzahl += darueber ? 1 : -1;
+    ++anzahl;
+  }
   if (anzahl == 0) return std::nullopt;
+  schaetzung.PlusProdukt(-bezug, static_cast<double>(ueberzahl));
   if (const auto q = BelegterQuotient(schaetzung.Schaetzung(), anzahl)) return *q;
   TExakteSumme summe;
-  BetraegeBuchen(von, bis, bezug, summe);
+  for (int p = erste; p <= letzte; ++p) {
+    if (Da(p)) ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);
+  }
   return summe.Quotient(anzahl);
 }
 

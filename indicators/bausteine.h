@@ -111,9 +111,6 @@ class TDichteReihe {
  private:
   TDichteReihe() = default;
   static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-  // |v - bezug| of the present values of von..bis into summe; their count.
-  template <typename Summe>
-  std::uint64_t BetraegeBuchen(int von, int bis, double bezug, Summe& summe) const;
 
   Boersentag von_ = 0;
   std::vector<double> wert_;

@@ -246,4 +246,10 @@ TDifferenz ExakteDifferenz(double a, double b) {
   return d;
 }
 
+void TDifferenz::BetragBuchen(TExakteSumme& summe, bool abziehen) const {
+  const bool negativ = (Wert < 0) != abziehen;
+  summe.Plus(negativ ? -Wert : Wert);
+  summe.Plus(negativ ? -Fehler : Fehler);
+}
+
 }  // namespace morvane

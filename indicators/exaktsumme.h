@@ -63,13 +63,8 @@ class TExakteSumme {
 struct TDifferenz {
   double Wert = 0;
   double Fehler = 0;
-  // |a - b| into `summe` (an exact sum or an estimate), added or taken away.
-  template <typename Summe>
-  void BetragBuchen(Summe& summe, bool abziehen) const {
-    const bool negativ = (Wert < 0) != abziehen;
-    summe.Plus(negativ ? -Wert : Wert);
-    summe.Plus(negativ ? -Fehler : Fehler);
-  }
+  // |a - b| into `summe`, added or taken away.
+  void BetragBuchen(TExakteSumme& summe, bool abziehen) const;
 };
 TDifferenz ExakteDifferenz(double a, double b);
 

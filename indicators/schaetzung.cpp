@@ -12,6 +12,8 @@ constexpr double kFehlerfaktor = 0x1p-51;
 // normal doubles.
 constexpr double kKleinste = 0x1p-900;
 constexpr double kGroesste = 0x1p900;
+constexpr std::uint64_t kMantisse = (std::uint64_t{1} << 52) - 1;
+constexpr std::uint64_t kExponent = std::uint64_t{0x7FF} << 52;
 
 double Nachbar(double q, int richtung) {
   return std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) +
@@ -48,11 +50,26 @@ std::optional<int> Lage(const TSchaetzung& s, double n, double q) {
   return std::nullopt;
 }
 
+// The common case in one check: the remainder lies well inside q's rounding
+// interval, which is n units wide around q unless q is a power of two.
+bool KlarInnen(const TSchaetzung& s, double n, double q) {
+  const auto bits = std::bit_cast<std::uint64_t>(q);
+  if ((bits & kMantisse) == 0) return false;
+  const double p = q * n;
+  const double b = (s.Hoch - p) - std::fma(q, n, -p);
+  const double rest = b + s.Tief;
+  const double grenze = s.Fehler + kFehlerfaktor * (std::fabs(b) + std::fabs(rest));
+  const double einheit = std::bit_cast<double>(bits & kExponent) * 0x1p-52;
+  return std::fabs(rest) + grenze < einheit * n * 0.5;
+}
+
 }  // namespace
 
 TSchaetzung TSchaetzsumme::Schaetzung() const {
   const auto [h, t] = ZweiSumme(hoch_, tief_);
-  return {h, t, fehler_ * kFehlerfaktor};
+  // fehler_ sums exactly known losses; its own rounding stays far below this
+  // margin for any number of additions below 2^30.
+  return {h, t, fehler_ * (1 + 0x1p-20)};
 }
 
 std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
@@ -66,6 +83,7 @@ std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
   if (!(s.Hoch >= kKleinste && s.Hoch <= kGroesste)) return std::nullopt;
   const auto n = static_cast<double>(teiler);
   double q = s.Hoch / n;
+  if (KlarInnen(s, n, q)) return negativ ? -q : q;
   // q is off by at most a unit or so: move it at most twice.
   for (int schritt = 0; schritt < 3; ++schritt) {
     const auto lage = Lage(s, n, q);

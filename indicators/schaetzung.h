@@ -57,7 +57,7 @@ class TSchaetzsumme {
  private:
   double hoch_ = 0;
   double tief_ = 0;
-  double fehler_ = 0;  // sum of what the low part lost
+  double fehler_ = 0;  // sum of the magnitudes the low part lost
 };
 
 // The exact sum the estimate stands for divided by teiler, rounded once (to

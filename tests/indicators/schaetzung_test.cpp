@@ -10,6 +10,7 @@
 
 #include "indicators/bausteine.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/fenstersumme.h"
 #include "testkurse.h"
 
 namespace morvane {
@@ -147,6 +148,38 @@ TEST(Schaetzung, MittlereBetragsabweichungWieExakt) {
       ASSERT_EQ(m.has_value(), anzahl > 0) << d;
       if (m) {
         ASSERT_EQ(Bits(*m), Bits(exakt.Quotient(anzahl))) << n << " " << d;
+      }
+    }
+  }
+}
+
+// A sliding window read after every step, beside the exact sum of the same
+// values: coarse values (ties everywhere), magnitudes 30 orders apart, zeros
+// of both signs and an infinity passing through.
+TEST(Schaetzung, FenstersummeWieExakteSumme) {
+  std::mt19937_64 zufall(31);
+  std::uniform_int_distribution<int> viertel(-4000, 4000);
+  std::uniform_int_distribution<int> art(0, 19);
+  const double inf = std::numeric_limits<double>::infinity();
+  for (int n : {1, 2, 14, 30}) {
+    std::vector<double> werte;
+    for (int i = 0; i < 3000; ++i) {
+      const int a = art(zufall);
+      const double v = viertel(zufall) / 4.0;
+      werte.push_back(i == 1500 ? inf : a == 0 ? -0.0 : a == 1 ? v * 1e15 : a == 2 ? v * 1e-15 : v);
+    }
+    TFenstersumme fenster;
+    TExakteSumme exakt;
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+      if (i >= static_cast<std::size_t>(n)) {
+        fenster.Minus(werte[i - static_cast<std::size_t>(n)]);
+        exakt.Minus(werte[i - static_cast<std::size_t>(n)]);
+      }
+      fenster.Plus(werte[i]);
+      exakt.Plus(werte[i]);
+      for (const std::uint64_t t :
+           {std::uint64_t{1}, std::uint64_t{2}, static_cast<std::uint64_t>(n)}) {
+        ASSERT_EQ(Bits(fenster.Quotient(t)), Bits(exakt.Quotient(t))) << n << " " << i << " " << t;
       }
     }
   }
