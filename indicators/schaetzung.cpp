@@ -6,7 +6,8 @@ namespace morvane {
 
 namespace {
 
-// Four times the unit roundoff: the margin every rounding bound here carries.
+// Four times the unit roundoff: the margin every rounding bound here carries
+// (bounds are also widened by it, against their own rounding).
 constexpr double kFehlerfaktor = 0x1p-51;
 // Sums the quotient accepts: quotients, products and their errors stay
 // normal doubles.
@@ -43,7 +44,8 @@ std::optional<int> Lage(const TSchaetzung& s, double n, double q) {
     if (r == -halbUnten) return Gerade(q) ? 0 : -2;
     return r > halbOben ? 1 : r < -halbUnten ? -1 : 0;
   }
-  const double grenze = s.Fehler + std::fabs(eb) + std::fabs(er) + kFehlerfaktor * std::fabs(r);
+  const double grenze = (s.Fehler + std::fabs(eb) + std::fabs(er)) * (1 + kFehlerfaktor) +
+                        kFehlerfaktor * std::fabs(r);
   if (halbOben - r > grenze && r + halbUnten > grenze) return 0;
   if (r - halbOben > grenze) return 1;
   if (-halbUnten - r > grenze) return -1;
@@ -58,7 +60,8 @@ bool KlarInnen(const TSchaetzung& s, double n, double q) {
   const double p = q * n;
   const double b = (s.Hoch - p) - std::fma(q, n, -p);
   const double rest = b + s.Tief;
-  const double grenze = s.Fehler + kFehlerfaktor * (std::fabs(b) + std::fabs(rest));
+  const double grenze =
+      s.Fehler * (1 + kFehlerfaktor) + kFehlerfaktor * (std::fabs(b) + std::fabs(rest));
   const double einheit = std::bit_cast<double>(bits & kExponent) * 0x1p-52;
   return std::fabs(rest) + grenze < einheit * n * 0.5;
 }
