@@ -236,6 +236,25 @@ double MittlereQuadratabweichung(const TExakteSumme& summe, const TExakteSumme& 
   return q.Quotient(anzahl);
 }
 
+std::optional<double> MittlereQuadratabweichung(const TSchaetzsumme& summe,
+                                                const TSchaetzsumme& quadrate, std::uint64_t anzahl,
+                                                double bezug) {
+  const TSchaetzung s = summe.Schaetzung();
+  const TSchaetzung q = quadrate.Schaetzung();
+  const double f = -2.0 * bezug;
+  TSchaetzsumme v;
+  v.Plus(q.Hoch);
+  v.Plus(q.Tief);
+  v.PlusProdukt(s.Hoch, f);
+  v.PlusProdukt(s.Tief, f);
+  const double p = bezug * bezug;
+  v.PlusProdukt(p, static_cast<double>(anzahl));
+  v.PlusProdukt(std::fma(bezug, bezug, -p), static_cast<double>(anzahl));
+  TSchaetzung ergebnis = v.Schaetzung();
+  ergebnis.Fehler += (q.Fehler + s.Fehler * std::fabs(f)) * (1 + 0x1p-50);
+  return BelegterQuotient(ergebnis, anzahl);
+}
+
 std::optional<double> TDichteReihe::MittlereQuadratabweichung(int von, int bis,
                                                               double bezug) const {
   TExakteSumme summe;

@@ -185,5 +185,55 @@ TEST(Schaetzung, FenstersummeWieExakteSumme) {
   }
 }
 
+// The variance the bands take, from running estimates against the exact sums:
+// coarse prices, flat stretches (variance exactly 0) and a jump of twelve
+// orders of magnitude.
+TEST(Schaetzung, QuadratabweichungWieExakt) {
+  std::mt19937 zufall(8);
+  std::uniform_int_distribution<int> cent(1, 40000);
+  std::vector<double> werte;
+  for (int i = 0; i < 4000; ++i) {
+    const double preis = cent(zufall) / (i % 3 ? 100.0 : 8.0);
+    werte.push_back(i / 200 % 4 == 1 ? 12.5 : i / 200 % 4 == 3 ? preis * 1e12 : preis);
+  }
+  int entschieden = 0;
+  for (int n : {1, 2, 20}) {
+    TSchaetzsumme summe;
+    TSchaetzsumme quadrate;
+    TExakteSumme exakt;
+    TExakteSumme exaktQuadrate;
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+      if (i >= static_cast<std::size_t>(n)) {
+        const double weg = werte[i - static_cast<std::size_t>(n)];
+        summe.Plus(-weg);
+        quadrate.PlusProdukt(-weg, weg);
+        exakt.Minus(weg);
+        exaktQuadrate.MinusProdukt(weg, weg);
+      }
+      summe.Plus(werte[i]);
+      quadrate.PlusProdukt(werte[i], werte[i]);
+      exakt.Plus(werte[i]);
+      exaktQuadrate.PlusProdukt(werte[i], werte[i]);
+      const auto k = static_cast<std::uint64_t>(std::min<std::size_t>(i + 1, n));
+      for (const double bezug : {exakt.Quotient(k), werte[i], 12.5}) {
+        const double erwartet = MittlereQuadratabweichung(exakt, exaktQuadrate, k, bezug);
+        const auto v = MittlereQuadratabweichung(summe, quadrate, k, bezug);
+        if (!v) continue;
+        ASSERT_EQ(Bits(*v), Bits(erwartet)) << n << " " << i << " " << bezug;
+        ++entschieden;
+      }
+      // Where the estimates could not decide, they start over, as the bands do.
+      if (!MittlereQuadratabweichung(summe, quadrate, k, werte[i])) {
+        summe = quadrate = {};
+        for (std::size_t j = i + 1 - k; j <= i; ++j) {
+          summe.Plus(werte[j]);
+          quadrate.PlusProdukt(werte[j], werte[j]);
+        }
+      }
+    }
+  }
+  EXPECT_GT(entschieden, 3 * 3 * 4000 * 9 / 10);
+}
+
 }  // namespace
 }  // namespace morvane
