@@ -15,6 +15,7 @@ constexpr double kKleinste = 0x1p-900;
 constexpr double kGroesste = 0x1p900;
 constexpr std::uint64_t kMantisse = (std::uint64_t{1} << 52) - 1;
 constexpr std::uint64_t kExponent = std::uint64_t{0x7FF} << 52;
+constexpr std::uint64_t kKopf = ~((std::uint64_t{1} << 27) - 1);  // sign, exponent, top 25 bits
 
 double Nachbar(double q, int richtung) {
   return std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) +
@@ -25,14 +26,25 @@ bool Gerade(double q) {
   return (std::bit_cast<std::uint64_t>(q) & 1u) == 0;
 }
 
+// hoch - q*n exactly, as a rounded difference and its error, for a q within
+// a few units of hoch / n (so that hoch and the products nearly cancel).
+// Below 2^26, n times either half of q's digits is exact: no fused
+// multiply-add needed.
+TZweiSumme Rest(double hoch, double q, double n) {
+  if (n < 0x1p26) {
+    const double kopf = std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) & kKopf);
+    return ZweiSumme(hoch - kopf * n, -((q - kopf) * n));
+  }
+  const double p = q * n;
+  return ZweiSumme(hoch - p, -std::fma(q, n, -p));
+}
+
 // Where the exact quotient lies against q: 0 inside q's rounding interval,
 // +1/-1 beyond its upper/lower end, 2 on a tie resolved to the upper
 // neighbour, -2 to the lower one, or nothing where the estimate cannot tell.
 std::optional<int> Lage(const TSchaetzung& s, double n, double q) {
-  // The remainder sum - q*n = r + er + eb (+ the estimate's error): hoch - p
-  // is exact as p lies within a few units of hoch.
-  const double p = q * n;
-  const auto [b, eb] = ZweiSumme(s.Hoch - p, -std::fma(q, n, -p));
+  // The remainder sum - q*n = r + er + eb (+ the estimate's error).
+  const auto [b, eb] = Rest(s.Hoch, q, n);
   const auto [r, er] = ZweiSumme(b, s.Tief);
   const double oben = Nachbar(q, 1);
   const double unten = Nachbar(q, -1);
@@ -52,16 +64,16 @@ std::optional<int> Lage(const TSchaetzung& s, double n, double q) {
   return std::nullopt;
 }
 
-// The common case in one check: the remainder lies well inside q's rounding
-// interval, which is n units wide around q unless q is a power of two.
-bool KlarInnen(const TSchaetzung& s, double n, double q) {
+// The common case in one check: the remainder (into `rest`) lies well inside
+// q's rounding interval, which is n units wide around q unless q is a power
+// of two.
+bool KlarInnen(const TSchaetzung& s, double n, double q, double& rest) {
+  const auto [b, eb] = Rest(s.Hoch, q, n);
+  rest = b + s.Tief;
   const auto bits = std::bit_cast<std::uint64_t>(q);
   if ((bits & kMantisse) == 0) return false;
-  const double p = q * n;
-  const double b = (s.Hoch - p) - std::fma(q, n, -p);
-  const double rest = b + s.Tief;
   const double grenze =
-      s.Fehler * (1 + kFehlerfaktor) + kFehlerfaktor * (std::fabs(b) + std::fabs(rest));
+      (s.Fehler + std::fabs(eb)) * (1 + kFehlerfaktor) + kFehlerfaktor * std::fabs(rest);
   const double einheit = std::bit_cast<double>(bits & kExponent) * 0x1p-52;
   return std::fabs(rest) + grenze < einheit * n * 0.5;
 }
@@ -86,7 +98,13 @@ std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
   if (!(s.Hoch >= kKleinste && s.Hoch <= kGroesste)) return std::nullopt;
   const auto n = static_cast<double>(teiler);
   double q = s.Hoch / n;
-  if (KlarInnen(s, n, q)) return negativ ? -q : q;
+  // hoch / n may be a unit off the quotient of hoch + tief: one correction
+  // step from the remainder mostly finds it.
+  for (int versuch = 0; versuch < 2; ++versuch) {
+    double rest;
+    if (KlarInnen(s, n, q, rest)) return negativ ? -q : q;
+    if (versuch == 0) q += rest / n;
+  }
   // q is off by at most a unit or so: move it at most twice.
   for (int schritt = 0; schritt < 3; ++schritt) {
     const auto lage = Lage(s, n, q);
