@@ -203,21 +203,23 @@ std::optional<double> TDichteReihe::MittlereBetragsabweichung(int von, int bis,
   const int erste = std::max(von, 0);
   const int letzte = std::min(bis, Laenge() - 1);
   // sum |v - b| = sum of +v or -v - b * (values from b up less those below):
-  // one addition per value. The estimate settles nearly every window, the
-  // exact sum the rest.
-  TSchaetzsumme schaetzung;
+  // one addition per value, into two sums side by side that the processor
+  // works on at once. The estimate settles nearly every window, the exact sum
+  // the rest.
+  TSchaetzsumme schaetzung[2];
   std::uint64_t anzahl = 0;
   std::int64_t ueberzahl = 0;
   for (int p = erste; p <= letzte; ++p) {
     if (!Da(p)) continue;
     const bool darueber = Wert(p) >= bezug;
-    schaetzung.Plus(darueber ? Wert(p) : -Wert(p));
+    schaetzung[p & 1].Plus(darueber ? Wert(p) : -Wert(p));
     ueberzahl += darueber ? 1 : -1;
     ++anzahl;
   }
   if (anzahl == 0) return std::nullopt;
-  schaetzung.PlusProdukt(-bezug, static_cast<double>(ueberzahl));
-  if (const auto q = BelegterQuotient(schaetzung.Schaetzung(), anzahl)) return *q;
+  schaetzung[0].Plus(schaetzung[1]);
+  schaetzung[0].PlusProdukt(-bezug, static_cast<double>(ueberzahl));
+  if (const auto q = BelegterQuotient(schaetzung[0].Schaetzung(), anzahl)) return *q;
   TExakteSumme summe;
   for (int p = erste; p <= letzte; ++p) {
     if (Da(p)) ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);

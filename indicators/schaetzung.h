@@ -38,14 +38,19 @@ class TSchaetzsumme {
     tief_ = t;
     fehler_ += std::fabs(f);
   }
-  // x*y and this -= andere, each exactly up to the tracked error. A product
-  // so small that its error may fall below the doubles makes the estimate
-  // useless until it starts over.
+  // x*y, this += andere and this -= andere, each exactly up to the tracked
+  // error. A product so small that its error may fall below the doubles
+  // makes the estimate useless until it starts over.
   void PlusProdukt(double x, double y) {
     const double p = x * y;
     Plus(p);
     Plus(std::fma(x, y, -p));
     if (p != 0 && std::fabs(p) < 0x1p-960) fehler_ = std::numeric_limits<double>::infinity();
+  }
+  void Plus(const TSchaetzsumme& andere) {
+    Plus(andere.hoch_);
+    Plus(andere.tief_);
+    fehler_ += andere.fehler_;
   }
   void Minus(const TSchaetzsumme& andere) {
     Plus(-andere.hoch_);
