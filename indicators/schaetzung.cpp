@@ -80,13 +80,6 @@ bool KlarInnen(const TSchaetzung& s, double n, double q, double& rest) {
 
 }  // namespace
 
-TSchaetzung TSchaetzsumme::Schaetzung() const {
-  const auto [h, t] = ZweiSumme(hoch_, tief_);
-  // fehler_ sums exactly known losses; its own rounding stays far below this
-  // margin for any number of additions below 2^30.
-  return {h, t, fehler_ * (1 + 0x1p-20)};
-}
-
 std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
   if (teiler == 0 || teiler > (std::uint64_t{1} << 53)) return std::nullopt;
   if (s.Hoch == 0 && s.Tief == 0 && s.Fehler == 0) return 0.0;

@@ -57,7 +57,12 @@ class TSchaetzsumme {
     Plus(-andere.tief_);
     fehler_ += andere.fehler_;
   }
-  TSchaetzung Schaetzung() const;
+  TSchaetzung Schaetzung() const {
+    const auto [h, t] = ZweiSumme(hoch_, tief_);
+    // fehler_ sums exactly known losses; its own rounding stays far below
+    // this margin for any number of additions below 2^30.
+    return {h, t, fehler_ * (1 + 0x1p-20)};
+  }
 
  private:
   double hoch_ = 0;
