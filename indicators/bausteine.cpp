@@ -5,6 +5,7 @@
 #include <string>
 
 #include "indicators/rechenvorrat.h"
+#include "indicators/schaetzung.h"
 
 namespace morvane {
 
@@ -23,6 +24,27 @@ std::uint64_t Fenstergewicht(int gewichtung, int n, int j) {
   return stelle < 0 ? 0 : std::uint64_t{1} << stelle;
 }
 
+namespace {
+
+// The running sums of a window as estimates: the value sum and, for linear
+// weighting, the sum of position * value.
+struct TFensterschaetzung {
+  TSchaetzsumme Summe;
+  TSchaetzsumme Gewichtet;
+
+  // Both afresh over the window ending at d, positions weighted 1..n.
+  void Neu(const TDichteReihe& werte, int d, int n) {
+    *this = {};
+    for (int p = std::max(d - n + 1, 0); p <= d; ++p) {
+      if (!werte.Da(p)) continue;
+      Summe.Plus(werte.Wert(p));
+      Gewichtet.PlusProdukt(werte.Wert(p), static_cast<double>(p - (d - n)));
+    }
+  }
+};
+
+}  // namespace
+
 std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int n, int gewichtung) {
   const int laenge = werte.Laenge();
   std::vector<std::optional<double>> mittel(static_cast<std::size_t>(laenge));
@@ -36,32 +58,38 @@ std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int 
   }
   const bool linear = gewichtung == kgLinear;
   const auto un = static_cast<std::uint64_t>(n);
-  TExakteSumme summe;
-  TExakteSumme gewichtet;  // linear: sum of position * value
+  // Running estimates settle nearly every window; where one cannot, the
+  // window is summed afresh and exactly, and the estimates start over.
+  TFensterschaetzung s;
   std::uint64_t anzahl = 0;
   std::uint64_t gewichte = 0;
   for (int d = 0; d < laenge; ++d) {
     if (linear) {
       // Every value moves one position back: its weight drops by one.
-      gewichtet.Minus(summe);
+      s.Gewichtet.Minus(s.Summe);
       gewichte -= anzahl;
     }
     const int weg = d - n;
     if (weg >= 0 && werte.Da(weg)) {
-      summe.Minus(werte.Wert(weg));
+      s.Summe.Plus(-werte.Wert(weg));
       --anzahl;
     }
     if (werte.Da(d)) {
-      summe.Plus(werte.Wert(d));
+      s.Summe.Plus(werte.Wert(d));
       ++anzahl;
       if (linear) {
-        gewichtet.PlusProdukt(werte.Wert(d), static_cast<double>(n));
+        s.Gewichtet.PlusProdukt(werte.Wert(d), static_cast<double>(n));
         gewichte += un;
       }
     }
     if (anzahl == 0) continue;
-    mittel[static_cast<std::size_t>(d)] =
-        linear ? gewichtet.Quotient(gewichte) : summe.Quotient(anzahl);
+    auto& m = mittel[static_cast<std::size_t>(d)];
+    m = linear ? BelegterQuotient(s.Gewichtet.Schaetzung(), gewichte)
+               : BelegterQuotient(s.Summe.Schaetzung(), anzahl);
+    if (!m) {
+      m = werte.Mittel(d - n + 1, d, gewichtung);
+      s.Neu(werte, d, n);
+    }
   }
   return mittel;
 }
@@ -172,14 +200,30 @@ std::optional<double> TDichteReihe::Mittel(int von, int bis, int gewichtung) con
 
 std::optional<double> TDichteReihe::MittlereBetragsabweichung(int von, int bis,
                                                               double bezug) const {
-  TExakteSumme summe;
+  const int erste = std::max(von, 0);
+  const int letzte = std::min(bis, Laenge() - 1);
+  // sum |v - b| = sum of +v or -v - b * (values from b up less those below):
+  // one addition per value, into two sums side by side that the processor
+  // works on at once. The estimate settles nearly every window, the exact sum
+  // the rest.
+  TSchaetzsumme schaetzung[2];
   std::uint64_t anzahl = 0;
-  for (int p = std::max(von, 0); p <= std::min(bis, Laenge() - 1); ++p) {
+  std::int64_t ueberzahl = 0;
+  for (int p = erste; p <= letzte; ++p) {
     if (!Da(p)) continue;
-    ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);
+    const bool darueber = Wert(p) >= bezug;
+    schaetzung[p & 1].Plus(darueber ? Wert(p) : -Wert(p));
+    ueberzahl += darueber ? 1 : -1;
     ++anzahl;
   }
   if (anzahl == 0) return std::nullopt;
+  schaetzung[0].Plus(schaetzung[1]);
+  schaetzung[0].PlusProdukt(-bezug, static_cast<double>(ueberzahl));
+  if (const auto q = BelegterQuotient(schaetzung[0].Schaetzung(), anzahl)) return *q;
+  TExakteSumme summe;
+  for (int p = erste; p <= letzte; ++p) {
+    if (Da(p)) ExakteDifferenz(Wert(p), bezug).BetragBuchen(summe, false);
+  }
   return summe.Quotient(anzahl);
 }
 
@@ -192,6 +236,25 @@ double MittlereQuadratabweichung(const TExakteSumme& summe, const TExakteSumme& 
   q.PlusProdukt(p, static_cast<double>(anzahl));
   q.PlusProdukt(std::fma(bezug, bezug, -p), static_cast<double>(anzahl));
   return q.Quotient(anzahl);
+}
+
+std::optional<double> MittlereQuadratabweichung(const TSchaetzsumme& summe,
+                                                const TSchaetzsumme& quadrate, std::uint64_t anzahl,
+                                                double bezug) {
+  const TSchaetzung s = summe.Schaetzung();
+  const TSchaetzung q = quadrate.Schaetzung();
+  const double f = -2.0 * bezug;
+  TSchaetzsumme v;
+  v.Plus(q.Hoch);
+  v.Plus(q.Tief);
+  v.PlusProdukt(s.Hoch, f);
+  v.PlusProdukt(s.Tief, f);
+  const double p = bezug * bezug;
+  v.PlusProdukt(p, static_cast<double>(anzahl));
+  v.PlusProdukt(std::fma(bezug, bezug, -p), static_cast<double>(anzahl));
+  TSchaetzung ergebnis = v.Schaetzung();
+  ergebnis.Fehler += (q.Fehler + s.Fehler * std::fabs(f)) * (1 + 0x1p-50);
+  return BelegterQuotient(ergebnis, anzahl);
 }
 
 std::optional<double> TDichteReihe::MittlereQuadratabweichung(int von, int bis,

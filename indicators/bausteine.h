@@ -10,6 +10,7 @@
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/schaetzung.h"
 
 namespace morvane {
 
@@ -127,5 +128,9 @@ std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int 
 // and exact sum of squares, divided by the count and rounded once.
 double MittlereQuadratabweichung(const TExakteSumme& summe, const TExakteSumme& quadrate,
                                  std::uint64_t anzahl, double bezug);
+// The same from estimates of the sums; none where they cannot decide it.
+std::optional<double> MittlereQuadratabweichung(const TSchaetzsumme& summe,
+                                                const TSchaetzsumme& quadrate, std::uint64_t anzahl,
+                                                double bezug);
 
 }  // namespace morvane

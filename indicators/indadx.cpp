@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "indicators/bewegung.h"
+#include "indicators/fenstersumme.h"
 #include "indicators/indrti.h"
 
 namespace morvane {
@@ -40,8 +41,8 @@ void TIndADX::Rechnen(const TKurse& kurse) {
   const TDichteReihe ab(abReihe);
   const int n = Param.DmiZeitraum;
   dmi_ = TZeitreihe(aufReihe.Von(), aufReihe.Bis());
-  TExakteSumme summeP;
-  TExakteSumme summeN;
+  TFenstersumme summeP;
+  TFenstersumme summeN;
   for (int d = 0; n >= 1 && d < auf.Laenge(); ++d) {
     // The window's sums, running: position d enters, d-n leaves.
     if (d - n >= 0 && auf.Da(d - n)) {

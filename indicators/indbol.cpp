@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "core/zahltext.h"
 
@@ -53,19 +54,36 @@ const TArtBeschreibung<TParamBOL>& TIndBOL::Beschreibung() {
   return beschreibung;
 }
 
+namespace {
+
+// The closes of the records von..bis that have one, and their squares, into
+// the sums.
+template <typename Summe>
+void Schlusssummen(std::span<const TKurs> k, int von, int bis, Summe& summe, Summe& quadrate) {
+  for (int i = std::max(von, 0); i <= bis; ++i) {
+    if (!Vorhanden(k[i].Schluss)) continue;
+    summe.Plus(k[i].Schluss);
+    quadrate.PlusProdukt(k[i].Schluss, k[i].Schluss);
+  }
+}
+
+}  // namespace
+
 void TIndBOL::UmhuellungBerechnen(const TKurse& kurse) {
   const auto k = kurse.Alle();
   const int m = Param.AbweichungZeitraum;
   oben_ = Preisbereich(kurse);
   unten_ = Preisbereich(kurse);
-  // The closes of the window, their squares and their count, running.
-  TExakteSumme summe;
-  TExakteSumme quadrate;
+  // The closes of the window, their squares and their count, running as
+  // estimates; where these cannot decide, the window is summed afresh and
+  // exactly, and the estimates start over.
+  TSchaetzsumme summe;
+  TSchaetzsumme quadrate;
   std::uint64_t anzahl = 0;
   for (int i = 0; m >= 1 && i < std::ssize(k); ++i) {
     if (i - m >= 0 && Vorhanden(k[i - m].Schluss)) {
-      summe.Minus(k[i - m].Schluss);
-      quadrate.MinusProdukt(k[i - m].Schluss, k[i - m].Schluss);
+      summe.Plus(-k[i - m].Schluss);
+      quadrate.PlusProdukt(-k[i - m].Schluss, k[i - m].Schluss);
       --anzahl;
     }
     if (Vorhanden(k[i].Schluss)) {
@@ -76,8 +94,16 @@ void TIndBOL::UmhuellungBerechnen(const TKurse& kurse) {
     const auto mittel = durchschnitt_->Lesen(k[i].Datum);
     if (!mittel || anzahl == 0) continue;
     // Deviations from the average at the date of record i.
-    const double varianz = MittlereQuadratabweichung(summe, quadrate, anzahl, *mittel);
-    const double band = Param.Bandfaktor * std::sqrt(varianz);
+    auto varianz = MittlereQuadratabweichung(summe, quadrate, anzahl, *mittel);
+    if (!varianz) {
+      TExakteSumme exakt;
+      TExakteSumme exaktQuadrate;
+      Schlusssummen(k, i - m + 1, i, exakt, exaktQuadrate);
+      varianz = MittlereQuadratabweichung(exakt, exaktQuadrate, anzahl, *mittel);
+      summe = quadrate = {};
+      Schlusssummen(k, i - m + 1, i, summe, quadrate);
+    }
+    const double band = Param.Bandfaktor * std::sqrt(*varianz);
     oben_->Setzen(k[i].Datum, *mittel + band);
     unten_->Setzen(k[i].Datum, *mittel - band);
   }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "indicators/bewegung.h"
+#include "indicators/fenstersumme.h"
 
 namespace morvane {
 
@@ -31,9 +32,9 @@ void TIndDMI::Rechnen(const TKurse& kurse) {
   posDI_ = Preisbereich(kurse);
   negDI_ = Preisbereich(kurse);
   oszillator_ = Preisbereich(kurse);
-  TExakteSumme summeAuf;
-  TExakteSumme summeAb;
-  TExakteSumme summeSpanne;
+  TFenstersumme summeAuf;
+  TFenstersumme summeAb;
+  TFenstersumme summeSpanne;
   for (int i = 1; n >= 1 && i < std::ssize(k); ++i) {
     // The window's sums, running: record i enters, record i-n leaves.
     if (i - n >= 1) {

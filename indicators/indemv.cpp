@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "indicators/fenstersumme.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamEMV>& TIndEMV::Beschreibung() {
@@ -52,8 +54,8 @@ class TZehnTage {
     }
   }
 
-  TExakteSumme umsatz_;
-  TExakteSumme schluss_;
+  TFenstersumme umsatz_;
+  TFenstersumme schluss_;
   std::uint64_t anzahlU_ = 0;
   std::uint64_t anzahlS_ = 0;
 };

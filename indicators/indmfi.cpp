@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "indicators/fenstersumme.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamMFI>& TIndMFI::Beschreibung() {
@@ -24,8 +26,8 @@ void TIndMFI::RatioBerechnen(const TZeitreihe& positiv, const TZeitreihe& negati
   const TDichteReihe n(negativ);
   const int zeitraum = Param.Zeitraum;
   ratio_ = TZeitreihe(positiv.Von(), positiv.Bis());
-  TExakteSumme exaktP;
-  TExakteSumme exaktN;
+  TFenstersumme exaktP;
+  TFenstersumme exaktN;
   for (int d = 0; zeitraum >= 1 && d < p.Laenge(); ++d) {
     // The window's sums, running: position d enters, d-zeitraum leaves.
     const int weg = d - zeitraum;

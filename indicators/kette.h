@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "indicators/bausteine.h"
-#include "indicators/exaktsumme.h"
+#include "indicators/fenstersumme.h"
 
 namespace morvane {
 
 // The moves between consecutive present closes of a window: the exact sums
 // of the rises, of the falls (as positive amounts) and of both.
 struct TKettensummen {
-  TExakteSumme Auf;
-  TExakteSumme Ab;
-  TExakteSumme Weg;
+  TFenstersumme Auf;
+  TFenstersumme Ab;
+  TFenstersumme Weg;
 
   // this +/-= the move from `vorher` to `nachher`, exactly.
   void Aendern(double vorher, double nachher, bool abziehen);

@@ -1,9 +1,11 @@
 #include "indicators/regression.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "indicators/bausteine.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/schaetzung.h"
 
 namespace morvane {
 
@@ -18,45 +20,76 @@ std::vector<double> Schlussfolge(const TKurse& kurse) {
 namespace {
 
 // The sums of a window's points (x, y): x counted from any origin, as long
-// as every sum uses the same one.
+// as every sum uses the same one. Summe is TExakteSumme, or TSchaetzsumme for
+// estimates.
+template <typename Summe>
 struct TPunktsummen {
   std::int64_t Anzahl = 0;
   std::int64_t SummeX = 0;
   std::int64_t SummeXX = 0;
-  TExakteSumme SummeY;
-  TExakteSumme SummeXY;
+  Summe SummeY;
+  Summe SummeXY;
 
   void Aendern(std::int64_t x, double y, int richtung) {
     Anzahl += richtung;
     SummeX += richtung * x;
     SummeXX += richtung * x * x;
-    if (richtung > 0) {
-      SummeY.Plus(y);
-      SummeXY.PlusProdukt(static_cast<double>(x), y);
-    } else {
-      SummeY.Minus(y);
-      SummeXY.MinusProdukt(static_cast<double>(x), y);
-    }
+    SummeY.Plus(richtung * y);
+    SummeXY.PlusProdukt(static_cast<double>(richtung * x), y);
   }
 
-  // The line; `verschiebung` is added to x to give the window position.
-  std::optional<TRegression> Gerade(std::int64_t verschiebung) const {
-    const __int128 k = Anzahl;
-    const __int128 sxx = k * SummeXX - static_cast<__int128>(SummeX) * SummeX;
-    if (sxx <= 0) return std::nullopt;  // a single point
-    // k * sum(xy) - sum(x) * sum(y): the slope's numerator, exact; it does not
-    // depend on the origin of x.
-    TExakteSumme zaehler;
-    zaehler.PlusVielfaches(SummeXY, static_cast<double>(Anzahl));
-    zaehler.PlusVielfaches(SummeY, -static_cast<double>(SummeX));
-    const auto anzahl = static_cast<std::uint64_t>(Anzahl);
-    TRegression r;
-    r.XMittel = static_cast<double>(SummeX + verschiebung * Anzahl) / static_cast<double>(Anzahl);
-    r.YMittel = SummeY.Quotient(anzahl);
-    r.Steigung = zaehler.Quotient(static_cast<std::uint64_t>(sxx));
-    return r;
+  // k * sum(xx) - sum(x)^2: 0 for a single point.
+  __int128 Sxx() const {
+    return static_cast<__int128>(Anzahl) * SummeXX - static_cast<__int128>(SummeX) * SummeX;
+  }
+  double XMittel(std::int64_t verschiebung) const {
+    return static_cast<double>(SummeX + verschiebung * Anzahl) / static_cast<double>(Anzahl);
   }
 };
+
+// The line; `verschiebung` is added to x to give the window position.
+std::optional<TRegression> Gerade(const TPunktsummen<TExakteSumme>& s, std::int64_t verschiebung) {
+  const __int128 sxx = s.Sxx();
+  if (sxx <= 0) return std::nullopt;  // a single point
+  // k * sum(xy) - sum(x) * sum(y): the slope's numerator, exact; it does not
+  // depend on the origin of x.
+  TExakteSumme zaehler;
+  zaehler.PlusVielfaches(s.SummeXY, static_cast<double>(s.Anzahl));
+  zaehler.PlusVielfaches(s.SummeY, -static_cast<double>(s.SummeX));
+  TRegression r;
+  r.XMittel = s.XMittel(verschiebung);
+  r.YMittel = s.SummeY.Quotient(static_cast<std::uint64_t>(s.Anzahl));
+  r.Steigung = zaehler.Quotient(static_cast<std::uint64_t>(sxx));
+  return r;
+}
+
+// f * the estimated sum, into `ziel`.
+void VielfachesBuchen(TSchaetzsumme& ziel, const TSchaetzung& summe, double f, double& fehler) {
+  ziel.PlusProdukt(summe.Hoch, f);
+  ziel.PlusProdukt(summe.Tief, f);
+  fehler += summe.Fehler * std::fabs(f);
+}
+
+// Gerade from estimates: false where they cannot decide it.
+bool GeschaetzteGerade(const TPunktsummen<TSchaetzsumme>& s, std::int64_t verschiebung,
+                       std::optional<TRegression>& gerade) {
+  const __int128 sxx = s.Sxx();
+  gerade.reset();
+  if (sxx <= 0) return true;
+  TSchaetzsumme zaehler;
+  const TSchaetzung y = s.SummeY.Schaetzung();
+  double fehler = 0;
+  VielfachesBuchen(zaehler, s.SummeXY.Schaetzung(), static_cast<double>(s.Anzahl), fehler);
+  VielfachesBuchen(zaehler, y, -static_cast<double>(s.SummeX), fehler);
+  TSchaetzung z = zaehler.Schaetzung();
+  z.Fehler += fehler * (1 + 0x1p-50);
+  const auto steigung =
+      sxx >> 53 ? std::nullopt : BelegterQuotient(z, static_cast<std::uint64_t>(sxx));
+  const auto mittel = BelegterQuotient(y, static_cast<std::uint64_t>(s.Anzahl));
+  if (!steigung || !mittel) return false;
+  gerade = TRegression{s.XMittel(verschiebung), *mittel, *steigung};
+  return true;
+}
 
 bool Endpunkt(std::span<const double> schluss, int a, int n) {
   return n >= 1 && a + 1 >= n && a < std::ssize(schluss) && Vorhanden(schluss[a]);
@@ -66,24 +99,33 @@ bool Endpunkt(std::span<const double> schluss, int a, int n) {
 
 std::optional<TRegression> Regression(std::span<const double> schluss, int a, int n) {
   if (!Endpunkt(schluss, a, n)) return std::nullopt;
-  TPunktsummen summen;
+  TPunktsummen<TExakteSumme> summen;
   for (int x = 1; x <= n; ++x) {
     const double y = schluss[a - n + x];
     if (Vorhanden(y)) summen.Aendern(x, y, 1);
   }
-  return summen.Gerade(0);
+  return Gerade(summen, 0);
 }
 
 std::vector<std::optional<TRegression>> Regressionen(std::span<const double> schluss, int n) {
   std::vector<std::optional<TRegression>> geraden(schluss.size());
   if (n < 1) return geraden;
-  // x is the record index; window position = index - (a - n).
-  TPunktsummen summen;
+  // x is the record index; window position = index - (a - n). Running
+  // estimates settle nearly every window; where they cannot, the window's
+  // line is computed afresh and exactly, and the estimates start over.
+  TPunktsummen<TSchaetzsumme> summen;
   for (int a = 0; a < std::ssize(schluss); ++a) {
     const int weg = a - n;
     if (weg >= 0 && Vorhanden(schluss[weg])) summen.Aendern(weg, schluss[weg], -1);
     if (Vorhanden(schluss[a])) summen.Aendern(a, schluss[a], 1);
-    if (Endpunkt(schluss, a, n)) geraden[static_cast<std::size_t>(a)] = summen.Gerade(n - a);
+    if (!Endpunkt(schluss, a, n)) continue;
+    auto& gerade = geraden[static_cast<std::size_t>(a)];
+    if (GeschaetzteGerade(summen, n - a, gerade)) continue;
+    gerade = Regression(schluss, a, n);
+    summen = {};
+    for (int x = a - n + 1; x <= a; ++x) {
+      if (Vorhanden(schluss[x])) summen.Aendern(x, schluss[x], 1);
+    }
   }
   return geraden;
 }
