@@ -28,14 +28,19 @@ void TKonsolenUmgebung::Fortschritt(const std::string& quelle, int anzahl, int n
   aus_ << quelle << ": Adresse " << nummer << " von " << anzahl << " (Lauf " << lauf << ")\n";
 }
 
+TSeitenabruf SeiteAbrufen(TDownload& download, const std::string& anfrage, const std::string& agent,
+                          const std::function<void(std::string_view)>& senke) {
+  download.Agent = agent;
+  TSeitenabruf abruf;
+  abruf.Ergebnis = download.Download(anfrage, senke);
+  abruf.Status = download.Status();
+  abruf.Inhaltstyp = download.Inhaltstyp();
+  return abruf;
+}
+
 TSeitenabruf TKonsolenUmgebung::Abrufen(const std::string& anfrage, const std::string& agent,
                                         const std::function<void(std::string_view)>& senke) {
-  download_->Agent = agent;
-  TSeitenabruf abruf;
-  abruf.Ergebnis = download_->Download(anfrage, senke);
-  abruf.Status = download_->Status();
-  abruf.Inhaltstyp = download_->Inhaltstyp();
-  return abruf;
+  return SeiteAbrufen(*download_, anfrage, agent, senke);
 }
 
 // Message boxes break their lines with a carriage return.

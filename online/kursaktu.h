@@ -29,9 +29,14 @@ struct TWPOhneKurse {
 // One fetched page as the surroundings hand it back.
 struct TSeitenabruf {
   TDownload::TErgebnis Ergebnis = TDownload::Fehlgeschlagen;
-  int Status = 0;           // HTTP status of the answer, 0 when none came
+  int Status = 0;          // HTTP status of the answer, 0 when none came
   std::string Inhaltstyp;  // its Content-Type
 };
+
+// Fetches one request through `download` with `agent` as the User-Agent and
+// hands back how it ended, with the answer's status and content type.
+TSeitenabruf SeiteAbrufen(TDownload& download, const std::string& anfrage, const std::string& agent,
+                          const std::function<void(std::string_view)>& senke);
 
 // What an update run needs from its surroundings: the GUI gives it the
 // progress window and message boxes, the command line the console, the

@@ -96,16 +96,8 @@ void TLogbuchUmgebung::Fortschritt(const std::string& quelle, int anzahl, int nu
 
 TSeitenabruf TLogbuchUmgebung::Abrufen(const std::string& anfrage, const std::string& agent,
                                        const std::function<void(std::string_view)>& senke) {
-  TSeitenabruf abruf;
-  if (beendet_()) {
-    abruf.Ergebnis = TDownload::Abgebrochen;
-    return abruf;
-  }
-  download_->Agent = agent;
-  abruf.Ergebnis = download_->Download(anfrage, senke);
-  abruf.Status = download_->Status();
-  abruf.Inhaltstyp = download_->Inhaltstyp();
-  return abruf;
+  if (beendet_()) return TSeitenabruf{TDownload::Abgebrochen, 0, {}};
+  return SeiteAbrufen(*download_, anfrage, agent, senke);
 }
 
 // Message boxes break their lines with a carriage return; the log book keeps

@@ -60,12 +60,7 @@ int TOnlineDialog::Download(const std::string& anfrage,
 
 TSeitenabruf TOnlineDialog::Abrufen(const std::string& anfrage, const std::string& agent,
                                     const std::function<void(std::string_view)>& senke) {
-  download_.Agent = agent;
-  TSeitenabruf abruf;
-  abruf.Ergebnis = download_.Download(anfrage, senke);
-  abruf.Status = download_.Status();
-  abruf.Inhaltstyp = download_.Inhaltstyp();
-  return abruf;
+  return SeiteAbrufen(download_, anfrage, agent, senke);
 }
 
 void TOnlineDialog::Abbrechen() {
