@@ -18,8 +18,11 @@
 #include "online/quellendatei.h"
 #include "online/ui/dialogkursaktualisierung.h"
 #include "online/ui/dialogkurslosewps.h"
+#include "store/logbuch.h"
 #include "testhilfe/qt/modalfolge.h"
 #include "testhilfe/serverprozess.h"
+#include "zeitsteuerung/lauf.h"
+#include "zeitsteuerung/termine.h"
 
 namespace morvane::test {
 namespace {
@@ -229,6 +232,23 @@ TEST_F(Kursaktu, TheAboutBoxNamesTheDateOfTheShippedSources) {
   EXPECT_EQ(KursquellenVom(*einstellungen_), "?");
   DateiAtomarSchreiben(programm_.Datei("Quellen35.mvq"), "keine Kursquellen");
   EXPECT_EQ(KursquellenVom(*einstellungen_), "?");
+}
+
+// A scheduled run writes into the store behind the window's back; the chart
+// field's Aktualisiere then shows its prices.
+TEST_F(Kursaktu, AktualisiereShowsWhatAScheduledRunMerged) {
+  THauptfenster& f = Verbunden();
+  f.Panel().Wertpapiere()->setCurrentRow(2);
+  ASSERT_EQ(f.Feld().Wertpapier()->Bezeichnung, "Microsoft");
+  const Boersentag tag = *TextZuBoersentag("04.12.2026");
+  ASSERT_EQ(f.Feld().Wertpapier()->Kurse.Suche(tag), nullptr);
+  TLogbuch logbuch(*einstellungen_);
+  AuftragAusfuehren(TAuftrag{{"Aktien"}, false, "18:30 Uhr"}, *einstellungen_, logbuch,
+                    [] { return false; });
+  f.Feld().Aktualisiere(ids_.at("Microsoft"));
+  const TKurs* gezeigt = f.Feld().Wertpapier()->Kurse.Suche(tag);
+  ASSERT_NE(gezeigt, nullptr);
+  EXPECT_DOUBLE_EQ(gezeigt->Schluss, 30.5);
 }
 
 }  // namespace
