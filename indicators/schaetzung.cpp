@@ -78,6 +78,20 @@ bool KlarInnen(const TSchaetzung& s, double n, double q, double& rest) {
   return std::fabs(rest) + grenze < einheit * n * 0.5;
 }
 
+// For an exactly known sum Hoch + Tief and q = Hoch / n rounded: hoch - q*n
+// is then a double (the remainder of a correctly rounded quotient), so the
+// remainder of the sum rounds once, and rounding keeps it strictly inside
+// q's rounding interval only if the exact one is (the interval's ends are
+// doubles). A power of two for q or a lost remainder falls to the full check.
+bool ExaktInnen(const TSchaetzung& s, double n, double q) {
+  const auto [b, eb] = Rest(s.Hoch, q, n);
+  const auto bits = std::bit_cast<std::uint64_t>(q);
+  if (eb != 0 || (bits & kMantisse) == 0) return false;
+  const double halb = std::bit_cast<double>(bits & kExponent) * 0x1p-53 * n;
+  const double rest = b + s.Tief;
+  return rest < halb && rest > -halb;
+}
+
 }  // namespace
 
 std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
@@ -91,6 +105,10 @@ std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
   if (!(s.Hoch >= kKleinste && s.Hoch <= kGroesste)) return std::nullopt;
   const auto n = static_cast<double>(teiler);
   double q = s.Hoch / n;
+  if (s.Fehler == 0) {
+    if (s.Tief == 0) return negativ ? -q : q;  // IEEE division rounds an exact sum once
+    if (ExaktInnen(s, n, q)) return negativ ? -q : q;
+  }
   // hoch / n may be a unit off the quotient of hoch + tief: one correction
   // step from the remainder mostly finds it.
   for (int versuch = 0; versuch < 2; ++versuch) {

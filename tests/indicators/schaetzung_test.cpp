@@ -118,6 +118,38 @@ TEST(Schaetzung, WieDieExakteSumme) {
   EXPECT_GT(entschieden, (kFaelle - bindungen) * 99 / 100);
 }
 
+// Exactly known sums a hair inside and outside the midpoints around a random
+// quotient (also below powers of two): the quotient is the exact one, and an
+// exact estimate away from a tie always proves it.
+TEST(Schaetzung, ExakteSummeNebenDerRundungsgrenze) {
+  std::mt19937_64 zufall(314);
+  std::uniform_real_distribution<double> mantisse(1.0, 2.0);
+  std::uniform_int_distribution<int> exponent(-40, 40);
+  std::uniform_int_distribution<std::uint64_t> teiler(1, 5000);
+  for (int i = 0; i < 4000; ++i) {
+    const double q = i % 4 == 0 ? std::ldexp(1.0, exponent(zufall))
+                                : std::ldexp(mantisse(zufall), exponent(zufall));
+    const std::uint64_t t = teiler(zufall);
+    const double n = static_cast<double>(t);
+    const double p = q * n;
+    const double halb = (std::nextafter(q, 4 * q) - q) * n / 2;
+    const double abstand = std::ldexp(halb, -(i % 40 + 1));
+    for (const double rest : {halb - abstand, halb + abstand, -halb / 2 + abstand / 2,
+                              -halb / 2 - abstand / 2, abstand, -abstand}) {
+      const std::vector<double> summanden = {p, std::fma(q, n, -p), rest};
+      TSchaetzsumme schaetzung;
+      for (double s : summanden)
+        schaetzung.Plus(s);
+      const TSchaetzung geschaetzt = schaetzung.Schaetzung();
+      const auto ergebnis = BelegterQuotient(geschaetzt, t);
+      ASSERT_TRUE(ergebnis.has_value() || geschaetzt.Fehler != 0) << i;
+      if (ergebnis) {
+        ASSERT_EQ(Bits(*ergebnis), Bits(Exakt(summanden, t))) << i << " " << rest;
+      }
+    }
+  }
+}
+
 // The mean deviation the commodity channel index takes per window: estimated
 // or exact, always the exact mean rounded once.
 TEST(Schaetzung, MittlereBetragsabweichungWieExakt) {
