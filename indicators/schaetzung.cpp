@@ -13,9 +13,6 @@ constexpr double kFehlerfaktor = 0x1p-51;
 // normal doubles.
 constexpr double kKleinste = 0x1p-900;
 constexpr double kGroesste = 0x1p900;
-constexpr std::uint64_t kMantisse = (std::uint64_t{1} << 52) - 1;
-constexpr std::uint64_t kExponent = std::uint64_t{0x7FF} << 52;
-constexpr std::uint64_t kKopf = ~((std::uint64_t{1} << 27) - 1);  // sign, exponent, top 25 bits
 
 double Nachbar(double q, int richtung) {
   return std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) +
@@ -28,13 +25,8 @@ bool Gerade(double q) {
 
 // hoch - q*n exactly, as a rounded difference and its error, for a q within
 // a few units of hoch / n (so that hoch and the products nearly cancel).
-// Below 2^26, n times either half of q's digits is exact: no fused
-// multiply-add needed.
 TZweiSumme Rest(double hoch, double q, double n) {
-  if (n < 0x1p26) {
-    const double kopf = std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) & kKopf);
-    return ZweiSumme(hoch - kopf * n, -((q - kopf) * n));
-  }
+  if (n < 0x1p26) return KleinerRest(hoch, q, n);
   const double p = q * n;
   return ZweiSumme(hoch - p, -std::fma(q, n, -p));
 }
@@ -78,23 +70,9 @@ bool KlarInnen(const TSchaetzung& s, double n, double q, double& rest) {
   return std::fabs(rest) + grenze < einheit * n * 0.5;
 }
 
-// For an exactly known sum Hoch + Tief and q = Hoch / n rounded: hoch - q*n
-// is then a double (the remainder of a correctly rounded quotient), so the
-// remainder of the sum rounds once, and rounding keeps it strictly inside
-// q's rounding interval only if the exact one is (the interval's ends are
-// doubles). A power of two for q or a lost remainder falls to the full check.
-bool ExaktInnen(const TSchaetzung& s, double n, double q) {
-  const auto [b, eb] = Rest(s.Hoch, q, n);
-  const auto bits = std::bit_cast<std::uint64_t>(q);
-  if (eb != 0 || (bits & kMantisse) == 0) return false;
-  const double halb = std::bit_cast<double>(bits & kExponent) * 0x1p-53 * n;
-  const double rest = b + s.Tief;
-  return rest < halb && rest > -halb;
-}
-
 }  // namespace
 
-std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
+std::optional<double> BelegterQuotientAllgemein(TSchaetzung s, std::uint64_t teiler) {
   if (teiler == 0 || teiler > (std::uint64_t{1} << 53)) return std::nullopt;
   if (s.Hoch == 0 && s.Tief == 0 && s.Fehler == 0) return 0.0;
   const bool negativ = s.Hoch < 0;
@@ -105,10 +83,6 @@ std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
   if (!(s.Hoch >= kKleinste && s.Hoch <= kGroesste)) return std::nullopt;
   const auto n = static_cast<double>(teiler);
   double q = s.Hoch / n;
-  if (s.Fehler == 0) {
-    if (s.Tief == 0) return negativ ? -q : q;  // IEEE division rounds an exact sum once
-    if (ExaktInnen(s, n, q)) return negativ ? -q : q;
-  }
   // hoch / n may be a unit off the quotient of hoch + tief: one correction
   // step from the remainder mostly finds it.
   for (int versuch = 0; versuch < 2; ++versuch) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -70,10 +71,62 @@ class TSchaetzsumme {
   double fehler_ = 0;  // sum of the magnitudes the low part lost
 };
 
+constexpr std::uint64_t kMantisse = (std::uint64_t{1} << 52) - 1;
+constexpr std::uint64_t kExponent = std::uint64_t{0x7FF} << 52;
+constexpr std::uint64_t kKopf = ~((std::uint64_t{1} << 27) - 1);  // sign, exponent, top 25 bits
+
+// hoch - q*n exactly, as a rounded difference and its error, for a q within
+// a few units of hoch / n and n below 2^26: n times either half of q's digits
+// is exact, and hoch less the first product cancels exactly.
+inline TZweiSumme KleinerRest(double hoch, double q, double n) {
+  const double kopf = std::bit_cast<double>(std::bit_cast<std::uint64_t>(q) & kKopf);
+  return ZweiSumme(hoch - kopf * n, -((q - kopf) * n));
+}
+
+// For an exactly known sum Hoch + Tief, n below 2^26 and q = Hoch / n
+// rounded: replaces q by the sum's quotient rounded once where that is q or
+// its neighbour. hoch - q*n is then a double (the remainder of a correctly
+// rounded quotient), and so is the neighbour's; adding Tief rounds once, and
+// that rounding keeps the remainder strictly inside q's rounding interval
+// only if the exact one is (the interval's ends are doubles). False near a
+// tie, at a power of two or for a lost remainder.
+inline bool ExakterQuotient(const TSchaetzung& s, double n, double& q) {
+  const auto [b, eb] = KleinerRest(s.Hoch, q, n);
+  const auto bits = std::bit_cast<std::uint64_t>(q);
+  if (eb != 0 || (bits & kMantisse) == 0) return false;
+  const double einheit = std::bit_cast<double>(bits & kExponent) * 0x1p-52;
+  const double halb = einheit * 0.5 * n;
+  const double rest = b + s.Tief;
+  if (rest < halb && rest > -halb) return true;
+  // One unit over: q's remainder and the neighbour's are multiples of that
+  // unit below 2^28 of them, so moving by n units is exact.
+  const double schritt = rest > 0 ? einheit : -einheit;
+  const double nachbar = q + schritt;
+  if ((std::bit_cast<std::uint64_t>(nachbar) & kMantisse) == 0) return false;
+  const double nachbarRest = (b - (rest > 0 ? 2 * halb : -2 * halb)) + s.Tief;
+  if (!(nachbarRest < halb && nachbarRest > -halb)) return false;
+  q = nachbar;
+  return true;
+}
+
+// BelegterQuotient for every estimate.
+std::optional<double> BelegterQuotientAllgemein(TSchaetzung s, std::uint64_t teiler);
+
 // The exact sum the estimate stands for divided by teiler, rounded once (to
 // nearest, ties to even), where the estimate proves it: none near a tie
 // unless the estimate is exact, for sums beyond 2^±900, and for teiler 0 or
-// above 2^53. An estimate that is exactly 0 gives +0.
-std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler);
+// above 2^53. An estimate that is exactly 0 gives +0. Exact estimates and
+// small teilers, nearly all of them, are settled here without a call.
+inline std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
+  const double betrag = std::fabs(s.Hoch);
+  if (s.Fehler == 0 && teiler - 1 < (std::uint64_t{1} << 26) - 1 && betrag >= 0x1p-900 &&
+      betrag <= 0x1p900) {
+    const auto n = static_cast<double>(teiler);
+    double q = s.Hoch / n;
+    // IEEE division rounds an exactly known double sum once.
+    if (s.Tief == 0 || ExakterQuotient(s, n, q)) return q;
+  }
+  return BelegterQuotientAllgemein(s, teiler);
+}
 
 }  // namespace morvane
