@@ -84,9 +84,12 @@ std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int 
     }
     if (anzahl == 0) continue;
     auto& m = mittel[static_cast<std::size_t>(d)];
-    m = linear ? BelegterQuotient(s.Gewichtet.Schaetzung(), gewichte)
-               : BelegterQuotient(s.Summe.Schaetzung(), anzahl);
-    if (!m) {
+    double q;
+    const bool belegt = linear ? QuotientBelegen(s.Gewichtet.Schaetzung(), gewichte, q)
+                               : QuotientBelegen(s.Summe.Schaetzung(), anzahl, q);
+    if (belegt) {
+      m = q;
+    } else {
       m = werte.Mittel(d - n + 1, d, gewichtung);
       s.Neu(werte, d, n);
     }

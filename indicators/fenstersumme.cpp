@@ -20,7 +20,8 @@ void TFenstersumme::Minus(double x) {
 }
 
 double TFenstersumme::Quotient(std::uint64_t teiler) const {
-  if (const auto q = BelegterQuotient(schaetzung_.Schaetzung(), teiler)) return *q;
+  double q;
+  if (QuotientBelegen(schaetzung_.Schaetzung(), teiler, q)) return q;
   return Exakt(teiler);
 }
 

@@ -109,24 +109,33 @@ inline bool ExakterQuotient(const TSchaetzung& s, double n, double& q) {
   return true;
 }
 
-// BelegterQuotient for every estimate.
+// QuotientBelegen for every estimate, or nothing where it cannot prove it.
 std::optional<double> BelegterQuotientAllgemein(TSchaetzung s, std::uint64_t teiler);
 
 // The exact sum the estimate stands for divided by teiler, rounded once (to
-// nearest, ties to even), where the estimate proves it: none near a tie
-// unless the estimate is exact, for sums beyond 2^±900, and for teiler 0 or
-// above 2^53. An estimate that is exactly 0 gives +0. Exact estimates and
+// nearest, ties to even), into q where the estimate proves it: none near a
+// tie unless the estimate is exact, for sums beyond 2^±900, and for teiler 0
+// or above 2^53. An estimate that is exactly 0 gives +0. Exact estimates and
 // small teilers, nearly all of them, are settled here without a call.
-inline std::optional<double> BelegterQuotient(TSchaetzung s, std::uint64_t teiler) {
+inline bool QuotientBelegen(const TSchaetzung& s, std::uint64_t teiler, double& q) {
   const double betrag = std::fabs(s.Hoch);
   if (s.Fehler == 0 && teiler - 1 < (std::uint64_t{1} << 26) - 1 && betrag >= 0x1p-900 &&
       betrag <= 0x1p900) {
     const auto n = static_cast<double>(teiler);
-    double q = s.Hoch / n;
+    q = s.Hoch / n;
     // IEEE division rounds an exactly known double sum once.
-    if (s.Tief == 0 || ExakterQuotient(s, n, q)) return q;
+    if (s.Tief == 0 || ExakterQuotient(s, n, q)) return true;
   }
-  return BelegterQuotientAllgemein(s, teiler);
+  const auto allgemein = BelegterQuotientAllgemein(s, teiler);
+  if (allgemein) q = *allgemein;
+  return allgemein.has_value();
+}
+
+// QuotientBelegen as an optional.
+inline std::optional<double> BelegterQuotient(const TSchaetzung& s, std::uint64_t teiler) {
+  double q;
+  if (QuotientBelegen(s, teiler, q)) return q;
+  return std::nullopt;
 }
 
 }  // namespace morvane
