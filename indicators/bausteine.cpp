@@ -43,18 +43,19 @@ struct TFensterschaetzung {
   }
 };
 
-}  // namespace
-
-std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int n, int gewichtung) {
+// Fenstermittel handing each window's mean, where it has one, to
+// ablegen(d, mittel) as it is found: no list of them in between.
+template <class Ablage>
+void FenstermittelAblegen(const TDichteReihe& werte, int n, int gewichtung, Ablage ablegen) {
   const int laenge = werte.Laenge();
-  std::vector<std::optional<double>> mittel(static_cast<std::size_t>(laenge));
-  if (n < 1) return mittel;
+  if (n < 1) return;
   if (gewichtung == kgExponentiell) {
     // Every weight halves each step: few positions count, so each window is
     // summed afresh.
-    for (int d = 0; d < laenge; ++d)
-      mittel[static_cast<std::size_t>(d)] = werte.Mittel(d - n + 1, d, gewichtung);
-    return mittel;
+    for (int d = 0; d < laenge; ++d) {
+      if (const auto m = werte.Mittel(d - n + 1, d, gewichtung)) ablegen(d, *m);
+    }
+    return;
   }
   const bool linear = gewichtung == kgLinear;
   const auto un = static_cast<std::uint64_t>(n);
@@ -83,17 +84,24 @@ std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int 
       }
     }
     if (anzahl == 0) continue;
-    auto& m = mittel[static_cast<std::size_t>(d)];
     double q;
     const bool belegt = linear ? QuotientBelegen(s.Gewichtet.Schaetzung(), gewichte, q)
                                : QuotientBelegen(s.Summe.Schaetzung(), anzahl, q);
     if (belegt) {
-      m = q;
+      ablegen(d, q);
     } else {
-      m = werte.Mittel(d - n + 1, d, gewichtung);
+      if (const auto m = werte.Mittel(d - n + 1, d, gewichtung)) ablegen(d, *m);
       s.Neu(werte, d, n);
     }
   }
+}
+
+}  // namespace
+
+std::vector<std::optional<double>> Fenstermittel(const TDichteReihe& werte, int n, int gewichtung) {
+  std::vector<std::optional<double>> mittel(static_cast<std::size_t>(werte.Laenge()));
+  FenstermittelAblegen(werte, n, gewichtung,
+                       [&](int d, double m) { mittel[static_cast<std::size_t>(d)] = m; });
   return mittel;
 }
 
@@ -114,21 +122,17 @@ TZeitreihe KursdurchschnittRechnen(const TKurse& kurse, int gewichtung, int n) {
   TZeitreihe ergebnis = Preisbereich(kurse);
   const auto k = kurse.Alle();
   const TDichteReihe schluss = TDichteReihe::Schlusskurse(kurse);
-  const auto mittel = Fenstermittel(schluss, n, gewichtung);
-  for (int i = 0; i < schluss.Laenge(); ++i) {
-    const auto& m = mittel[static_cast<std::size_t>(i)];
-    if (schluss.Da(i) && m) ergebnis.Setzen(k[i].Datum, *m);
-  }
+  FenstermittelAblegen(schluss, n, gewichtung, [&](int i, double m) {
+    if (schluss.Da(i)) ergebnis.Setzen(k[i].Datum, m);
+  });
   return ergebnis;
 }
 
 TZeitreihe Fensterdurchschnitt(const TZeitreihe& reihe, int n, int gewichtung) {
   TZeitreihe ergebnis(reihe.Von(), reihe.Bis());
   const TDichteReihe werte(reihe);
-  const auto mittel = Fenstermittel(werte, n, gewichtung);
-  for (int d = 0; d < werte.Laenge(); ++d) {
-    if (const auto& m = mittel[static_cast<std::size_t>(d)]) ergebnis.Setzen(werte.Von() + d, *m);
-  }
+  FenstermittelAblegen(werte, n, gewichtung,
+                       [&](int d, double m) { ergebnis.Setzen(werte.Von() + d, m); });
   return ergebnis;
 }
 
