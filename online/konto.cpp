@@ -25,10 +25,14 @@ constexpr std::array<TKontoFeld, 5> kFelder{{
 std::string Maskieren(std::string_view wert) {
   std::string aus;
   for (char c : wert) {
-    if (c == '\\') aus += "\\\\";
-    else if (c == '\r') aus += "\\r";
-    else if (c == '\n') aus += "\\n";
-    else aus += c;
+    if (c == '\\')
+      aus += "\\\\";
+    else if (c == '\r')
+      aus += "\\r";
+    else if (c == '\n')
+      aus += "\\n";
+    else
+      aus += c;
   }
   return aus;
 }
@@ -104,8 +108,8 @@ void KontoSpeichern(const std::string& programmverzeichnis, const TKonto& konto)
   try {
     DateiAtomarSchreiben(pfad, KontoText(konto), 0600);
   } catch (const EDatei& e) {
-    throw EKonto("Die Kontodaten konnten nicht in '" + pfad + "' gespeichert werden: " +
-                 e.Meldung());
+    throw EKonto("Die Kontodaten konnten nicht in '" + pfad +
+                 "' gespeichert werden: " + e.Meldung());
   }
 }
 

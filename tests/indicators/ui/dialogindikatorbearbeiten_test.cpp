@@ -10,11 +10,11 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/indikatortypen.h"
 #include "indicators/indvorlagen.h"
 #include "indicators/ui/feldseite.h"
 #include "layoutpruefung.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane::test {
 namespace {

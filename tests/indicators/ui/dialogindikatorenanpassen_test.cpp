@@ -11,11 +11,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/ui/dialogindikatorbearbeiten.h"
 #include "indicators/ui/dialogindikatorneu.h"
 #include "indicators/ui/feldseite.h"
 #include "layoutpruefung.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane::test {
 namespace {

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "testhilfe/qt/dialogtesthilfe.h"
 #include "platform/ui/druckerwahl.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {

@@ -8,8 +8,8 @@
 #include <QMessageBox>
 
 #include "core/datumtext.h"
-#include "testhilfe/qt/dialogtesthilfe.h"
 #include "indicators/indvorlagen.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {

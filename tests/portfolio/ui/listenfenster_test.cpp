@@ -9,9 +9,9 @@
 #include <QTableView>
 
 #include "core/datumtext.h"
-#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/beispieldaten.h"
 #include "testhilfe/pdftext.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
