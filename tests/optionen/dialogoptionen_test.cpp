@@ -16,15 +16,15 @@
 
 #include "app/optionen/dialogzeitpunkt.h"
 #include "online/konto.h"
-#include "optionentesthilfe.h"
 #include "store/einstellungen.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 using test::Meldung;
-using test::Modal;
+using test::ModalBeantworten;
 
 // Dial-up networking with two phone-book entries whose editor fails.
 class TFalscheVerbindung : public TInternetVerbindung {
@@ -56,11 +56,12 @@ class DialogOptionen : public testing::Test {
   // Runs the dialog as the program does, with `imDialog` working in it.
   bool Ausfuehren(const std::function<void()>& imDialog) {
     bool ok = false;
-    Modal([&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
-          [&](QWidget* modal) {
-            offen_ = modal;
-            imDialog();
-          });
+    ModalBeantworten(
+        [&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
+        [&](QWidget* modal) {
+          offen_ = modal;
+          imDialog();
+        });
     offen_ = nullptr;
     return ok;
   }
@@ -78,7 +79,7 @@ class DialogOptionen : public testing::Test {
 
   // Fills the time-point dialog that `aktion` opens and confirms it.
   void ZeitpunktEingeben(const std::function<void()>& aktion, const char* uhrzeit) {
-    Modal(aktion, [uhrzeit](QWidget* modal) {
+    ModalBeantworten(aktion, [uhrzeit](QWidget* modal) {
       modal->findChild<QLineEdit*>("Z_Uhrzeit")->setText(uhrzeit);
       modal->findChild<QCheckBox*>("Z_Freitag")->setChecked(true);
       modal->findChild<QPushButton*>("OK")->click();
@@ -116,14 +117,14 @@ TEST_F(DialogOptionen, MeldungenInIhrerReihenfolgeMitSeiteUndFokus) {
     Setzen("K_Timeout", f.Timeout);
     Setzen("DFUe_Wahlwiederholung", f.Wahl);
     Setzen("DFUe_Wahlpause", f.Pause);
-    EXPECT_EQ(Meldung([&] { Klicken("OK"); }), f.Meldung);
+    EXPECT_EQ(Meldung([&] { Klicken("OK"); }).toStdString(), f.Meldung);
     EXPECT_EQ(Seite(), f.Seite) << f.Meldung;
     EXPECT_EQ(dialog_->focusWidget()->objectName().toStdString(), f.Fokus);
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
     EXPECT_TRUE(dialog_->isVisible());
   }
   Setzen("DFUe_Wahlpause", "1000");
-  EXPECT_EQ(Meldung([&] { Klicken("OK"); }), "");
+  EXPECT_EQ(Meldung([&] { Klicken("OK"); }).toStdString(), "");
   EXPECT_EQ(dialog_->result(), QDialog::Accepted);
 }
 
@@ -153,11 +154,12 @@ TEST_F(DialogOptionen, DFUeFreigabenFolgenHaekchenUndEintrag) {
   EXPECT_TRUE(liste->isEnabled());
   EXPECT_EQ(liste->currentIndex(), -1);
   EXPECT_FALSE(Teil<QPushButton>("DFUe_Eigenschaften")->isEnabled());
-  EXPECT_EQ(Meldung([&] { Klicken("OK"); }), "Es wurde keine DFÜ-Netzwerkverbindung ausgewählt.");
+  EXPECT_EQ(Meldung([&] { Klicken("OK"); }).toStdString(),
+            "Es wurde keine DFÜ-Netzwerkverbindung ausgewählt.");
   EXPECT_EQ(Seite(), 2);
   EXPECT_EQ(dialog_->focusWidget(), liste);
   liste->setCurrentIndex(1);
-  EXPECT_EQ(Meldung([&] { Klicken("DFUe_Eigenschaften"); }),
+  EXPECT_EQ(Meldung([&] { Klicken("DFUe_Eigenschaften"); }).toStdString(),
             "Fehler beim Anzeigen der DFÜ-Netzwerk-Eigenschaften des gewählten Eintrags.");
   EXPECT_EQ(dialog_->Eingabe().DFUeEintrag, "Zweiter");
 }
@@ -181,8 +183,8 @@ TEST_F(DialogOptionen, ZeitplanHinzufuegenBearbeitenLoeschen) {
   EXPECT_EQ(liste->item(0)->text().toStdString(), "07:05 Uhr\tFreitag\t0 Kataloge");
   EXPECT_EQ(liste->currentRow(), 0);
   // A cancelled new time point adds nothing.
-  Modal([&] { Klicken("K_Z_Hinzufuegen"); },
-        [](QWidget* modal) { modal->findChild<QPushButton*>("Abbrechen")->click(); });
+  ModalBeantworten([&] { Klicken("K_Z_Hinzufuegen"); },
+                   [](QWidget* modal) { modal->findChild<QPushButton*>("Abbrechen")->click(); });
   EXPECT_EQ(liste->count(), 2);
 
   Klicken("K_Z_Loeschen");
@@ -197,7 +199,7 @@ TEST_F(DialogOptionen, UnlesbareKatalogeWerdenGemeldet) {
   };
   Oeffnen();
   Teil<QCheckBox>("K_Z_EinAus")->setChecked(true);
-  EXPECT_EQ(Meldung([&] { Klicken("K_Z_Hinzufuegen"); }),
+  EXPECT_EQ(Meldung([&] { Klicken("K_Z_Hinzufuegen"); }).toStdString(),
             "Das Datenverzeichnis /weg/ ist nicht lesbar.");
   EXPECT_EQ(Teil<QListWidget>("K_Z_Liste")->count(), 0);
 }
@@ -261,7 +263,7 @@ TEST_F(DialogOptionen, UpdateAdresseInKontoCfg) {
 
   Oeffnen();
   Setzen("K_UpdateAdresse", "http://kursquellen.example/index.txt");
-  EXPECT_EQ(Meldung([&] { Klicken("OK"); }),
+  EXPECT_EQ(Meldung([&] { Klicken("OK"); }).toStdString(),
             "Die Update-Adresse muss mit https:// beginnen und darf keine Leerzeichen enthalten.");
   EXPECT_EQ(Seite(), 1);
   EXPECT_EQ(dialog_->focusWidget()->objectName().toStdString(), "K_UpdateAdresse");
@@ -286,26 +288,26 @@ TEST_F(DialogOptionen, VerzeichnisWaehlen) {
   const std::string ziel = programm_.Pfad() + "kurse";
   QDir().mkpath(QString::fromStdString(ziel));
   std::string start;
-  Modal([&] { Klicken("VerzWaehlen"); },
-        [&](QWidget* modal) {
-          auto* waehler = qobject_cast<QFileDialog*>(modal);
-          ASSERT_NE(waehler, nullptr);
-          start = waehler->directory().absolutePath().toStdString() + "/";
-          waehler->selectFile(QString::fromStdString(ziel));
-          static_cast<QDialog*>(waehler)->accept();
-        });
+  ModalBeantworten([&] { Klicken("VerzWaehlen"); },
+                   [&](QWidget* modal) {
+                     auto* waehler = qobject_cast<QFileDialog*>(modal);
+                     ASSERT_NE(waehler, nullptr);
+                     start = waehler->directory().absolutePath().toStdString() + "/";
+                     waehler->selectFile(QString::fromStdString(ziel));
+                     static_cast<QDialog*>(waehler)->accept();
+                   });
   EXPECT_EQ(start, programm_.Pfad());
   EXPECT_EQ(Teil<QLineEdit>("KatalogVerz1")->text().toStdString(), ziel);
 }
 
 TEST_F(DialogOptionen, LogdateiAnzeigen) {
   Oeffnen();
-  EXPECT_EQ(Meldung([&] { Klicken("K_LogdateiAnzeigen"); }),
+  EXPECT_EQ(Meldung([&] { Klicken("K_LogdateiAnzeigen"); }).toStdString(),
             "Die Logdatei „" + umgebung_.Logdatei +
                 "“ gibt es noch nicht: Es wurde noch nichts protokolliert.");
   EXPECT_TRUE(geoeffnet_.empty());
   std::ofstream(umgebung_.Logdatei) << "Zeile\n";
-  EXPECT_EQ(Meldung([&] { Klicken("K_LogdateiAnzeigen"); }), "");
+  EXPECT_EQ(Meldung([&] { Klicken("K_LogdateiAnzeigen"); }).toStdString(), "");
   EXPECT_EQ(geoeffnet_, std::vector<std::string>{umgebung_.Logdatei});
 }
 

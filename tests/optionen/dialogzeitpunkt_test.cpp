@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "optionentesthilfe.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 
 namespace morvane {
 namespace {
@@ -26,7 +26,7 @@ class DialogZeitpunkt : public testing::Test {
   QLineEdit* Uhrzeit() { return dialog_->findChild<QLineEdit*>("Z_Uhrzeit"); }
   QCheckBox* Tag(const char* name) { return dialog_->findChild<QCheckBox*>(name); }
   std::string Ok() {
-    return Meldung([this] { dialog_->findChild<QPushButton*>("OK")->click(); });
+    return Meldung([this] { dialog_->findChild<QPushButton*>("OK")->click(); }).toStdString();
   }
   std::vector<QCheckBox*> Kataloge() {
     const auto boxen =
@@ -99,7 +99,7 @@ TEST_F(DialogZeitpunkt, KatalogeSortiertUndVerschwundeneFallenWeg) {
 TEST_F(DialogZeitpunkt, AbbrechenAendertNichts) {
   zeitpunkt_.Kataloge = {"Fonds"};
   const TZeitpunkt vorher = zeitpunkt_;
-  test::Modal(
+  test::ModalBeantworten(
       [&] {
         EXPECT_FALSE(TDialogZeitpunktBearbeiten::Ausfuehren(nullptr, zeitpunkt_, false, kataloge_,
                                                             THilfeAufruf()));

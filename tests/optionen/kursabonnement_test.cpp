@@ -12,8 +12,8 @@
 
 #include "app/optionen/dialogoptionen.h"
 #include "app/optionen/kontogruppe.h"
-#include "optionentesthilfe.h"
 #include "store/einstellungen.h"
+#include "testhilfe/qt/dialogtesthilfe.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
@@ -30,8 +30,9 @@ class Kursabonnement : public testing::Test {
   // Runs the dialog as the program does, with `imDialog` working in it.
   bool Ausfuehren(const std::function<void(QWidget&)>& imDialog) {
     bool ok = false;
-    test::Modal([&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
-                [&](QWidget* modal) { imDialog(*modal); });
+    test::ModalBeantworten(
+        [&] { ok = TDialogOptionen::Ausfuehren(nullptr, e_, Zeitplaner(e_), umgebung_); },
+        [&](QWidget* modal) { imDialog(*modal); });
     return ok;
   }
 
@@ -137,7 +138,7 @@ TEST_F(Kursabonnement, AFailedWriteIsShownAndTheDialogStaysOpen) {
   umgebung_.Programmverzeichnis = programm_.Datei("fehlt/");
   EXPECT_FALSE(Ausfuehren([](QWidget& d) {
     Eintragen(d);
-    const std::string meldung = test::Meldung([&] { Klicken(d, "OK"); });
+    const std::string meldung = test::Meldung([&] { Klicken(d, "OK"); }).toStdString();
     EXPECT_EQ(meldung.rfind("Die Kontodaten konnten nicht in '", 0), 0u) << meldung;
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(d.findChild<QTabWidget*>()->currentIndex(), 2);
