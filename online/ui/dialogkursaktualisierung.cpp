@@ -55,7 +55,9 @@ TDialogKursaktualisierung::TDialogKursaktualisierung(std::vector<std::string> ka
     auto* zeile = new QListWidgetItem(Text(k), kataloge_);
     zeile->setSelected(std::find(vorher.begin(), vorher.end(), k) != vorher.end());
   }
-  kataloge_->setMinimumSize(260, 180);
+  // Wide enough that the window manager shows the whole title with the
+  // program's name behind it.
+  kataloge_->setMinimumSize(360, 180);
   auto* katalogText = new QLabel(QStringLiteral("&Kataloge:"), this);
   katalogText->setBuddy(kataloge_);
 
