@@ -6,24 +6,15 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdlib>
 
 #include "core/ui/dialogwpkurstabelle.h"
+#include "qtanwendung.h"
 #include "testhilfe/tempverzeichnis.h"
 
 namespace morvane {
 namespace {
 
 constexpr int kKurse = 10000;
-
-QApplication& Anwendung() {
-  static int argc = 1;
-  static char name[] = "morvane";
-  static char* argv[] = {name, nullptr};
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication anwendung(argc, argv);
-  return anwendung;
-}
 
 struct TDaten {
   TDaten() : store(daten.Pfad()) {
@@ -48,7 +39,7 @@ struct TDaten {
 };
 
 void BM_KurstabelleOeffnen(benchmark::State& state) {
-  Anwendung();
+  bench::Anwendung();
   static TDaten daten;
   const Boersentag heute = kErsterBoersentag + 1000 + kKurse - 1;
   for (auto _ : state) {
