@@ -3,6 +3,7 @@
 #include <string>
 
 #include "online/kursaktu.h"
+#include "online/onlineupdate.h"
 
 namespace morvane {
 
@@ -12,6 +13,13 @@ namespace morvane {
 // the update address and User-Agent of the run's account values. True only
 // when a newer file was installed. Context and surroundings must outlive the
 // returned function. `schluessel` is the index key (empty: the built-in one).
+// The online update of the source files through a run's surroundings
+// (progress, downloads with the account's User-Agent), from the account's
+// update address; the outcome.
+TUpdateErgebnis OnlineUpdateMit(TKursaktuUmgebung& umgebung, const std::string& programmverzeichnis,
+                                const TKonto& konto, TLogbuch& logbuch,
+                                const std::string& schluessel = {});
+
 TProgrammUpdate ProgrammUpdateFuer(TKursaktuKontext& kontext, TKursaktuUmgebung& umgebung,
                                    std::string schluessel = {});
 

@@ -3,8 +3,10 @@
 #include <QMessageBox>
 
 #include "app/fenster/hauptfenster.h"
+#include "online/internetverbindung.h"
 #include "online/konto.h"
-#include "online/onlineupdate.h"
+#include "online/programmupdate.h"
+#include "online/ui/fensterumgebung.h"
 #include "online/ui/onlinedialog.h"
 #include "store/logbuch.h"
 
@@ -23,24 +25,19 @@ class TFenstersperre {
   QWidget& fenster_;
 };
 
+// The update in the window's surroundings: a progress window of its own that
+// stays usable while the main window is disabled, downloads with the
+// account's User-Agent. The caller holds the window's lock.
 TUpdateErgebnis Durchfuehren(THauptfenster& fenster, const TEinstellungen& einstellungen,
                              const std::string& programmverzeichnis,
                              const std::string& schluessel) {
+  // An unreadable konto.cfg stops the update before anything is locked.
+  const TKonto konto = KontoLaden(programmverzeichnis);
   TLogbuch logbuch(einstellungen);
-  TOnlineDialog dialog(einstellungen, &fenster);
-  dialog.setWindowTitle(QStringLiteral("Online-Update"));
-  dialog.Protokoll = [&logbuch](const std::string& zeile) { logbuch.Schreiben(zeile); };
-  TOnlineUpdateKontext k{
-      programmverzeichnis, KontoLaden(programmverzeichnis).UpdateAdresse, logbuch, nullptr, nullptr,
-      schluessel};
-  k.Abrufen = [&dialog](const std::string& url,
-                        const std::function<void(std::string_view)>& senke) {
-    return static_cast<TDownload::TErgebnis>(dialog.Download(url, senke));
-  };
-  k.Fortschritt = [&dialog](const std::string& datei, int nummer, int anzahl) {
-    dialog.Progress(datei, anzahl, nummer, 1);
-  };
-  return OnlineUpdate(k);
+  TInternetVerbindung verbindung;
+  TFensterUmgebung umgebung(einstellungen, logbuch, verbindung, &fenster, [](bool) {});
+  umgebung.Dialog().setWindowTitle(QStringLiteral("Online-Update"));
+  return OnlineUpdateMit(umgebung, programmverzeichnis, konto, logbuch, schluessel);
 }
 
 }  // namespace
