@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "indicators/festkomma.h"
 #include "indicators/rechenvorrat.h"
 #include "indicators/schaetzung.h"
 
@@ -43,6 +44,41 @@ struct TFensterschaetzung {
   }
 };
 
+// The unweighted or linear window means of FenstermittelAblegen as whole
+// multiples of a unit in which every value is whole: exact running sums.
+template <class Ablage>
+void GanzFenstermittel(const TDichteReihe& werte, int n, bool linear, int einheit, Ablage ablegen) {
+  TGanz summe = 0;
+  TGanz gewichtet = 0;
+  std::uint64_t anzahl = 0;
+  std::uint64_t gewichte = 0;
+  const auto un = static_cast<std::uint64_t>(n);
+  for (int d = 0; d < werte.Laenge(); ++d) {
+    if (linear) {
+      // Every value moves one position back: its weight drops by one.
+      gewichtet -= summe;
+      gewichte -= anzahl;
+    }
+    const int weg = d - n;
+    if (weg >= 0 && werte.Da(weg)) {
+      summe -= InEinheiten(werte.Wert(weg), einheit);
+      --anzahl;
+    }
+    if (werte.Da(d)) {
+      const TGanz z = InEinheiten(werte.Wert(d), einheit);
+      summe += z;
+      ++anzahl;
+      if (linear) {
+        gewichtet += z * n;
+        gewichte += un;
+      }
+    }
+    if (anzahl == 0) continue;
+    ablegen(d, linear ? GanzQuotient(gewichtet, einheit, gewichte)
+                      : GanzQuotient(summe, einheit, anzahl));
+  }
+}
+
 // Fenstermittel handing each window's mean, where it has one, to
 // ablegen(d, mittel) as it is found: no list of them in between.
 template <class Ablage>
@@ -59,6 +95,11 @@ void FenstermittelAblegen(const TDichteReihe& werte, int n, int gewichtung, Abla
   }
   const bool linear = gewichtung == kgLinear;
   const auto un = static_cast<std::uint64_t>(n);
+  const std::uint64_t gewicht = linear ? un * (un + 1) / 2 : un;
+  if (const auto einheit = GemeinsameEinheit(werte.Werte(), gewicht)) {
+    GanzFenstermittel(werte, n, linear, *einheit, ablegen);
+    return;
+  }
   // Running estimates settle nearly every window; where one cannot, the
   // window is summed afresh and exactly, and the estimates start over.
   TFensterschaetzung s;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -98,6 +99,7 @@ class TDichteReihe {
   bool Da(int i) const { return da_[Index(i)] != 0; }
   // 0 where missing.
   double Wert(int i) const { return wert_[Index(i)]; }
+  std::span<const double> Werte() const { return wert_; }
 
   // The exact weighted mean of the present values at positions von..bis
   // (clipped to the series), position p weighted with Fenstergewicht of

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace morvane {
+
+// Sums of doubles as whole multiples of one unit 2^einheit in 128-bit
+// integers: exact, an integer addition each, read rounded once. Where the
+// values of a series span too many digits for that, callers keep to
+// TExakteSumme.
+using TGanz = __int128;
+
+// v = ±Mantisse * 2^Exponent, Mantisse below 2^53.
+struct TZerlegung {
+  std::uint64_t Mantisse = 0;
+  int Exponent = 0;
+  bool Negativ = false;
+};
+
+inline TZerlegung Zerlegen(double v) {
+  const auto bits = std::bit_cast<std::uint64_t>(v);
+  const auto e = static_cast<int>((bits >> 52) & 0x7FF);
+  TZerlegung z;
+  z.Mantisse = bits & ((std::uint64_t{1} << 52) - 1);
+  if (e != 0) z.Mantisse |= std::uint64_t{1} << 52;
+  z.Exponent = (e == 0 ? 1 : e) - 1075;
+  z.Negativ = (bits >> 63) != 0;
+  return z;
+}
+
+// v in whole units of 2^einheit: v must be finite, a multiple of the unit and
+// below 2^(einheit + 126).
+inline TGanz InEinheiten(double v, int einheit) {
+  const TZerlegung z = Zerlegen(v);
+  if (z.Mantisse == 0) return 0;
+  // The unit may lie above the mantissa's lowest digit, when those are 0.
+  const int schieben = z.Exponent - einheit;
+  const TGanz g = schieben >= 0 ? static_cast<TGanz>(z.Mantisse) << schieben
+                                : static_cast<TGanz>(z.Mantisse >> -schieben);
+  return z.Negativ ? -g : g;
+}
+
+// The coarsest unit in which every value of `werte` is whole, when each
+// window sum weighing at most `gewicht` in all (a sum of values times whole
+// weights) stays far inside TGanz and the doubles; none for wider spans or a
+// value that is not finite. All zeros give the unit 1.
+std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_t gewicht);
+
+// Room kept below the top of TGanz for sums and their remainders.
+inline constexpr int kGanzStellen = 124;
+
+// 2^e for a normal double.
+inline double Zweihoch(int e) {
+  return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
+}
+
+// a within two roundings (below 2^124).
+inline double Naeherung(unsigned __int128 a) {
+  constexpr unsigned __int128 kTief = (static_cast<unsigned __int128>(1) << 62) - 1;
+  return static_cast<double>(static_cast<std::int64_t>(a >> 62)) * 0x1p62 +
+         static_cast<double>(static_cast<std::int64_t>(a & kTief));
+}
+
+// z * 2^einheit / teiler, rounded once (nearest, ties to even); +0 for z = 0.
+// teiler from 1 to 2^62; |z| below 2^124.
+double GanzQuotientAllgemein(TGanz z, int einheit, std::uint64_t teiler);
+
+// The same, settling the usual case inline: a positive or negative z with
+// |z| below 2^124, teiler below 2^40 and a quotient whose unit 2^f is at
+// least the unit of z. The estimate lies within three units of the quotient,
+// so the remainder a - m * teiler * 2^f is exact modulo 2^64; one step to a
+// neighbour settles most misses.
+inline double GanzQuotient(TGanz z, int einheit, std::uint64_t teiler) {
+  const bool negativ = z < 0;
+  const auto a = static_cast<unsigned __int128>(negativ ? -z : z);
+  const auto bits = std::bit_cast<std::uint64_t>(Naeherung(a) / static_cast<double>(teiler));
+  const int f = static_cast<int>(bits >> 52) - 1075;
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  if (z == 0 || f < 0 || f > 20 || (teiler >> 40) != 0 || (a >> kGanzStellen) != 0 ||
+      einheit + f < -1000 || einheit + f > 960)
+    return GanzQuotientAllgemein(z, einheit, teiler);
+  const auto h = static_cast<std::int64_t>(teiler << f);
+  const auto d = static_cast<std::int64_t>(static_cast<std::uint64_t>(a) - ((m * teiler) << f));
+  // m or its neighbour, strictly inside the rounding interval and away from
+  // the binade's ends.
+  const std::int64_t schritt = (2 * d > h) - (2 * d < -h);
+  const std::int64_t rest = d - schritt * h;
+  const std::uint64_t q = m + static_cast<std::uint64_t>(schritt);
+  if (2 * rest >= h || 2 * rest <= -h || q <= (std::uint64_t{1} << 52) ||
+      q >= (std::uint64_t{1} << 53) - 1)
+    return GanzQuotientAllgemein(z, einheit, teiler);
+  const double wert = static_cast<double>(q) * Zweihoch(f + einheit);
+  return negativ ? -wert : wert;
+}
+
+}  // namespace morvane

@@ -1,0 +1,125 @@
+#include "indicators/festkomma.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "indicators/bausteine.h"
+#include "indicators/exaktsumme.h"
+
+namespace morvane {
+namespace {
+
+std::uint64_t Bits(double x) {
+  return std::bit_cast<std::uint64_t>(x);
+}
+
+// z * 2^einheit / teiler through the exact sum, part by part.
+double Referenz(TGanz z, int einheit, std::uint64_t teiler) {
+  TExakteSumme summe;
+  const bool negativ = z < 0;
+  auto a = static_cast<unsigned __int128>(negativ ? -z : z);
+  for (int stelle = 0; a != 0; stelle += 32, a >>= 32) {
+    const double teil =
+        std::ldexp(static_cast<double>(static_cast<std::uint32_t>(a)), einheit + stelle);
+    summe.Plus(negativ ? -teil : teil);
+  }
+  return summe.Quotient(teiler);
+}
+
+TGanz Zufallsganz(std::mt19937_64& zufall, int bits) {
+  const auto a = (static_cast<unsigned __int128>(zufall()) << 64) | zufall();
+  const TGanz z = static_cast<TGanz>(a >> (128 - bits));
+  return (zufall() & 1) ? -z : z;
+}
+
+// Every width of sum and divisor, and units from the subnormals up.
+TEST(Festkomma, QuotientWieExakteSumme) {
+  std::mt19937_64 zufall(5);
+  for (int i = 0; i < 200000; ++i) {
+    const TGanz z = Zufallsganz(zufall, 1 + static_cast<int>(zufall() % 123));
+    const std::uint64_t teiler = 1 + (zufall() >> (2 + zufall() % 62));
+    const int einheit = -1074 + static_cast<int>(zufall() % 1700);
+    ASSERT_EQ(Bits(GanzQuotient(z, einheit, teiler)), Bits(Referenz(z, einheit, teiler)))
+        << static_cast<double>(z) << " " << einheit << " " << teiler;
+  }
+}
+
+// Quotients exactly on the midpoint of two doubles and one unit of the sum
+// beside it, inside a binade and at both of its ends.
+TEST(Festkomma, QuotientAnDerRundungsgrenze) {
+  const std::uint64_t kUnten = std::uint64_t{1} << 52;
+  for (std::uint64_t m :
+       {kUnten, kUnten + 1, kUnten + 2, 3 * (kUnten / 2), 2 * kUnten - 2, 2 * kUnten - 1}) {
+    for (std::uint64_t teiler : {1ull, 3ull, 20ull, 31375ull, 1ull << 39}) {
+      for (int einheit : {-60, -1074, 0, 200}) {
+        // (2m + 1) / 2 units of 2^einheit: a tie between m and m + 1.
+        const TGanz mitte = static_cast<TGanz>(2 * m + 1) * teiler;
+        for (TGanz abstand : {0, 1, -1, 2, -2}) {
+          const TGanz z = mitte + abstand;
+          for (TGanz s : {z, -z}) {
+            ASSERT_EQ(Bits(GanzQuotient(s, einheit - 1, teiler)),
+                      Bits(Referenz(s, einheit - 1, teiler)))
+                << m << " " << teiler << " " << einheit << " " << static_cast<double>(abstand);
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(Bits(GanzQuotient(0, 7, 3)), Bits(0.0));
+}
+
+TEST(Festkomma, GemeinsameEinheit) {
+  const double inf = std::numeric_limits<double>::infinity();
+  struct TFall {
+    std::vector<double> Werte;
+    std::uint64_t Gewicht;
+    std::optional<int> Erwartet;
+  };
+  const std::vector<TFall> faelle = {
+      {{1.5, -0.25, 6.0}, 10, -2},
+      {{0.0, -0.0}, 10, 0},
+      {{}, 1, 0},
+      {{96.0, 1e5}, 1, 5},
+      {{0x1p-1074, 1.0}, 1, std::nullopt},  // spans too many digits
+      {{0x1p-1074, 0x1p-1000}, 1, -1074},
+      {{1.0, 0x1p-100}, 1ull << 40, std::nullopt},
+      {{1.0, 0x1p-80}, 1ull << 40, -80},
+      {{1e300}, 1ull << 10, std::nullopt},  // window sums leave the doubles
+      {{1.0, inf}, 1, std::nullopt},
+      {{1.0, std::nan("")}, 1, std::nullopt},
+  };
+  for (const auto& fall : faelle)
+    EXPECT_EQ(GemeinsameEinheit(fall.Werte, fall.Gewicht), fall.Erwartet) << fall.Werte.size();
+}
+
+// Values too far apart for whole units take the estimated sums: still the
+// exact means, as summed afresh.
+TEST(Festkomma, WeiteSpanneWieNeuGerechnet) {
+  std::mt19937 zufall(3);
+  std::uniform_real_distribution<double> mantisse(1.0, 2.0);
+  std::uniform_int_distribution<int> exponent(-200, 200);
+  TZeitreihe reihe(1000, 1399);
+  for (int i = 0; i < 400; ++i) {
+    if (i % 7 != 3) reihe.Setzen(1000 + i, std::ldexp(mantisse(zufall), exponent(zufall)));
+  }
+  const TDichteReihe dicht(reihe);
+  ASSERT_FALSE(GemeinsameEinheit(dicht.Werte(), 100));
+  for (int gewichtung : {kgUngewichtet, kgLinear}) {
+    const auto laufend = Fenstermittel(dicht, 9, gewichtung);
+    for (int d = 0; d < dicht.Laenge(); ++d) {
+      const auto neu = dicht.Mittel(d - 8, d, gewichtung);
+      ASSERT_EQ(laufend[static_cast<std::size_t>(d)].has_value(), neu.has_value());
+      if (neu) {
+        ASSERT_EQ(Bits(*laufend[static_cast<std::size_t>(d)]), Bits(*neu)) << d;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace morvane
