@@ -96,7 +96,8 @@ void FenstermittelAblegen(const TDichteReihe& werte, int n, int gewichtung, Abla
   const bool linear = gewichtung == kgLinear;
   const auto un = static_cast<std::uint64_t>(n);
   const std::uint64_t gewicht = linear ? un * (un + 1) / 2 : un;
-  if (const auto einheit = GemeinsameEinheit(werte.Werte(), gewicht)) {
+  const auto einheit = werte.Einheit();
+  if (einheit && gewicht <= TDichteReihe::kGewichtsgrenze) {
     GanzFenstermittel(werte, n, linear, *einheit, ablegen);
     return;
   }
@@ -246,10 +247,41 @@ std::optional<double> TDichteReihe::Mittel(int von, int bis, int gewichtung) con
   return summe.Quotient(gewichte);
 }
 
+std::optional<int> TDichteReihe::Einheit() const {
+  if (!einheit_) einheit_ = GemeinsameEinheit(wert_, kGewichtsgrenze);
+  return *einheit_;
+}
+
+std::span<const TGanz> TDichteReihe::Ganzwerte() const {
+  const auto einheit = Einheit();
+  if (einheit && ganz_.size() != wert_.size()) {
+    ganz_.resize(wert_.size());
+    for (std::size_t i = 0; i < wert_.size(); ++i)
+      ganz_[i] = InEinheiten(wert_[i], *einheit);
+  }
+  return ganz_;
+}
+
 std::optional<double> TDichteReihe::MittlereBetragsabweichung(int von, int bis,
                                                               double bezug) const {
   const int erste = std::max(von, 0);
   const int letzte = std::min(bis, Laenge() - 1);
+  const auto einheit = Einheit();
+  // In whole units where the reference has one: |v - b| at once, exactly.
+  const auto b = einheit ? AlsGanz(bezug, *einheit) : std::nullopt;
+  if (b && static_cast<std::uint64_t>(letzte - erste + 1) <= kGewichtsgrenze / 2) {
+    const auto ganz = Ganzwerte();
+    TGanz summe = 0;
+    std::uint64_t anzahl = 0;
+    for (int p = erste; p <= letzte; ++p) {
+      if (!Da(p)) continue;
+      const TGanz abstand = ganz[Index(p)] - *b;
+      summe += abstand < 0 ? -abstand : abstand;
+      ++anzahl;
+    }
+    if (anzahl == 0) return std::nullopt;
+    return GanzQuotient(summe, *einheit, anzahl);
+  }
   // sum |v - b| = sum of +v or -v - b * (values from b up less those below):
   // one addition per value, into two sums side by side that the processor
   // works on at once. The estimate settles nearly every window, the exact sum

@@ -11,6 +11,7 @@
 #include "core/kurse.h"
 #include "core/zeitreihe.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/festkomma.h"
 #include "indicators/schaetzung.h"
 
 namespace morvane {
@@ -101,6 +102,14 @@ class TDichteReihe {
   double Wert(int i) const { return wert_[Index(i)]; }
   std::span<const double> Werte() const { return wert_; }
 
+  // The unit in which every value is whole, with room for sums of values
+  // times whole weights of up to kGewichtsgrenze in all; none where the
+  // values span too many digits.
+  static constexpr std::uint64_t kGewichtsgrenze = std::uint64_t{1} << 32;
+  std::optional<int> Einheit() const;
+  // The values in that unit, 0 where absent; only where there is a unit.
+  std::span<const TGanz> Ganzwerte() const;
+
   // The exact weighted mean of the present values at positions von..bis
   // (clipped to the series), position p weighted with Fenstergewicht of
   // window position p - von + 1, rounded once. None when no position has a
@@ -118,6 +127,9 @@ class TDichteReihe {
   Boersentag von_ = 0;
   std::vector<double> wert_;
   std::vector<char> da_;
+  // Found on first use.
+  mutable std::optional<std::optional<int>> einheit_;
+  mutable std::vector<TGanz> ganz_;
 };
 
 // The means of the windows d-n+1..d for every position d of `werte`, as

@@ -49,6 +49,16 @@ std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_
   return unten;
 }
 
+std::optional<TGanz> AlsGanz(double v, int einheit) {
+  if (!std::isfinite(v)) return std::nullopt;
+  const TZerlegung z = Zerlegen(v);
+  if (z.Mantisse == 0) return 0;
+  if (z.Exponent + std::countr_zero(z.Mantisse) < einheit ||
+      z.Exponent + static_cast<int>(std::bit_width(z.Mantisse)) > einheit + kGanzStellen - 33)
+    return std::nullopt;
+  return InEinheiten(v, einheit);
+}
+
 double GanzQuotientAllgemein(TGanz z, int einheit, std::uint64_t teiler) {
   if (z == 0) return 0.0;
   const bool negativ = z < 0;

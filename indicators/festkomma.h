@@ -13,6 +13,9 @@ namespace morvane {
 // TExakteSumme.
 using TGanz = __int128;
 
+// Room kept below the top of TGanz for sums and their remainders.
+inline constexpr int kGanzStellen = 124;
+
 // v = ±Mantisse * 2^Exponent, Mantisse below 2^53.
 struct TZerlegung {
   std::uint64_t Mantisse = 0;
@@ -43,14 +46,16 @@ inline TGanz InEinheiten(double v, int einheit) {
   return z.Negativ ? -g : g;
 }
 
+// v in whole units of 2^einheit where it is a multiple of the unit and no
+// larger than 2^(einheit + kGanzStellen - 33), as the values GemeinsameEinheit
+// admits for weights up to 2^32.
+std::optional<TGanz> AlsGanz(double v, int einheit);
+
 // The coarsest unit in which every value of `werte` is whole, when each
 // window sum weighing at most `gewicht` in all (a sum of values times whole
 // weights) stays far inside TGanz and the doubles; none for wider spans or a
 // value that is not finite. All zeros give the unit 1.
 std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_t gewicht);
-
-// Room kept below the top of TGanz for sums and their remainders.
-inline constexpr int kGanzStellen = 124;
 
 // 2^e for a normal double.
 inline double Zweihoch(int e) {
@@ -68,22 +73,25 @@ inline double Naeherung(unsigned __int128 a) {
 // teiler from 1 to 2^62; |z| below 2^124.
 double GanzQuotientAllgemein(TGanz z, int einheit, std::uint64_t teiler);
 
-// The same, settling the usual case inline: a positive or negative z with
-// |z| below 2^124, teiler below 2^40 and a quotient whose unit 2^f is at
-// least the unit of z. The estimate lies within three units of the quotient,
-// so the remainder a - m * teiler * 2^f is exact modulo 2^64; one step to a
-// neighbour settles most misses.
+// The same, settling the usual case inline: |z| below 2^124, teiler below
+// 2^40 and a quotient whose unit 2^f is at most 2^20 units of z. The estimate
+// lies within three units of the quotient, so the remainder
+// a * 2^-min(f, 0) - m * teiler * 2^max(f, 0) is exact modulo 2^64; one step
+// to a neighbour settles most misses.
 inline double GanzQuotient(TGanz z, int einheit, std::uint64_t teiler) {
   const bool negativ = z < 0;
   const auto a = static_cast<unsigned __int128>(negativ ? -z : z);
   const auto bits = std::bit_cast<std::uint64_t>(Naeherung(a) / static_cast<double>(teiler));
   const int f = static_cast<int>(bits >> 52) - 1075;
   const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  if (z == 0 || f < 0 || f > 20 || (teiler >> 40) != 0 || (a >> kGanzStellen) != 0 ||
+  if (z == 0 || f < -63 || f > 20 || (teiler >> 40) != 0 || (a >> kGanzStellen) != 0 ||
       einheit + f < -1000 || einheit + f > 960)
     return GanzQuotientAllgemein(z, einheit, teiler);
-  const auto h = static_cast<std::int64_t>(teiler << f);
-  const auto d = static_cast<std::int64_t>(static_cast<std::uint64_t>(a) - ((m * teiler) << f));
+  const int links = f < 0 ? -f : 0;
+  const int rechts = f > 0 ? f : 0;
+  const auto h = static_cast<std::int64_t>(teiler << rechts);
+  const auto d = static_cast<std::int64_t>((static_cast<std::uint64_t>(a) << links) -
+                                           ((m * teiler) << rechts));
   // m or its neighbour, strictly inside the rounding interval and away from
   // the binade's ends.
   const std::int64_t schritt = (2 * d > h) - (2 * d < -h);

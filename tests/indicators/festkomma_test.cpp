@@ -121,5 +121,33 @@ TEST(Festkomma, WeiteSpanneWieNeuGerechnet) {
   }
 }
 
+// The mean deviation in whole units and, for a reference finer than the
+// unit, through the estimate: both the exact one, rounded once.
+TEST(Festkomma, MittlereBetragsabweichungExakt) {
+  std::mt19937 zufall(8);
+  std::uniform_int_distribution<int> cent(1, 50000);
+  TZeitreihe reihe(0, 599);
+  for (int i = 0; i < 600; ++i) {
+    if (i % 11 != 5) reihe.Setzen(i, cent(zufall) / 100.0 / 3.0);
+  }
+  const TDichteReihe dicht(reihe);
+  ASSERT_TRUE(dicht.Einheit());
+  for (int d = 0; d < 600; d += 3) {
+    const double mittel = *dicht.Mittel(d - 29, d, kgUngewichtet);
+    for (double bezug : {mittel, mittel * (1 + 0x1p-52), 0x1p-70 + 1.0, dicht.Wert(d)}) {
+      TExakteSumme summe;
+      std::uint64_t anzahl = 0;
+      for (int p = std::max(d - 29, 0); p <= d; ++p) {
+        if (!dicht.Da(p)) continue;
+        ExakteDifferenz(dicht.Wert(p), bezug).BetragBuchen(summe, false);
+        ++anzahl;
+      }
+      ASSERT_EQ(Bits(*dicht.MittlereBetragsabweichung(d - 29, d, bezug)),
+                Bits(summe.Quotient(anzahl)))
+          << d << " " << bezug;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace morvane
