@@ -5,6 +5,7 @@
 
 #include "indicators/bausteine.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/festkomma.h"
 #include "indicators/schaetzung.h"
 
 namespace morvane {
@@ -91,6 +92,28 @@ bool GeschaetzteGerade(const TPunktsummen<TSchaetzsumme>& s, std::int64_t versch
   return true;
 }
 
+// A window sum in whole units of a unit every close is a multiple of: the
+// Summe of TPunktsummen without rounding or estimate.
+struct TGanzsumme {
+  int Einheit = 0;
+  TGanz Wert = 0;
+  void Plus(double y) { Wert += InEinheiten(y, Einheit); }
+  void PlusProdukt(double x, double y) {
+    Wert += InEinheiten(y, Einheit) * static_cast<std::int64_t>(x);
+  }
+};
+
+std::optional<TRegression> GanzeGerade(const TPunktsummen<TGanzsumme>& s,
+                                       std::int64_t verschiebung) {
+  const __int128 sxx = s.Sxx();
+  if (sxx <= 0) return std::nullopt;
+  const TGanz zaehler = s.SummeXY.Wert * s.Anzahl - s.SummeY.Wert * s.SummeX;
+  const int einheit = s.SummeY.Einheit;
+  return TRegression{s.XMittel(verschiebung),
+                     GanzQuotient(s.SummeY.Wert, einheit, static_cast<std::uint64_t>(s.Anzahl)),
+                     GanzQuotient(zaehler, einheit, static_cast<std::uint64_t>(sxx))};
+}
+
 bool Endpunkt(std::span<const double> schluss, int a, int n) {
   return n >= 1 && a + 1 >= n && a < std::ssize(schluss) && Vorhanden(schluss[a]);
 }
@@ -107,9 +130,35 @@ std::optional<TRegression> Regression(std::span<const double> schluss, int a, in
   return Gerade(summen, 0);
 }
 
+namespace {
+
+// Regressionen in whole units: exact running sums, no window summed afresh.
+void GanzeRegressionen(std::span<const double> schluss, int n, int einheit,
+                       std::vector<std::optional<TRegression>>& geraden) {
+  TPunktsummen<TGanzsumme> summen{.SummeY = {einheit}, .SummeXY = {einheit}};
+  for (int a = 0; a < std::ssize(schluss); ++a) {
+    const int weg = a - n;
+    if (weg >= 0 && Vorhanden(schluss[weg])) summen.Aendern(weg, schluss[weg], -1);
+    if (Vorhanden(schluss[a])) summen.Aendern(a, schluss[a], 1);
+    if (Endpunkt(schluss, a, n)) geraden[static_cast<std::size_t>(a)] = GanzeGerade(summen, n - a);
+  }
+}
+
+}  // namespace
+
 std::vector<std::optional<TRegression>> Regressionen(std::span<const double> schluss, int n) {
   std::vector<std::optional<TRegression>> geraden(schluss.size());
   if (n < 1) return geraden;
+  // k * sum(xy) and sum(x) * sum(y) weigh each close by at most n * n times
+  // the largest record index; the divisor sum(xx) stays below 2^62.
+  const auto un = static_cast<std::uint64_t>(n);
+  const std::uint64_t gewicht = 2 * un * un * (schluss.size() + un);
+  if (n <= 20000 && gewicht < (std::uint64_t{1} << 62)) {
+    if (const auto einheit = GemeinsameEinheit(schluss, gewicht)) {
+      GanzeRegressionen(schluss, n, *einheit, geraden);
+      return geraden;
+    }
+  }
   // x is the record index; window position = index - (a - n). Running
   // estimates settle nearly every window; where they cannot, the window's
   // line is computed afresh and exactly, and the estimates start over.

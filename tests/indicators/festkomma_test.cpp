@@ -10,6 +10,7 @@
 
 #include "indicators/bausteine.h"
 #include "indicators/exaktsumme.h"
+#include "indicators/regression.h"
 
 namespace morvane {
 namespace {
@@ -108,7 +109,7 @@ TEST(Festkomma, WeiteSpanneWieNeuGerechnet) {
     if (i % 7 != 3) reihe.Setzen(1000 + i, std::ldexp(mantisse(zufall), exponent(zufall)));
   }
   const TDichteReihe dicht(reihe);
-  ASSERT_FALSE(GemeinsameEinheit(dicht.Werte(), 100));
+  ASSERT_FALSE(dicht.Einheit());
   for (int gewichtung : {kgUngewichtet, kgLinear}) {
     const auto laufend = Fenstermittel(dicht, 9, gewichtung);
     for (int d = 0; d < dicht.Laenge(); ++d) {
@@ -117,6 +118,17 @@ TEST(Festkomma, WeiteSpanneWieNeuGerechnet) {
       if (neu) {
         ASSERT_EQ(Bits(*laufend[static_cast<std::size_t>(d)]), Bits(*neu)) << d;
       }
+    }
+  }
+  const std::vector<double> schluss(dicht.Werte().begin(), dicht.Werte().end());
+  const auto geraden = Regressionen(schluss, 9);
+  for (int a = 0; a < 400; ++a) {
+    const auto neu = Regression(schluss, a, 9);
+    const auto& laufend = geraden[static_cast<std::size_t>(a)];
+    ASSERT_EQ(laufend.has_value(), neu.has_value()) << a;
+    if (neu) {
+      ASSERT_EQ(Bits(laufend->Steigung), Bits(neu->Steigung)) << a;
+      ASSERT_EQ(Bits(laufend->YMittel), Bits(neu->YMittel)) << a;
     }
   }
 }
