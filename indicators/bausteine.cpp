@@ -48,6 +48,7 @@ struct TFensterschaetzung {
 // multiples of a unit in which every value is whole: exact running sums.
 template <class Ablage>
 void GanzFenstermittel(const TDichteReihe& werte, int n, bool linear, int einheit, Ablage ablegen) {
+  const auto ganz = werte.Ganzwerte();  // 0 where absent
   TGanz summe = 0;
   TGanz gewichtet = 0;
   std::uint64_t anzahl = 0;
@@ -60,18 +61,17 @@ void GanzFenstermittel(const TDichteReihe& werte, int n, bool linear, int einhei
       gewichte -= anzahl;
     }
     const int weg = d - n;
-    if (weg >= 0 && werte.Da(weg)) {
-      summe -= InEinheiten(werte.Wert(weg), einheit);
-      --anzahl;
+    if (weg >= 0) {
+      summe -= ganz[static_cast<std::size_t>(weg)];
+      anzahl -= werte.Da(weg);
     }
-    if (werte.Da(d)) {
-      const TGanz z = InEinheiten(werte.Wert(d), einheit);
-      summe += z;
-      ++anzahl;
-      if (linear) {
-        gewichtet += z * n;
-        gewichte += un;
-      }
+    const TGanz z = ganz[static_cast<std::size_t>(d)];
+    summe += z;
+    const bool da = werte.Da(d);
+    anzahl += da;
+    if (linear) {
+      gewichtet += z * n;
+      gewichte += da ? un : 0;
     }
     if (anzahl == 0) continue;
     ablegen(d, linear ? GanzQuotient(gewichtet, einheit, gewichte)

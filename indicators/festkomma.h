@@ -73,35 +73,38 @@ inline double Naeherung(unsigned __int128 a) {
 // teiler from 1 to 2^62; |z| below 2^124.
 double GanzQuotientAllgemein(TGanz z, int einheit, std::uint64_t teiler);
 
-// The same, settling the usual case inline: |z| below 2^124, teiler below
+// The same, settling the usual case inline: |z| below 2^115, teiler below
 // 2^40 and a quotient whose unit 2^f is at most 2^20 units of z. The estimate
 // lies within three units of the quotient, so the remainder
 // a * 2^-min(f, 0) - m * teiler * 2^max(f, 0) is exact modulo 2^64; one step
-// to a neighbour settles most misses.
+// to a neighbour settles most misses. Everything is computed before the one
+// test that decides whether it holds.
 inline double GanzQuotient(TGanz z, int einheit, std::uint64_t teiler) {
-  const bool negativ = z < 0;
-  const auto a = static_cast<unsigned __int128>(negativ ? -z : z);
+  constexpr std::uint64_t kVersteckt = std::uint64_t{1} << 52;
+  const TGanz vorzeichen = z >> 127;  // 0 or -1
+  const auto a = static_cast<unsigned __int128>((z ^ vorzeichen) - vorzeichen);
   const auto bits = std::bit_cast<std::uint64_t>(Naeherung(a) / static_cast<double>(teiler));
   const int f = static_cast<int>(bits >> 52) - 1075;
-  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-  if (z == 0 || f < -63 || f > 20 || (teiler >> 40) != 0 || (a >> kGanzStellen) != 0 ||
-      einheit + f < -1000 || einheit + f > 960)
-    return GanzQuotientAllgemein(z, einheit, teiler);
-  const int links = f < 0 ? -f : 0;
-  const int rechts = f > 0 ? f : 0;
+  const std::uint64_t m = (bits & (kVersteckt - 1)) | kVersteckt;
+  const int links = (f < 0 ? -f : 0) & 63;
+  const int rechts = (f > 0 ? f : 0) & 63;
   const auto h = static_cast<std::int64_t>(teiler << rechts);
   const auto d = static_cast<std::int64_t>((static_cast<std::uint64_t>(a) << links) -
                                            ((m * teiler) << rechts));
-  // m or its neighbour, strictly inside the rounding interval and away from
-  // the binade's ends.
   const std::int64_t schritt = (2 * d > h) - (2 * d < -h);
   const std::int64_t rest = d - schritt * h;
   const std::uint64_t q = m + static_cast<std::uint64_t>(schritt);
-  if (2 * rest >= h || 2 * rest <= -h || q <= (std::uint64_t{1} << 52) ||
-      q >= (std::uint64_t{1} << 53) - 1)
-    return GanzQuotientAllgemein(z, einheit, teiler);
-  const double wert = static_cast<double>(q) * Zweihoch(f + einheit);
-  return negativ ? -wert : wert;
+  const bool sicher = (a >> 115) == 0 && static_cast<unsigned>(f + 63) <= 83 &&
+                      (teiler >> 40) == 0 && 2 * rest < h && 2 * rest > -h && q > kVersteckt &&
+                      q < 2 * kVersteckt - 1 && z != 0 &&
+                      static_cast<unsigned>(einheit + f + 1000) <= 1960 &&
+                      static_cast<unsigned>(einheit + 1022) <= 2045;
+  if (!sicher) return GanzQuotientAllgemein(z, einheit, teiler);
+  // q keeps the estimate's binade: its bits are the estimate's moved by the
+  // step; the power of two keeps the result normal, so scaling is exact.
+  const std::uint64_t ergebnis = (bits + static_cast<std::uint64_t>(schritt)) |
+                                 (static_cast<std::uint64_t>(vorzeichen != 0) << 63);
+  return std::bit_cast<double>(ergebnis) * Zweihoch(einheit);
 }
 
 }  // namespace morvane
