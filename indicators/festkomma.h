@@ -88,14 +88,19 @@ inline double GanzQuotient(TGanz z, int einheit, std::uint64_t teiler) {
   const std::uint64_t m = (bits & (kVersteckt - 1)) | kVersteckt;
   const int links = (f < 0 ? -f : 0) & 63;
   const int rechts = (f > 0 ? f : 0) & 63;
-  const auto h = static_cast<std::int64_t>(teiler << rechts);
-  const auto d = static_cast<std::int64_t>((static_cast<std::uint64_t>(a) << links) -
-                                           ((m * teiler) << rechts));
-  const std::int64_t schritt = (2 * d > h) - (2 * d < -h);
-  const std::int64_t rest = d - schritt * h;
+  // Unsigned arithmetic, read as two's complement: where the test fails the
+  // values may have wrapped, and nothing uses them.
+  const std::uint64_t h = teiler << rechts;
+  const std::uint64_t d = (static_cast<std::uint64_t>(a) << links) - ((m * teiler) << rechts);
+  const auto plus = static_cast<std::int64_t>(h);
+  const auto minus = static_cast<std::int64_t>(0 - h);
+  const auto doppelt = static_cast<std::int64_t>(d << 1);
+  const std::int64_t schritt = (doppelt > plus) - (doppelt < minus);
+  const auto rest =
+      static_cast<std::int64_t>((d << 1) - static_cast<std::uint64_t>(schritt) * (h << 1));
   const std::uint64_t q = m + static_cast<std::uint64_t>(schritt);
   const bool sicher = (a >> 115) == 0 && static_cast<unsigned>(f + 63) <= 83 &&
-                      (teiler >> 40) == 0 && 2 * rest < h && 2 * rest > -h && q > kVersteckt &&
+                      (teiler >> 40) == 0 && rest < plus && rest > minus && q > kVersteckt &&
                       q < 2 * kVersteckt - 1 && z != 0 &&
                       static_cast<unsigned>(einheit + f + 1000) <= 1960 &&
                       static_cast<unsigned>(einheit + 1022) <= 2045;
