@@ -51,21 +51,20 @@ class TZeitreihe {
 
   // Outside Von..Bis nothing happens.
   void Setzen(Boersentag tag, double wert) {
-    if (!Enthaelt(tag)) return;
-    const auto i = static_cast<std::size_t>(tag - von_);
+    const std::size_t i = Stelle(tag);
+    if (i >= werte_.size()) return;
     werte_[i] = wert;
     belegt_[i] = 1;
   }
 
   // Absent outside Von..Bis or for an empty slot.
   std::optional<double> Lesen(Boersentag tag) const {
-    if (!Enthaelt(tag)) return std::nullopt;
-    const auto i = static_cast<std::size_t>(tag - von_);
-    if (!belegt_[i]) return std::nullopt;
+    const std::size_t i = Stelle(tag);
+    if (i >= werte_.size() || !belegt_[i]) return std::nullopt;
     return werte_[i];
   }
 
-  bool Enthaelt(Boersentag tag) const { return !werte_.empty() && tag >= von_ && tag <= bis_; }
+  bool Enthaelt(Boersentag tag) const { return Stelle(tag) < werte_.size(); }
 
   // The slots as flat arrays for loops over the whole series: slot i is the
   // date Von() + i, Belegt()[i] says whether it has a value, Werte()[i] is that
@@ -74,6 +73,11 @@ class TZeitreihe {
   std::span<const std::uint8_t> Belegt() const { return belegt_; }
 
  private:
+  // The slot of `tag`; beyond the slots for a date outside Von..Bis (one
+  // comparison then tells both bounds and the empty series).
+  std::size_t Stelle(Boersentag tag) const {
+    return static_cast<std::size_t>(std::int64_t{tag} - von_);
+  }
   static std::int64_t Laenge(Boersentag von, Boersentag bis) {
     return static_cast<std::int64_t>(bis) - von + 1;
   }
