@@ -3,7 +3,7 @@
 namespace morvane {
 
 void TZeitreihe::Erzeugen(Boersentag von, Boersentag bis) {
-  const std::int64_t laenge = static_cast<std::int64_t>(bis) - von + 1;
+  const std::int64_t laenge = Laenge(von, bis);
   werte_.clear();
   belegt_.clear();
   if (laenge <= 0) {

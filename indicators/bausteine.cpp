@@ -212,23 +212,20 @@ double Differenzoszillator(double d, double s) {
   return 100.0 / (-d * s + 2.0);
 }
 
-TDichteReihe::TDichteReihe(const TZeitreihe& reihe) : von_(reihe.Von()) {
-  if (!reihe.Enthaelt(reihe.Von())) return;
-  const auto laenge = static_cast<std::size_t>(static_cast<std::int64_t>(reihe.Bis()) - von_ + 1);
-  wert_.resize(laenge);
-  da_.resize(laenge);
-  for (std::size_t i = 0; i < laenge; ++i) {
-    const auto w = reihe.Lesen(von_ + static_cast<Boersentag>(i));
-    wert_[i] = w.value_or(0.0);
-    da_[i] = w.has_value();
-  }
-}
+TDichteReihe::TDichteReihe(const TZeitreihe& reihe)
+    : von_(reihe.Von()),
+      wert_(reihe.Werte().begin(), reihe.Werte().end()),
+      da_(reihe.Belegt().begin(), reihe.Belegt().end()) {}
 
 TDichteReihe TDichteReihe::Schlusskurse(const TKurse& kurse) {
+  const auto alle = kurse.Alle();
   TDichteReihe reihe;
-  for (const TKurs& k : kurse.Alle()) {
-    reihe.wert_.push_back(Vorhanden(k.Schluss) ? k.Schluss : 0.0);
-    reihe.da_.push_back(Vorhanden(k.Schluss));
+  reihe.wert_.resize(alle.size());
+  reihe.da_.resize(alle.size());
+  for (std::size_t i = 0; i < alle.size(); ++i) {
+    const double schluss = alle[i].Schluss;
+    reihe.wert_[i] = Vorhanden(schluss) ? schluss : 0.0;
+    reihe.da_[i] = Vorhanden(schluss);
   }
   return reihe;
 }

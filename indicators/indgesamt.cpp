@@ -33,14 +33,30 @@ void TIndGesamt::Rechnen(const TKurse& kurse) {
   for (const auto& m : mitglieder) {
     gewicht.push_back(static_cast<float>(static_cast<double>(m->Gewichtung) / summe));
   }
-  signal_ = Preisbereich(kurse);
-  for (Boersentag d = signal_->Von(); signal_->Enthaelt(d); ++d) {
-    double wert = 0;
-    for (std::size_t k = 0; k < mitglieder.size(); ++k) {
-      wert += gewicht[k] * mitglieder[k]->SignalAm(d);
-    }
-    signal_->Setzen(d, wert);
+  // The members' signal arrays, each placed against the price range; a date
+  // a member has no signal for counts with 0 as SignalAm gives it.
+  struct TQuelle {
+    std::span<const double> Werte;
+    std::span<const std::uint8_t> Belegt;
+    std::int64_t Anfang = 0;  // the member's first slot in the range's slots
+  };
+  const Boersentag von = kurse.ErsterTag();
+  std::vector<TQuelle> quellen;
+  for (const auto& m : mitglieder) {
+    const TZeitreihe* s = m->Signal();
+    quellen.push_back(s ? TQuelle{s->Werte(), s->Belegt(), std::int64_t{s->Von()} - von}
+                        : TQuelle{});
   }
+  signal_ =
+      TZeitreihe::Aufbauen(von, kurse.LetzterTag(), [&](std::size_t i) -> std::optional<double> {
+        double wert = 0;
+        for (std::size_t k = 0; k < quellen.size(); ++k) {
+          const TQuelle& q = quellen[k];
+          const auto j = static_cast<std::size_t>(static_cast<std::int64_t>(i) - q.Anfang);
+          wert += gewicht[k] * (j < q.Belegt.size() && q.Belegt[j] ? q.Werte[j] : 0.0);
+        }
+        return wert;
+      });
 }
 
 TBerechnungsseite TIndGesamt::Berechnungsseite() const {

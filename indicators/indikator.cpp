@@ -1,6 +1,8 @@
 #include "indicators/indikator.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <stdexcept>
 
 #include "core/textkodierung.h"
@@ -127,39 +129,71 @@ void TIndikator::SignalBerechnen() {
   signal_ = Signalmodell(*oszillator_, ExtremzoneUnten, Entfernungssignal, Annaeherungssteigung);
 }
 
-TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double S) {
-  TZeitreihe signal(oszillator.Von(), oszillator.Bis());
-  double P = 50;  // previous oscillator value
-  double Q = 0;   // extreme oscillator value of the current excursion
-  double R = 0;   // signal at that extreme
-  auto entfernung = [&](double abstand) {
-    if (L == 0) DivisionDurchNull();
-    return abstand * E / L;
-  };
-  for (Boersentag d = oszillator.Von(); oszillator.Enthaelt(d); ++d) {
-    const auto wert = oszillator.Lesen(d);
-    if (!wert) continue;
-    const double x = *wert;
+namespace {
+
+// ja where c holds, else nein, picked bit for bit: the compiler would make a
+// jump of a plain ?: where one side needs a division.
+double Auswahl(bool c, double ja, double nein) {
+  const std::uint64_t maske = 0 - static_cast<std::uint64_t>(c);
+  return std::bit_cast<double>((std::bit_cast<std::uint64_t>(ja) & maske) |
+                               (std::bit_cast<std::uint64_t>(nein) & ~maske));
+}
+
+// The signal model's walk along the oscillator, one present value after the
+// other. Whether the oscillator stays beyond a bound changes seldom; whether
+// it turns follows the prices and cannot be guessed ahead, so at that point
+// both outcomes are worked out and one is picked rather than jumped to.
+class TSignalweg {
+ public:
+  TSignalweg(double L, double E, double S) : L_(L), E_(E), S_(S), grenzeOben_(100 - L) {}
+
+  double Schritt(double x) {
     double s = 0;
-    if (x <= 100 - L && x >= L) {
+    if (x <= grenzeOben_ && x >= L_) {
       s = 0;
-    } else if (x < L) {
-      if (x <= P) {
-        Q = x;
-        s = R = entfernung(L - x);
-      } else {
-        s = std::min(100.0, (x - Q) * S + R);
-      }
-    } else if (x < P) {
-      s = std::max(-100.0, R - S * (Q - x));
+    } else if (x < L_) {
+      // A new low of the excursion, or the approach from the last one.
+      s = Weiter(x <= P_, x, Entfernung(L_ - x), std::min(100.0, (x - Q_) * S_ + R_));
     } else {
-      Q = x;
-      s = R = -entfernung(x - (100 - L));
+      s = Weiter(!(x < P_), x, -Entfernung(x - grenzeOben_), std::max(-100.0, R_ - S_ * (Q_ - x)));
     }
-    P = x;
-    signal.Setzen(d, s);
+    P_ = x;
+    return s;
   }
-  return signal;
+
+ private:
+  double Entfernung(double abstand) const { return abstand * E_ / L_; }
+
+  double Weiter(bool extrem, double x, double entfernungssignal, double annaeherung) {
+    if (ohneZone_ && extrem) DivisionDurchNull();
+    Q_ = Auswahl(extrem, x, Q_);
+    R_ = Auswahl(extrem, entfernungssignal, R_);
+    return Auswahl(extrem, entfernungssignal, annaeherung);
+  }
+
+  double L_;
+  double E_;
+  double S_;
+  double grenzeOben_;
+  bool ohneZone_ = L_ == 0;
+  double P_ = 50;  // previous oscillator value
+  double Q_ = 0;   // extreme oscillator value of the current excursion
+  double R_ = 0;   // signal at that extreme
+};
+
+}  // namespace
+
+TZeitreihe Signalmodell(const TZeitreihe& oszillator, double L, double E, double S) {
+  const auto werte = oszillator.Werte();
+  const auto belegt = oszillator.Belegt();
+  // An empty oscillator gives its range back without a value.
+  if (werte.empty()) return TZeitreihe(oszillator.Von(), oszillator.Bis());
+  return TZeitreihe::Aufbauen(
+      oszillator.Von(), oszillator.Bis(),
+      [werte, belegt, weg = TSignalweg(L, E, S)](std::size_t i) mutable -> std::optional<double> {
+        if (!belegt[i]) return std::nullopt;
+        return weg.Schritt(werte[i]);
+      });
 }
 
 std::string InfoZeile(std::string_view bezeichnung, const TZeitreihe* reihe, Boersentag datum,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "indicators/fensterextrem.h"
+
 namespace morvane {
 
 const TArtBeschreibung<TParamSTO>& TIndSTO::Beschreibung() {
@@ -24,13 +26,13 @@ void TIndSTO::Rechnen(const TKurse& kurse) {
   const int n = Param.Zeitraum;
   kLinie_ = Preisbereich(kurse);
   for (int i = 0; i < std::ssize(k); ++i) {
-    // A missing close of the window counts with 0 here.
-    double tief = std::numeric_limits<double>::infinity();
-    double hoch = -std::numeric_limits<double>::infinity();
-    for (int r = std::max(0, i - n + 1); r <= i; ++r) {
-      tief = std::min(tief, k[r].Schluss);
-      hoch = std::max(hoch, k[r].Schluss);
-    }
+    // A missing close of the window counts with 0 here. Where 0 and -0 meet
+    // the one taken may differ from a pass in date order, but either gives
+    // the same line: a high of 0 gives none, and a low of 0 is subtracted.
+    constexpr double kUnendlich = std::numeric_limits<double>::infinity();
+    const auto [hoch, tief] =
+        Extreme(std::max(0, i - n + 1), i, -kUnendlich, kUnendlich,
+                [&](int r) { return k[static_cast<std::size_t>(r)].Schluss; });
     const double schluss = k[i].Schluss;
     if (!(hoch > 0) || !Vorhanden(schluss)) continue;
     kLinie_->Setzen(k[i].Datum, hoch > tief ? (schluss - tief) / (hoch - tief) * 100.0 : 50.0);

@@ -1,8 +1,9 @@
 #include "indicators/indvhf.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
+#include "indicators/fensterextrem.h"
 #include "indicators/indrti.h"
 #include "indicators/kette.h"
 #include "indicators/regression.h"
@@ -27,14 +28,14 @@ void TIndVHF::Rechnen(const TKurse& kurse) {
   const std::vector<double> schluss = Schlussfolge(kurse);
   Kettensummen(schluss, n, [&](int a, const TKettensummen& summen) {
     if (n < 1 || a < n - 1 || !Vorhanden(schluss[static_cast<std::size_t>(a)])) return;
-    double hoch = schluss[static_cast<std::size_t>(a)];
-    double tief = hoch;
-    for (int r = a - n + 1; r < a; ++r) {
-      const double c = schluss[static_cast<std::size_t>(r)];
-      if (!Vorhanden(c)) continue;
-      hoch = std::max(hoch, c);
-      tief = std::min(tief, c);
-    }
+    // The highest and lowest present close of the window. Present closes are
+    // positive, so the order of comparing them does not matter; a missing
+    // one is left out as NaN.
+    const double c = schluss[static_cast<std::size_t>(a)];
+    const auto [hoch, tief] = Extreme(a - n + 1, a - 1, c, c, [&](int r) {
+      const double w = schluss[static_cast<std::size_t>(r)];
+      return Vorhanden(w) ? w : std::numeric_limits<double>::quiet_NaN();
+    });
     const double weg = summen.Weg.Wert();
     signal_->Setzen(k[a].Datum, weg == 0 ? 0.0 : std::fabs(hoch - tief) / weg * 100.0);
   });

@@ -1,5 +1,7 @@
 #include "indicators/indikator.h"
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -160,8 +162,10 @@ TEST(Indikator, FehlschlagHinterlaesstKeineReihen) {
 // A member with a fixed signal, for the aggregate.
 class TFestesSignal : public TIndikator {
  public:
-  TFestesSignal(std::uint8_t gewichtung, std::vector<std::optional<double>> werte)
-      : werte_(std::move(werte)) {
+  // The values start `versatz` dates after the first price date.
+  TFestesSignal(std::uint8_t gewichtung, std::vector<std::optional<double>> werte,
+                Boersentag versatz = 0)
+      : werte_(std::move(werte)), versatz_(versatz) {
     Gewichtung = gewichtung;
     NameSetzen("Fest", "F");
   }
@@ -170,10 +174,13 @@ class TFestesSignal : public TIndikator {
   std::string_view Typname() const override { return "Fest (F)"; }
 
  protected:
-  void Rechnen(const TKurse& kurse) override { signal_ = Reihe(kurse.ErsterTag(), werte_); }
+  void Rechnen(const TKurse& kurse) override {
+    signal_ = Reihe(kurse.ErsterTag() + versatz_, werte_);
+  }
 
  private:
   std::vector<std::optional<double>> werte_;
+  Boersentag versatz_;
 };
 
 struct Gruppe {
@@ -210,6 +217,36 @@ TEST(IndGesamt, GewichtetesMittelDerSignale) {
   // Every date of the range has a value, missing member signals count 0.
   EXPECT_EQ(*signal->Lesen(Start() + 3), 0.0);
   EXPECT_EQ(gruppe.gesamt->Info(Start()), "Signal: -5 %");
+}
+
+TEST(IndGesamt, MitgliederUeberAndereZeitraeume) {
+  // Members whose signals begin before, end after or lie beyond the price
+  // range: each date adds weight * signal member by member, 0 where there is
+  // none, exactly as SignalAm reads them.
+  const TKurse kurse = test::Schlusskurse({10, 11, 0, 12, 13, 0, 0, 14});
+  std::vector<std::unique_ptr<TIndikator>> m;
+  m.push_back(std::make_unique<TFestesSignal>(
+      7, std::vector<std::optional<double>>{1, 2, 3.3, std::nullopt, -4.1, 5, 6, 7, 8, 9, 10}, -2));
+  m.push_back(std::make_unique<TFestesSignal>(
+      13, std::vector<std::optional<double>>{-0.3, 0.7, std::nullopt, 99.9}, 5));
+  m.push_back(std::make_unique<TFestesSignal>(29, std::vector<std::optional<double>>{50}, 20));
+  m.push_back(std::make_unique<TFestesSignal>(3, std::vector<std::optional<double>>{}, 0));
+  Gruppe gruppe(2, std::move(m));
+  gruppe.Berechnen(kurse);
+  const TZeitreihe* signal = gruppe.gesamt->Signal();
+  ASSERT_NE(signal, nullptr);
+  EXPECT_EQ(signal->Von(), Start());
+  EXPECT_EQ(signal->Bis(), Start() + 7);
+  const std::vector<int> gewichtung = {7, 13, 29, 3};
+  for (Boersentag d = Start(); d <= Start() + 7; ++d) {
+    double soll = 0;
+    for (std::size_t k = 0; k < gewichtung.size(); ++k) {
+      soll += static_cast<float>(gewichtung[k] / 52.0) * gruppe.liste[k]->SignalAm(d);
+    }
+    ASSERT_TRUE(signal->Lesen(d)) << d;
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(*signal->Lesen(d)), std::bit_cast<std::uint64_t>(soll))
+        << d;
+  }
 }
 
 TEST(IndGesamt, GewichteAls32BitZahlen) {
