@@ -33,20 +33,52 @@ double ExaktGeteilt(TNatuerlich a, bool negativ, int einheit, std::uint64_t teil
 
 }  // namespace
 
-std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_t gewicht) {
+namespace {
+
+bool Passt(int unten, int oben, std::uint64_t gewicht) {
+  const auto breite = static_cast<int>(std::bit_width(gewicht));
+  return oben - unten + breite <= kGanzStellen && oben + breite <= 1000;
+}
+
+// The coarsest unit, from every value's lowest digit.
+std::optional<int> KleinsteStelle(std::span<const double> werte, std::uint64_t gewicht) {
   int unten = INT_MAX;
   int oben = INT_MIN;
   for (const double v : werte) {
-    if (!std::isfinite(v)) return std::nullopt;
     const TZerlegung z = Zerlegen(v);
     if (z.Mantisse == 0) continue;
     unten = std::min(unten, z.Exponent + std::countr_zero(z.Mantisse));
     oben = std::max(oben, z.Exponent + static_cast<int>(std::bit_width(z.Mantisse)));
   }
   if (oben == INT_MIN) return 0;
-  const auto breite = static_cast<int>(std::bit_width(gewicht));
-  if (oben - unten + breite > kGanzStellen || oben + breite > 1000) return std::nullopt;
+  if (!Passt(unten, oben, gewicht)) return std::nullopt;
   return unten;
+}
+
+}  // namespace
+
+std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_t gewicht) {
+  // First from the exponents alone, a few instructions a value: the lowest
+  // digit of a value lies at or above its exponent's last place. Only where
+  // that spans too far do the lowest digits themselves count.
+  std::uint64_t unten = 0x7FF;
+  std::uint64_t oben = 0;
+  bool endlich = true;
+  for (const double v : werte) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(v) & ~(std::uint64_t{1} << 63);
+    const std::uint64_t e = bits >> 52;
+    endlich = endlich && e != 0x7FF;
+    if (bits == 0) continue;
+    unten = std::min(unten, e);
+    oben = std::max(oben, e);
+  }
+  if (!endlich) return std::nullopt;
+  if (oben == 0 && unten == 0x7FF) return 0;
+  // A subnormal's last place is that of the smallest exponent.
+  const int einheit = static_cast<int>(std::max<std::uint64_t>(unten, 1)) - 1075;
+  if (Passt(einheit, static_cast<int>(std::max<std::uint64_t>(oben, 1)) - 1022, gewicht))
+    return einheit;
+  return KleinsteStelle(werte, gewicht);
 }
 
 std::optional<TGanz> AlsGanz(double v, int einheit) {

@@ -51,10 +51,11 @@ inline TGanz InEinheiten(double v, int einheit) {
 // admits for weights up to 2^32.
 std::optional<TGanz> AlsGanz(double v, int einheit);
 
-// The coarsest unit in which every value of `werte` is whole, when each
-// window sum weighing at most `gewicht` in all (a sum of values times whole
-// weights) stays far inside TGanz and the doubles; none for wider spans or a
-// value that is not finite. All zeros give the unit 1.
+// A unit in which every value of `werte` is whole, when each window sum
+// weighing at most `gewicht` in all (a sum of values times whole weights)
+// stays far inside TGanz and the doubles: the last place of the smallest
+// exponent, or where that spans too far, the values' lowest digit. None for
+// wider spans or a value that is not finite. All zeros give the unit 1.
 std::optional<int> GemeinsameEinheit(std::span<const double> werte, std::uint64_t gewicht);
 
 // 2^e for a normal double.

@@ -74,28 +74,35 @@ TEST(Festkomma, QuotientAnDerRundungsgrenze) {
   EXPECT_EQ(Bits(GanzQuotient(0, 7, 3)), Bits(0.0));
 }
 
+// A unit where the values and their window sums fit: every value a whole
+// number of units; none where they span too far, even by their lowest digits.
 TEST(Festkomma, GemeinsameEinheit) {
   const double inf = std::numeric_limits<double>::infinity();
   struct TFall {
     std::vector<double> Werte;
     std::uint64_t Gewicht;
-    std::optional<int> Erwartet;
+    bool Erwartet;
   };
   const std::vector<TFall> faelle = {
-      {{1.5, -0.25, 6.0}, 10, -2},
-      {{0.0, -0.0}, 10, 0},
-      {{}, 1, 0},
-      {{96.0, 1e5}, 1, 5},
-      {{0x1p-1074, 1.0}, 1, std::nullopt},  // spans too many digits
-      {{0x1p-1074, 0x1p-1000}, 1, -1074},
-      {{1.0, 0x1p-100}, 1ull << 40, std::nullopt},
-      {{1.0, 0x1p-80}, 1ull << 40, -80},
-      {{1e300}, 1ull << 10, std::nullopt},  // window sums leave the doubles
-      {{1.0, inf}, 1, std::nullopt},
-      {{1.0, std::nan("")}, 1, std::nullopt},
+      {{1.5, -0.25, 6.0}, 10, true},
+      {{0.0, -0.0}, 10, true},
+      {{}, 1, true},
+      {{0x1p-1074, 0x1p-1000, -0x1p-1030}, 1, true},
+      {{0x1p100, 3.0}, 1, true},  // whole by their lowest digits only
+      {{0x1p-1074, 1.0}, 1, false},
+      {{1.0, 0x1p-80}, 1ull << 60, false},
+      {{1e300}, 1ull << 10, false},  // window sums leave the doubles
+      {{1.0, inf}, 1, false},
+      {{1.0, std::nan("")}, 1, false},
   };
-  for (const auto& fall : faelle)
-    EXPECT_EQ(GemeinsameEinheit(fall.Werte, fall.Gewicht), fall.Erwartet) << fall.Werte.size();
+  for (const auto& fall : faelle) {
+    const auto einheit = GemeinsameEinheit(fall.Werte, fall.Gewicht);
+    ASSERT_EQ(einheit.has_value(), fall.Erwartet) << fall.Werte.size();
+    if (!einheit) continue;
+    for (double v : fall.Werte) {
+      EXPECT_EQ(std::ldexp(static_cast<double>(InEinheiten(v, *einheit)), *einheit), v) << v;
+    }
+  }
 }
 
 // Values too far apart for whole units take the estimated sums: still the
