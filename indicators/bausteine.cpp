@@ -188,28 +188,8 @@ TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n) {
   return Fensterdurchschnitt(reihe, n, kgLinear);
 }
 
-double Potenz(double basis, double exponent) {
-  // The sensitivities are whole numbers: square and multiply, far cheaper
-  // than the general power.
-  if (exponent >= 0 && exponent <= 4096 && exponent == std::floor(exponent)) {
-    auto rest = static_cast<unsigned>(exponent);
-    double ergebnis = 1.0;
-    for (; rest != 0; rest >>= 1, basis *= basis) {
-      if (rest & 1u) ergebnis *= basis;
-    }
-    return ergebnis;
-  }
+double PotenzAllgemein(double basis, double exponent) {
   return std::pow(basis, exponent);
-}
-
-double Verhaeltnisoszillator(double a, double b, double s) {
-  if (b == 0) DivisionDurchNull();
-  return 100.0 - 100.0 / (1.0 + Potenz(a / b, s));
-}
-
-double Differenzoszillator(double d, double s) {
-  if (d >= 0) return 100.0 - 100.0 / (d * s + 2.0);
-  return 100.0 / (-d * s + 2.0);
 }
 
 TDichteReihe::TDichteReihe(const TZeitreihe& reihe)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -59,14 +60,35 @@ TZeitreihe Durchschnitt(const TZeitreihe& reihe, int n);
 // the positions that have a value.
 TZeitreihe LinearerDurchschnitt(const TZeitreihe& reihe, int n);
 
+// std::pow, kept out of line.
+double PotenzAllgemein(double basis, double exponent);
+
 // basis^exponent; whole exponents by repeated squaring.
-double Potenz(double basis, double exponent);
+inline double Potenz(double basis, double exponent) {
+  // The sensitivities are whole numbers: square and multiply, far cheaper
+  // than the general power.
+  if (exponent >= 0 && exponent <= 4096 && exponent == std::floor(exponent)) {
+    auto rest = static_cast<unsigned>(exponent);
+    double ergebnis = 1.0;
+    for (; rest != 0; rest >>= 1, basis *= basis) {
+      if (rest & 1u) ergebnis *= basis;
+    }
+    return ergebnis;
+  }
+  return PotenzAllgemein(basis, exponent);
+}
 
 // 100 - 100 / (1 + (a / b)^s): 50 when a = b. b = 0 raises the division error.
-double Verhaeltnisoszillator(double a, double b, double s);
+inline double Verhaeltnisoszillator(double a, double b, double s) {
+  if (b == 0) DivisionDurchNull();
+  return 100.0 - 100.0 / (1.0 + Potenz(a / b, s));
+}
 
 // 100 - 100 / (d*s + 2) for d >= 0, 100 / (-d*s + 2) below: 50 at d = 0.
-double Differenzoszillator(double d, double s);
+inline double Differenzoszillator(double d, double s) {
+  if (d >= 0) return 100.0 - 100.0 / (d * s + 2.0);
+  return 100.0 / (-d * s + 2.0);
+}
 
 // The close of record i against the close of record i-n+1, both present, at
 // the date of every record i >= n-1: formel(close, earlier close). Nothing for
