@@ -1,5 +1,7 @@
 #include "indicators/indanalyse.h"
 
+#include <utility>
+
 #include "indicators/rechenvorrat.h"
 
 namespace morvane {
@@ -16,8 +18,9 @@ void TIndAnalyse::FuerAlle(F&& f) const {
 }
 
 void TIndAnalyse::Berechnen(const TKurse& kurse) {
-  std::unique_ptr<TIndListe> alt = std::move(liste_);
-  liste_ = vorlagen_.Kopie();
+  // Copying the templates may fail; the list stays as it was then.
+  std::unique_ptr<TIndListe> neu = vorlagen_.Kopie();
+  std::unique_ptr<TIndListe> alt = std::exchange(liste_, std::move(neu));
   // Kinds that need the same series share it.
   const TRechenvorrat vorrat(kurse);
   FuerAlle([&](int, int, TIndikator& indikator) { indikator.Berechnen(kurse); });
