@@ -31,10 +31,6 @@ double ExaktGeteilt(TNatuerlich a, bool negativ, int einheit, std::uint64_t teil
   return summe.Quotient(teiler);
 }
 
-}  // namespace
-
-namespace {
-
 bool Passt(int unten, int oben, std::uint64_t gewicht) {
   const auto breite = static_cast<int>(std::bit_width(gewicht));
   return oben - unten + breite <= kGanzStellen && oben + breite <= 1000;

@@ -9,8 +9,8 @@ namespace morvane {
 
 // Sums of doubles as whole multiples of one unit 2^einheit in 128-bit
 // integers: exact, an integer addition each, read rounded once. Where the
-// values of a series span too many digits for that, callers keep to
-// TExakteSumme.
+// values of a series span too many digits for that, callers keep to the
+// estimated sums and TExakteSumme.
 using TGanz = __int128;
 
 // Room kept below the top of TGanz for sums and their remainders.
@@ -63,7 +63,7 @@ inline double Zweihoch(int e) {
   return std::bit_cast<double>(static_cast<std::uint64_t>(e + 1023) << 52);
 }
 
-// a within two roundings (below 2^124).
+// a rounded to a double, twice: its top part converts exactly below 2^115.
 inline double Naeherung(unsigned __int128 a) {
   constexpr unsigned __int128 kTief = (static_cast<unsigned __int128>(1) << 62) - 1;
   return static_cast<double>(static_cast<std::int64_t>(a >> 62)) * 0x1p62 +
