@@ -2,6 +2,7 @@
 
 #include <array>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "bench/indicators_referenz.h"
@@ -149,33 +150,22 @@ void BM_ReferenzAlle(benchmark::State& state) {
   }
 }
 
+// Registers a benchmark for both record counts.
+template <class... Argumente>
+void Registriere(const std::string& name, benchmark::TimeUnit einheit, Argumente... argumente) {
+  benchmark::RegisterBenchmark(name.c_str(), argumente...)->Unit(einheit)->Arg(10000)->Arg(100000);
+}
+
 const int kRegistriert = [] {
-  for (const auto& typ : Indikatortypen()) {
-    benchmark::RegisterBenchmark(("BM_Berechnen/" + std::string(typ.Schluessel)).c_str(),
-                                 BM_Berechnen, typ.Schluessel)
-        ->Unit(benchmark::kMicrosecond)
-        ->Arg(10000)
-        ->Arg(100000);
-  }
-  benchmark::RegisterBenchmark("BM_SatzBerechnen", BM_SatzBerechnen)
-      ->Unit(benchmark::kMillisecond)
-      ->Arg(10000)
-      ->Arg(100000);
-  benchmark::RegisterBenchmark("BM_AlleBerechnen", BM_AlleBerechnen)
-      ->Unit(benchmark::kMillisecond)
-      ->Arg(10000)
-      ->Arg(100000);
-  for (const auto& funktion : kReferenzen) {
-    benchmark::RegisterBenchmark(("BM_Referenz/" + std::string(funktion.name)).c_str(), BM_Referenz,
-                                 &funktion)
-        ->Unit(benchmark::kMicrosecond)
-        ->Arg(10000)
-        ->Arg(100000);
-  }
-  benchmark::RegisterBenchmark("BM_ReferenzAlle", BM_ReferenzAlle)
-      ->Unit(benchmark::kMicrosecond)
-      ->Arg(10000)
-      ->Arg(100000);
+  for (const auto& typ : Indikatortypen())
+    Registriere("BM_Berechnen/" + std::string(typ.Schluessel), benchmark::kMicrosecond,
+                BM_Berechnen, typ.Schluessel);
+  Registriere("BM_SatzBerechnen", benchmark::kMillisecond, BM_SatzBerechnen);
+  Registriere("BM_AlleBerechnen", benchmark::kMillisecond, BM_AlleBerechnen);
+  for (const auto& funktion : kReferenzen)
+    Registriere("BM_Referenz/" + std::string(funktion.name), benchmark::kMicrosecond, BM_Referenz,
+                &funktion);
+  Registriere("BM_ReferenzAlle", benchmark::kMicrosecond, BM_ReferenzAlle);
   return 0;
 }();
 

@@ -34,8 +34,10 @@ inline constexpr std::size_t kMfi = 14;
 inline constexpr std::size_t kDmi = 14;  // +DI, -DI and ADX
 inline constexpr std::size_t kRegression = 14;
 
-// No window above is longer than this.
+// The rings below hold windows up to this length.
 inline constexpr std::size_t kMaxFenster = 32;
+static_assert(std::max({kDurchschnitt, kStochGlaettung, kBollinger, kCci, kMfi, kRegression}) <=
+              kMaxFenster);
 
 inline constexpr double kLeer = std::numeric_limits<double>::quiet_NaN();
 
@@ -103,31 +105,6 @@ inline TGlaettung Wilder(std::size_t n) {
   return {n, 1.0 / static_cast<double>(n)};
 }
 
-// Highest of the last n values fed in, amortised constant time: keeps the values
-// that can still become the highest, falling from the front, with their positions.
-struct TLaufmaximum {
-  struct TWert {
-    double wert;
-    std::size_t pos;
-  };
-  std::size_t n;
-  std::size_t anfang = 0, anzahl = 0, pos = 0;
-  std::array<TWert, kMaxFenster> ring{};
-
-  TWert& Eintrag(std::size_t k) { return ring[(anfang + k) % kMaxFenster]; }
-  double Schritt(double x) {
-    while (anzahl > 0 && Eintrag(anzahl - 1).wert <= x)
-      --anzahl;
-    Eintrag(anzahl++) = {x, pos};
-    if (Eintrag(0).pos + n <= pos) {
-      anfang = (anfang + 1) % kMaxFenster;
-      --anzahl;
-    }
-    ++pos;
-    return Eintrag(0).wert;
-  }
-};
-
 // 100 * a / (a + b); 50 where both are zero.
 inline double Anteil(double a, double b) {
   return a + b > 0 ? 100 * a / (a + b) : 50;
@@ -167,14 +144,20 @@ inline void Rsi(Reihe c, Ausgabe aus) {
   }
 }
 
-// Slow %K is the mean of the last three %K, slow %D that of the last three slow %K.
+// Slow %K is the mean of the last three %K, slow %D that of the last three slow
+// %K. The highest high and lowest low are read over the whole window at every
+// date, as with CCI: for 14 values a scan is quicker than keeping them current.
 inline void Stoch(Reihe h, Reihe l, Reihe c, Ausgabe langsamK, Ausgabe langsamD) {
-  TLaufmaximum hoch{kStochK}, tief{kStochK};  // tief sees the lows negated
   TLaufsumme k{kStochGlaettung}, d{kStochGlaettung};
   for (std::size_t i = 0; i < c.size(); ++i) {
-    const double hh = hoch.Schritt(h[i]), ll = -tief.Schritt(-l[i]);
     langsamK[i] = langsamD[i] = kLeer;
-    if (i + 1 < kStochK || !k.Schritt(Anteil(c[i] - ll, hh - c[i]))) continue;
+    if (i + 1 < kStochK) continue;
+    double hh = h[i], ll = l[i];
+    for (std::size_t j = i + 1 - kStochK; j < i; ++j) {
+      hh = std::max(hh, h[j]);
+      ll = std::min(ll, l[j]);
+    }
+    if (!k.Schritt(Anteil(c[i] - ll, hh - c[i]))) continue;
     langsamK[i] = k.Mittel();
     if (d.Schritt(k.Mittel())) langsamD[i] = d.Mittel();
   }
