@@ -3,8 +3,8 @@
 // Plain floating-point versions of fifteen classic indicators, written straight
 // from their textbook definitions: the reference figure beside the analysis's
 // own kinds. Each function reads whole price arrays and writes into outputs
-// already sized like them, in one pass with running sums; dates before the first
-// full window get NaN.
+// already sized like them, in one pass with running sums where a window is
+// summed; dates before the first full window get NaN.
 
 #include <algorithm>
 #include <array>
