@@ -311,8 +311,10 @@ void TChart_WPChart::Zeichne(TGrafikfenster& f) {
   Titel(f);
   Rahmen(f);
   Zeitachse(f);
+  wertbeschriftungen_.clear();
   zeichnung_->Zeichne(*this, f);
   if (ansicht_.UmsatzAnzeigen && zeichnung_->HatUmsatzbereich()) Umsatzhistogramm(f);
+  Wertbeschriftungen(f);
   if (zeichnung_->ZeigtTransaktionen() && (ansicht_.KaufVerkauf || ansicht_.GVGrenze))
     Transaktionen(f);
   for (TChart_WPChart_Ebene* ebene : ebenen_)

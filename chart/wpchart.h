@@ -108,7 +108,8 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   int WertZuY(double v) override;
   int UmsatzZuY(double max, double min, double v) const;
   // The value axis on the left of the price plot (umsatz false; it sets the
-  // scale WertZuY maps to) or of the volume pane.
+  // scale WertZuY maps to) or of the volume pane. Its numbers wait for
+  // Wertbeschriftungen, after the data, so that no bar or candle covers them.
   void Wertachse(TGrafikfenster& f, bool umsatz, double max, double min);
   int SkalaZuY(double max, double min, double v) const override;
   // A scale on the right of the price plot for a value drawn into it.
@@ -154,6 +155,7 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   void Tagesbeschriftung(TGrafikfenster& f, int x, Boersentag datum) const;
   void Periodenbalken(TGrafikfenster& f, bool jahre);
   std::optional<int> PeriodenX(Boersentag datum, bool anfang) const;
+  void Wertbeschriftungen(TGrafikfenster& f);
   void Titel(TGrafikfenster& f);
   std::string Bereichstext() const;
   void Druckkopf(TGrafikfenster& f) const;
@@ -175,6 +177,12 @@ class TChart_WPChart : public TGrafikfeld, public TIndikatorChart {
   TChartGeometrie g_;
   double skalaMin_ = 0;
   double skalaMax_ = 0;
+  struct TBeschriftung {
+    int X;
+    int Y;
+    std::string Text;
+  };
+  std::vector<TBeschriftung> wertbeschriftungen_;  // of this paint's value axes
   int legendeY_ = 0;
   int titelUnten_ = 0;
   std::string druckTitel_ = "Morvane 3.5";

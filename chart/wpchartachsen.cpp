@@ -88,8 +88,6 @@ void TChart_WPChart::Wertachse(TGrafikfenster& f, bool umsatz, double max, doubl
   f.SetzeSchriftHoehe(15);
   f.SetzeStiftBreite(1);
   f.PinselLeer();
-  f.SetzeSchriftFarbe(kSchwarz);
-  f.SetzeSchriftFett(false);
   bool erster = true;
   SkalenWerte(max, min, schritt, [&](double wert) {
     const int y = umsatz ? UmsatzZuY(max, min, wert) : WertZuY(wert);
@@ -100,8 +98,25 @@ void TChart_WPChart::Wertachse(TGrafikfenster& f, bool umsatz, double max, doubl
     f.SetzeStiftStil(TStiftStil::Durchgezogen);
     f.Linie(g_.RahmenLinks - 5 * fx, y, g_.RahmenLinks + 5 * fx, y);
     if (ansicht_.Punkteraster) Punktlinie(f, {g_.RahmenLinks + 5, y}, {g_.RahmenRechts, y});
-    f.Text(g_.RahmenLinks + 7 * fx, y - f.SchriftHoehe() / 2, text);
+    wertbeschriftungen_.push_back({g_.RahmenLinks + 7 * fx, y - f.SchriftHoehe() / 2, text});
   });
+}
+
+void TChart_WPChart::Wertbeschriftungen(TGrafikfenster& f) {
+  f.SetzeSchriftHoehe(15);
+  f.SetzeSchriftFarbe(kSchwarz);
+  f.SetzeSchriftFett(false);
+  // On the chart's white, so that the number stays readable over the data.
+  f.StiftLeer();
+  f.SetzePinselFarbe(kWeiss);
+  f.SetzePinselStil(TPinselStil::Voll);
+  for (const TBeschriftung& b : wertbeschriftungen_) {
+    f.Rechteck(b.X, b.Y, b.X + f.TextBreite(b.Text) - 1, b.Y + f.SchriftHoehe() - 1);
+    f.Text(b.X, b.Y, b.Text);
+  }
+  f.PinselLeer();
+  f.SetzeStiftStil(TStiftStil::Durchgezogen);
+  wertbeschriftungen_.clear();
 }
 
 void TChart_WPChart::Skalenachse(TGrafikfenster& f, std::string_view suffix, TFarbe farbe,

@@ -39,6 +39,49 @@ TWertpapier Kerzenpapier(int n) {
   return wp;
 }
 
+bool Beschriftungsgrund(const TAufruf& a) {
+  return a.Art == TArt::Rechteck && a.Stift.Stil == TStiftStil::Leer &&
+         a.Pinsel.Stil == TPinselStil::Voll && a.Pinsel.Farbe == kWeiss;
+}
+
+// The rectangles of the data, without the white boxes behind the value axes'
+// numbers.
+std::vector<TAufruf> Datenrechtecke(const TAufzeichnungsLeinwand& l) {
+  auto r = l.Alle(TArt::Rechteck);
+  std::erase_if(r, Beschriftungsgrund);
+  return r;
+}
+
+// Candles and volume bars reach the left edge; the axes' numbers come after
+// them, each on a white box as wide as its text, so none is covered.
+TEST(WPChart, WertbeschriftungenLiegenUeberDenDaten) {
+  TWertpapier wp = Kerzenpapier(30);
+  TChartAnsicht a = SchlichteAnsicht(TCharttyp::Kerze);
+  a.UmsatzAnzeigen = true;
+  TChart_WPChart chart;
+  TAufzeichnungsLeinwand l;
+  test::Zeigen(chart, a, wp, l, 500, 300);
+  const auto& aufrufe = l.Aufrufe();
+  std::size_t letzteDaten = 0;
+  for (std::size_t i = 0; i < aufrufe.size(); ++i) {
+    if (aufrufe[i].Art == TArt::Rechteck && !Beschriftungsgrund(aufrufe[i])) letzteDaten = i;
+  }
+  const int x = chart.Geometrie().RahmenLinks + 7;
+  int beschriftungen = 0;
+  for (std::size_t i = 1; i < aufrufe.size(); ++i) {
+    const TAufruf& t = aufrufe[i];
+    if (t.Art != TArt::Text || t.x1 != x) continue;
+    ++beschriftungen;
+    EXPECT_GT(i, letzteDaten) << t.Text;
+    ASSERT_TRUE(Beschriftungsgrund(aufrufe[i - 1])) << t.Text;
+    EXPECT_EQ(aufrufe[i - 1].x1, x);
+    EXPECT_EQ(aufrufe[i - 1].y1, t.y1);
+    // Pen-less, so the canvas gets the right edge + 2.
+    EXPECT_EQ(aufrufe[i - 1].x2 - aufrufe[i - 1].x1 - 1, l.TextBreite(t.Text));
+  }
+  EXPECT_GE(beschriftungen, 4);  // price and volume axes
+}
+
 TEST(WPChart, WertachseMitSchrittEinsUndWaehrungAmObersten) {
   TWertpapier wp = Papier({12.3, 15, 18.7});
   TChart_WPChart chart;
@@ -206,7 +249,7 @@ TEST(WPChart, BalkenBeiTagesbreiteDrei) {
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 228, 300);
   ASSERT_DOUBLE_EQ(chart.Tagesbreite(), 3);
-  const auto r = l.Alle(TArt::Rechteck);
+  const auto r = Datenrechtecke(l);
   ASSERT_EQ(r.size(), 3u);
   const int x = 187;  // PlotRechts
   // Filled pen-less rectangles: the canvas gets the right edge + 2.
@@ -234,7 +277,7 @@ TEST(WPChart, KerzenWeissSteigendSonstSchwarz) {
   chart.SetzeWertpapier(&wp);
   TAufzeichnungsLeinwand l;
   Zeichnen(chart, l, 400, 300);
-  const auto r = l.Alle(TArt::Rechteck);
+  const auto r = Datenrechtecke(l);
   ASSERT_EQ(r.size(), 3u);
   EXPECT_EQ(r[0].Pinsel.Farbe, kWeiss);
   EXPECT_EQ(r[1].Pinsel.Farbe, kSchwarz);
@@ -420,7 +463,7 @@ TEST(WPChart, EquivolumeBoxenBeruehrenSich) {
     TChart_WPChart chart;
     TAufzeichnungsLeinwand l;
     test::Zeigen(chart, a, wp, l, 500, 300);
-    const auto boxen = l.Alle(TArt::Rechteck);
+    const auto boxen = Datenrechtecke(l);
     ASSERT_EQ(boxen.size(), 10u);
     for (std::size_t i = 1; i < boxen.size(); ++i) {
       EXPECT_EQ(boxen[i].x1, boxen[i - 1].x2 - 1) << i;
